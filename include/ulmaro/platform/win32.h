@@ -1,0 +1,582 @@
+// The desktop platform's drawing and window API, as a faithful subset: the same type
+// names, struct layouts, constants and signatures, implemented in software by Ulmaro.
+// Code written against the real headers compiles against this one with only the include
+// and a `using namespace ulmaro::platform;` changed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace ulmaro::platform {
+
+// ---- Scalar types -------------------------------------------------------------------
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using LONG = std::int32_t;
+using ULONG = std::uint32_t;
+using INT = int;
+using UINT = unsigned int;
+using BOOL = int;
+using CHAR = char;
+using SHORT = std::int16_t;
+using COLORREF = DWORD;
+using COLOR16 = unsigned short;
+using ULONG_PTR = std::uintptr_t;
+using LONG_PTR = std::intptr_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using LPSTR = char*;
+using LPCSTR = const char*;
+using LPVOID = void*;
+using PVOID = void*;
+using HANDLE = void*;
+using HGDIOBJ = void*;
+
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+
+#define ULMARO_DECLARE_HANDLE(name) \
+    struct name##__ {               \
+        int unused;                 \
+    };                              \
+    using name = name##__*
+ULMARO_DECLARE_HANDLE(HDC);
+ULMARO_DECLARE_HANDLE(HBITMAP);
+ULMARO_DECLARE_HANDLE(HPEN);
+ULMARO_DECLARE_HANDLE(HBRUSH);
+ULMARO_DECLARE_HANDLE(HRGN);
+ULMARO_DECLARE_HANDLE(HFONT);
+ULMARO_DECLARE_HANDLE(HWND);
+ULMARO_DECLARE_HANDLE(HINSTANCE);
+ULMARO_DECLARE_HANDLE(HMENU);
+ULMARO_DECLARE_HANDLE(HICON);
+#undef ULMARO_DECLARE_HANDLE
+using HCURSOR = HICON;
+using HMODULE = HINSTANCE;
+
+// ---- Structures ---------------------------------------------------------------------
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+using LPRECT = RECT*;
+using LPCRECT = const RECT*;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+using LPPOINT = POINT*;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+using LPSIZE = SIZE*;
+
+constexpr int LF_FACESIZE = 32;
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+};
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+};
+
+struct TRIVERTEX {
+    LONG x;
+    LONG y;
+    COLOR16 Red;
+    COLOR16 Green;
+    COLOR16 Blue;
+    COLOR16 Alpha;
+};
+using PTRIVERTEX = TRIVERTEX*;
+
+struct GRADIENT_RECT {
+    ULONG UpperLeft;
+    ULONG LowerRight;
+};
+
+struct BLENDFUNCTION {
+    BYTE BlendOp;
+    BYTE BlendFlags;
+    BYTE SourceConstantAlpha;
+    BYTE AlphaFormat;
+};
+
+// ---- Colours ------------------------------------------------------------------------
+constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
+    return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
+}
+constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
+constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+// ---- Raster operations --------------------------------------------------------------
+constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr DWORD SRCPAINT = 0x00EE0086;
+constexpr DWORD SRCAND = 0x008800C6;
+constexpr DWORD SRCINVERT = 0x00660046;
+constexpr DWORD SRCERASE = 0x00440328;
+constexpr DWORD NOTSRCCOPY = 0x00330008;
+constexpr DWORD NOTSRCERASE = 0x001100A6;
+constexpr DWORD MERGECOPY = 0x00C000CA;
+constexpr DWORD MERGEPAINT = 0x00BB0226;
+constexpr DWORD PATCOPY = 0x00F00021;
+constexpr DWORD PATPAINT = 0x00FB0A09;
+constexpr DWORD PATINVERT = 0x005A0049;
+constexpr DWORD DSTINVERT = 0x00550009;
+constexpr DWORD BLACKNESS = 0x00000042;
+constexpr DWORD WHITENESS = 0x00FF0062;
+
+// Binary raster operations (SetROP2).
+constexpr int R2_BLACK = 1;
+constexpr int R2_NOT = 6;
+constexpr int R2_XORPEN = 7;
+constexpr int R2_COPYPEN = 13;
+constexpr int R2_WHITE = 16;
+
+// Background modes.
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+
+// StretchBlt modes.
+constexpr int BLACKONWHITE = 1;
+constexpr int WHITEONBLACK = 2;
+constexpr int COLORONCOLOR = 3;
+constexpr int HALFTONE = 4;
+
+// Pens and brushes.
+constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_NULL = 5;
+constexpr int BS_SOLID = 0;
+constexpr int BS_NULL = 1;
+constexpr int BS_HOLLOW = BS_NULL;
+
+// Stock objects.
+constexpr int WHITE_BRUSH = 0;
+constexpr int LTGRAY_BRUSH = 1;
+constexpr int GRAY_BRUSH = 2;
+constexpr int DKGRAY_BRUSH = 3;
+constexpr int BLACK_BRUSH = 4;
+constexpr int NULL_BRUSH = 5;
+constexpr int HOLLOW_BRUSH = NULL_BRUSH;
+constexpr int WHITE_PEN = 6;
+constexpr int BLACK_PEN = 7;
+constexpr int NULL_PEN = 8;
+constexpr int SYSTEM_FONT = 13;
+constexpr int DEFAULT_GUI_FONT = 17;
+
+// GetCurrentObject / GetObjectType kinds.
+constexpr UINT OBJ_PEN = 1;
+constexpr UINT OBJ_BRUSH = 2;
+constexpr UINT OBJ_DC = 3;
+constexpr UINT OBJ_FONT = 6;
+constexpr UINT OBJ_BITMAP = 7;
+constexpr UINT OBJ_REGION = 8;
+constexpr UINT OBJ_MEMDC = 10;
+
+// Regions.
+constexpr int RGN_AND = 1;
+constexpr int RGN_OR = 2;
+constexpr int RGN_XOR = 3;
+constexpr int RGN_DIFF = 4;
+constexpr int RGN_COPY = 5;
+constexpr int ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+constexpr int RGN_ERROR = ERROR;
+
+// Polygon fill modes.
+constexpr int ALTERNATE = 1;
+constexpr int WINDING = 2;
+
+// Gradients and blending.
+constexpr ULONG GRADIENT_FILL_RECT_H = 0x00000000;
+constexpr ULONG GRADIENT_FILL_RECT_V = 0x00000001;
+constexpr BYTE AC_SRC_OVER = 0x00;
+constexpr BYTE AC_SRC_ALPHA = 0x01;
+
+// Fonts.
+constexpr LONG FW_DONTCARE = 0;
+constexpr LONG FW_NORMAL = 400;
+constexpr LONG FW_BOLD = 700;
+constexpr BYTE ANSI_CHARSET = 0;
+constexpr BYTE DEFAULT_CHARSET = 1;
+constexpr BYTE SYMBOL_CHARSET = 2;
+constexpr BYTE OUT_DEFAULT_PRECIS = 0;
+constexpr BYTE CLIP_DEFAULT_PRECIS = 0;
+constexpr BYTE DEFAULT_QUALITY = 0;
+constexpr BYTE NONANTIALIASED_QUALITY = 3;
+constexpr BYTE DEFAULT_PITCH = 0;
+constexpr BYTE FIXED_PITCH = 1;
+constexpr BYTE VARIABLE_PITCH = 2;
+constexpr BYTE FF_DONTCARE = 0x00;
+constexpr BYTE FF_ROMAN = 0x10;
+constexpr BYTE FF_SWISS = 0x20;
+constexpr BYTE FF_MODERN = 0x30;
+
+// Text alignment (SetTextAlign).
+constexpr UINT TA_LEFT = 0;
+constexpr UINT TA_TOP = 0;
+constexpr UINT TA_UPDATECP = 1;
+constexpr UINT TA_RIGHT = 2;
+constexpr UINT TA_CENTER = 6;
+constexpr UINT TA_BOTTOM = 8;
+constexpr UINT TA_BASELINE = 24;
+
+// DrawText formats.
+constexpr UINT DT_TOP = 0x00000000;
+constexpr UINT DT_LEFT = 0x00000000;
+constexpr UINT DT_CENTER = 0x00000001;
+constexpr UINT DT_RIGHT = 0x00000002;
+constexpr UINT DT_VCENTER = 0x00000004;
+constexpr UINT DT_BOTTOM = 0x00000008;
+constexpr UINT DT_WORDBREAK = 0x00000010;
+constexpr UINT DT_SINGLELINE = 0x00000020;
+constexpr UINT DT_EXPANDTABS = 0x00000040;
+constexpr UINT DT_TABSTOP = 0x00000080;
+constexpr UINT DT_NOCLIP = 0x00000100;
+constexpr UINT DT_EXTERNALLEADING = 0x00000200;
+constexpr UINT DT_CALCRECT = 0x00000400;
+constexpr UINT DT_NOPREFIX = 0x00000800;
+constexpr UINT DT_INTERNAL = 0x00001000;
+constexpr UINT DT_EDITCONTROL = 0x00002000;
+constexpr UINT DT_PATH_ELLIPSIS = 0x00004000;
+constexpr UINT DT_END_ELLIPSIS = 0x00008000;
+constexpr UINT DT_MODIFYSTRING = 0x00010000;
+constexpr UINT DT_RTLREADING = 0x00020000;
+constexpr UINT DT_WORD_ELLIPSIS = 0x00040000;
+constexpr UINT DT_HIDEPREFIX = 0x00100000;
+constexpr UINT DT_PREFIXONLY = 0x00200000;
+
+// DrawEdge.
+constexpr UINT BDR_RAISEDOUTER = 0x0001;
+constexpr UINT BDR_SUNKENOUTER = 0x0002;
+constexpr UINT BDR_RAISEDINNER = 0x0004;
+constexpr UINT BDR_SUNKENINNER = 0x0008;
+constexpr UINT BDR_OUTER = 0x0003;
+constexpr UINT BDR_INNER = 0x000C;
+constexpr UINT BDR_RAISED = 0x0005;
+constexpr UINT BDR_SUNKEN = 0x000A;
+constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+constexpr UINT EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr UINT BF_LEFT = 0x0001;
+constexpr UINT BF_TOP = 0x0002;
+constexpr UINT BF_RIGHT = 0x0004;
+constexpr UINT BF_BOTTOM = 0x0008;
+constexpr UINT BF_TOPLEFT = BF_TOP | BF_LEFT;
+constexpr UINT BF_TOPRIGHT = BF_TOP | BF_RIGHT;
+constexpr UINT BF_BOTTOMLEFT = BF_BOTTOM | BF_LEFT;
+constexpr UINT BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
+constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+constexpr UINT BF_DIAGONAL = 0x0010;
+constexpr UINT BF_DIAGONAL_ENDTOPRIGHT = BF_DIAGONAL | BF_TOP | BF_RIGHT;
+constexpr UINT BF_DIAGONAL_ENDTOPLEFT = BF_DIAGONAL | BF_TOP | BF_LEFT;
+constexpr UINT BF_DIAGONAL_ENDBOTTOMLEFT = BF_DIAGONAL | BF_BOTTOM | BF_LEFT;
+constexpr UINT BF_DIAGONAL_ENDBOTTOMRIGHT = BF_DIAGONAL | BF_BOTTOM | BF_RIGHT;
+constexpr UINT BF_MIDDLE = 0x0800;
+constexpr UINT BF_SOFT = 0x1000;
+constexpr UINT BF_ADJUST = 0x2000;
+constexpr UINT BF_FLAT = 0x4000;
+constexpr UINT BF_MONO = 0x8000;
+
+// System colours.
+constexpr int COLOR_SCROLLBAR = 0;
+constexpr int COLOR_BACKGROUND = 1;
+constexpr int COLOR_ACTIVECAPTION = 2;
+constexpr int COLOR_INACTIVECAPTION = 3;
+constexpr int COLOR_MENU = 4;
+constexpr int COLOR_WINDOW = 5;
+constexpr int COLOR_WINDOWFRAME = 6;
+constexpr int COLOR_MENUTEXT = 7;
+constexpr int COLOR_WINDOWTEXT = 8;
+constexpr int COLOR_CAPTIONTEXT = 9;
+constexpr int COLOR_ACTIVEBORDER = 10;
+constexpr int COLOR_INACTIVEBORDER = 11;
+constexpr int COLOR_APPWORKSPACE = 12;
+constexpr int COLOR_HIGHLIGHT = 13;
+constexpr int COLOR_HIGHLIGHTTEXT = 14;
+constexpr int COLOR_BTNFACE = 15;
+constexpr int COLOR_3DFACE = COLOR_BTNFACE;
+constexpr int COLOR_BTNSHADOW = 16;
+constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
+constexpr int COLOR_GRAYTEXT = 17;
+constexpr int COLOR_BTNTEXT = 18;
+constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
+constexpr int COLOR_BTNHIGHLIGHT = 20;
+constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
+constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
+constexpr int COLOR_3DDKSHADOW = 21;
+constexpr int COLOR_3DLIGHT = 22;
+constexpr int COLOR_INFOTEXT = 23;
+constexpr int COLOR_INFOBK = 24;
+constexpr int COLOR_HOTLIGHT = 26;
+constexpr int COLOR_GRADIENTACTIVECAPTION = 27;
+constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
+constexpr int COLOR_MENUHILIGHT = 29;
+constexpr int COLOR_MENUBAR = 30;
+
+// Cursors.
+#define MAKEINTRESOURCEA(i) (reinterpret_cast<::ulmaro::platform::LPSTR>(static_cast<::ulmaro::platform::ULONG_PTR>(static_cast<::ulmaro::platform::WORD>(i))))
+inline const LPCSTR IDC_ARROW = MAKEINTRESOURCEA(32512);
+inline const LPCSTR IDC_IBEAM = MAKEINTRESOURCEA(32513);
+inline const LPCSTR IDC_WAIT = MAKEINTRESOURCEA(32514);
+inline const LPCSTR IDC_CROSS = MAKEINTRESOURCEA(32515);
+inline const LPCSTR IDC_UPARROW = MAKEINTRESOURCEA(32516);
+inline const LPCSTR IDC_SIZENWSE = MAKEINTRESOURCEA(32642);
+inline const LPCSTR IDC_SIZENESW = MAKEINTRESOURCEA(32643);
+inline const LPCSTR IDC_SIZEWE = MAKEINTRESOURCEA(32644);
+inline const LPCSTR IDC_SIZENS = MAKEINTRESOURCEA(32645);
+inline const LPCSTR IDC_SIZEALL = MAKEINTRESOURCEA(32646);
+inline const LPCSTR IDC_NO = MAKEINTRESOURCEA(32648);
+inline const LPCSTR IDC_HAND = MAKEINTRESOURCEA(32649);
+inline const LPCSTR IDC_APPSTARTING = MAKEINTRESOURCEA(32650);
+inline const LPCSTR IDC_HELP = MAKEINTRESOURCEA(32651);
+
+// Virtual keys (GetKeyState).
+constexpr int VK_LBUTTON = 0x01;
+constexpr int VK_RBUTTON = 0x02;
+constexpr int VK_MBUTTON = 0x04;
+constexpr int VK_BACK = 0x08;
+constexpr int VK_TAB = 0x09;
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_CONTROL = 0x11;
+constexpr int VK_MENU = 0x12;
+constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_PRIOR = 0x21;
+constexpr int VK_NEXT = 0x22;
+constexpr int VK_END = 0x23;
+constexpr int VK_HOME = 0x24;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+constexpr int VK_INSERT = 0x2D;
+constexpr int VK_DELETE = 0x2E;
+
+// Window styles and ShowWindow commands.
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
+constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_SHOWNA = 8;
+
+// ---- GDI: device contexts and objects -------------------------------------------------
+HDC CreateCompatibleDC(HDC hdc);
+BOOL DeleteDC(HDC hdc);
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC hdc);
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+BOOL DeleteObject(HGDIOBJ h);
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+HGDIOBJ GetStockObject(int i);
+DWORD GetObjectType(HGDIOBJ h);
+int GetObjectA(HANDLE h, int c, LPVOID pv);
+int SaveDC(HDC hdc);
+BOOL RestoreDC(HDC hdc, int nSavedDC);
+
+HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits);
+
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color);
+HBRUSH CreateSolidBrush(COLORREF color);
+
+COLORREF SetBkColor(HDC hdc, COLORREF color);
+COLORREF GetBkColor(HDC hdc);
+COLORREF SetTextColor(HDC hdc, COLORREF color);
+COLORREF GetTextColor(HDC hdc);
+int SetBkMode(HDC hdc, int mode);
+int GetBkMode(HDC hdc);
+int SetROP2(HDC hdc, int rop2);
+int GetROP2(HDC hdc);
+int SetStretchBltMode(HDC hdc, int mode);
+int GetStretchBltMode(HDC hdc);
+int SetPolyFillMode(HDC hdc, int mode);
+int GetPolyFillMode(HDC hdc);
+
+COLORREF GetPixel(HDC hdc, int x, int y);
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color);
+
+// ---- GDI: lines, shapes and fills ------------------------------------------------------
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL LineTo(HDC hdc, int x, int y);
+BOOL GetCurrentPositionEx(HDC hdc, LPPOINT lppt);
+BOOL Polyline(HDC hdc, const POINT* apt, int cpt);
+BOOL Polygon(HDC hdc, const POINT* apt, int cpt);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+int FillRect(HDC hdc, const RECT* lprc, HBRUSH hbr);
+int FrameRect(HDC hdc, const RECT* lprc, HBRUSH hbr);
+BOOL InvertRect(HDC hdc, const RECT* lprc);
+BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
+BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, PVOID pMesh, ULONG nMesh, ULONG ulMode);
+
+// ---- GDI: block transfers ----------------------------------------------------------------
+BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
+                int hSrc, DWORD rop);
+BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc, int xoriginSrc,
+                int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn);
+
+// ---- GDI: regions and paths ----------------------------------------------------------------
+HRGN CreateRectRgn(int x1, int y1, int x2, int y2);
+HRGN CreateRectRgnIndirect(const RECT* lprect);
+HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h);
+HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2);
+HRGN CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode);
+int CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode);
+int OffsetRgn(HRGN hrgn, int x, int y);
+BOOL PtInRegion(HRGN hrgn, int x, int y);
+BOOL RectInRegion(HRGN hrgn, const RECT* lprect);
+BOOL EqualRgn(HRGN hrgn1, HRGN hrgn2);
+int GetRgnBox(HRGN hrgn, LPRECT lprc);
+BOOL SetRectRgn(HRGN hrgn, int left, int top, int right, int bottom);
+BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr);
+BOOL PaintRgn(HDC hdc, HRGN hrgn);
+int SelectClipRgn(HDC hdc, HRGN hrgn);
+int GetClipRgn(HDC hdc, HRGN hrgn);
+int GetClipBox(HDC hdc, LPRECT lprect);
+int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
+BOOL BeginPath(HDC hdc);
+BOOL EndPath(HDC hdc);
+BOOL AbortPath(HDC hdc);
+HRGN PathToRegion(HDC hdc);
+
+// ---- GDI: fonts and text ---------------------------------------------------------------------
+HFONT CreateFontIndirectA(const LOGFONTA* lplf);
+HFONT CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight, DWORD bItalic,
+                  DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet, DWORD iOutPrecision, DWORD iClipPrecision,
+                  DWORD iQuality, DWORD iPitchAndFamily, LPCSTR pszFaceName);
+BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl);
+BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* lptm);
+int GetTextFaceA(HDC hdc, int c, LPSTR lpName);
+UINT SetTextAlign(HDC hdc, UINT align);
+UINT GetTextAlign(HDC hdc);
+BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
+
+// ---- USER: rectangles ---------------------------------------------------------------------------
+BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
+BOOL SetRectEmpty(LPRECT lprc);
+BOOL CopyRect(LPRECT lprcDst, const RECT* lprcSrc);
+BOOL OffsetRect(LPRECT lprc, int dx, int dy);
+BOOL InflateRect(LPRECT lprc, int dx, int dy);
+BOOL UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL SubtractRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL EqualRect(const RECT* lprc1, const RECT* lprc2);
+BOOL IsRectEmpty(const RECT* lprc);
+BOOL PtInRect(const RECT* lprc, POINT pt);
+
+// ---- USER: drawing ---------------------------------------------------------------------------------
+int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
+BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
+BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+DWORD GetSysColor(int nIndex);
+HBRUSH GetSysColorBrush(int nIndex);
+
+// ---- USER: windows ----------------------------------------------------------------------------------
+HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
+                     int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
+BOOL DestroyWindow(HWND hWnd);
+BOOL IsWindow(HWND hWnd);
+HWND GetParent(HWND hWnd);
+HWND SetParent(HWND hWndChild, HWND hWndNewParent);
+BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
+BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
+BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+HWND WindowFromPoint(POINT Point);
+int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw);
+int GetWindowRgn(HWND hWnd, HRGN hRgn);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsWindowEnabled(HWND hWnd);
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+
+// ---- USER: focus, capture, cursor, keys ------------------------------------------------------------
+HWND SetFocus(HWND hWnd);
+HWND GetFocus();
+HWND SetCapture(HWND hWnd);
+BOOL ReleaseCapture();
+HWND GetCapture();
+BOOL GetCursorPos(LPPOINT lpPoint);
+BOOL SetCursorPos(int X, int Y);
+SHORT GetKeyState(int nVirtKey);
+SHORT GetAsyncKeyState(int vKey);
+HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
+HCURSOR SetCursor(HCURSOR hCursor);
+HCURSOR GetCursor();
+
+}  // namespace ulmaro::platform
