@@ -1,0 +1,137 @@
+#include "cli.h"
+
+#include "form_picture.h"
+#include "live_window.h"
+#include "script.h"
+#include "typelib_text.h"
+
+#include "framework/form_file.h"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace ulmaro::app {
+
+namespace {
+
+const char* kUsage =
+    "usage:\n"
+    "  ulmaro render [FORM] [-o OUT.png] [--script FILE] [--design]\n"
+    "  ulmaro run [FORM] [--screenshot OUT.png] [--quit-after MS]\n"
+    "  ulmaro typelib\n";
+
+int usage(const std::string& problem) {
+    std::cerr << "ulmaro: " << problem << "\n" << kUsage;
+    return 2;
+}
+
+struct Options {
+    std::string form, out, script, screenshot;
+    bool design = false;
+    long quitAfter = -1;
+};
+
+bool parseOptions(const std::vector<std::string>& a, Options& o, std::string& problem) {
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto value = [&](std::string& into) {
+            if (i + 1 >= a.size()) {
+                problem = a[i] + " needs a value";
+                return false;
+            }
+            into = a[++i];
+            return true;
+        };
+        if (a[i] == "-o" || a[i] == "--output") {
+            if (!value(o.out)) return false;
+        } else if (a[i] == "--script") {
+            if (!value(o.script)) return false;
+        } else if (a[i] == "--screenshot") {
+            if (!value(o.screenshot)) return false;
+        } else if (a[i] == "--quit-after") {
+            std::string v;
+            if (!value(v)) return false;
+            try {
+                o.quitAfter = std::stol(v);
+            } catch (...) {
+                problem = "--quit-after takes milliseconds";
+                return false;
+            }
+        } else if (a[i] == "--design") {
+            o.design = true;
+        } else if (!a[i].empty() && a[i][0] == '-') {
+            problem = "unknown option " + a[i];
+            return false;
+        } else if (o.form.empty()) {
+            o.form = a[i];
+        } else {
+            problem = "more than one form given";
+            return false;
+        }
+    }
+    return true;
+}
+
+int render(const Options& o) {
+    std::unique_ptr<Form> form;
+    ScriptRunner runner(form, std::cout);
+    try {
+        if (o.form.empty()) {
+            form = std::make_unique<Form>(640, 480);
+            form->setUserMode(!o.design);
+            form->setEventHandler(runner.eventHandler());
+        } else {
+            form = loadForm(o.form, !o.design, runner.eventHandler());
+        }
+    } catch (const FormFileError& e) {
+        std::cout.flush();
+        std::cerr << "ulmaro: " << e.what() << "\n";
+        return 2;
+    }
+    int status = 0;
+    if (!o.script.empty()) {
+        std::ifstream in(o.script);
+        if (!in) {
+            std::cerr << "ulmaro: cannot open script " << o.script << "\n";
+            return 2;
+        }
+        status = runner.run(in, o.script, std::cerr);
+    }
+    if (status == 0 && !o.out.empty()) {
+        std::string error;
+        if (!writeFormPicture(*form, o.out, &error)) {
+            std::cerr << "ulmaro: " << error << "\n";
+            return 1;
+        }
+    }
+    std::cout.flush();
+    return status;
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+    registerLibraryClasses();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return usage("no command given");
+    std::string cmd = args[0];
+    args.erase(args.begin());
+    Options o;
+    std::string problem;
+    if (cmd == "typelib") {
+        if (!args.empty()) return usage("typelib takes no arguments");
+        printTypeLibrary(std::cout);
+        return 0;
+    }
+    if (!parseOptions(args, o, problem)) return usage(problem);
+    if (cmd == "render") return render(o);
+    if (cmd == "run") return runLiveWindow(o.form, o.design, o.screenshot, o.quitAfter);
+    if (cmd == "--help" || cmd == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    return usage("unknown command " + cmd);
+}
+
+}  // namespace ulmaro::app

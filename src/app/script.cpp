@@ -1,0 +1,309 @@
+#include "script.h"
+
+#include "form_picture.h"
+#include "value_text.h"
+
+#include "framework/form_file.h"
+#include "framework/std_font.h"
+#include "framework/std_picture.h"
+
+#include <cctype>
+#include <istream>
+#include <ostream>
+
+namespace ulmaro::app {
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+[[noreturn]] void bad(const std::string& message) { throw ScriptError(message); }
+
+void need(bool ok, const std::string& message) {
+    if (!ok) bad(message);
+}
+
+// The attribute of a font object named by NAME.Font.ATTRIBUTE.
+Variant fontAttribute(const StdFont& f, const std::string& a) {
+    std::string k = lower(a);
+    if (k == "name") return Variant(f.Name());
+    if (k == "size") return Variant(f.Size());
+    if (k == "bold") return Variant(f.Bold());
+    if (k == "italic") return Variant(f.Italic());
+    if (k == "underline") return Variant(f.Underline());
+    if (k == "strikethrough") return Variant(f.Strikethrough());
+    if (k == "weight") return Variant(f.Weight());
+    if (k == "charset") return Variant(f.Charset());
+    bad("a font has no member " + a);
+}
+
+void setFontAttribute(StdFont& f, const std::string& a, const Variant& v) {
+    std::string k = lower(a);
+    if (k == "name") f.SetName(v.toString());
+    else if (k == "size") f.SetSize(v.toDouble());
+    else if (k == "bold") f.SetBold(v.toBool());
+    else if (k == "italic") f.SetItalic(v.toBool());
+    else if (k == "underline") f.SetUnderline(v.toBool());
+    else if (k == "strikethrough") f.SetStrikethrough(v.toBool());
+    else if (k == "weight") f.SetWeight(v.toInt16());
+    else if (k == "charset") f.SetCharset(v.toInt16());
+    else bad("a font has no member " + a);
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(std::unique_ptr<Form>& form, std::ostream& out)
+    : form_(form), out_(out) {
+    if (form_) form_->setEventHandler(eventHandler());
+}
+
+ScriptRunner::~ScriptRunner() {
+    if (form_) form_->setEventHandler(nullptr);
+}
+
+Form::EventHandler ScriptRunner::eventHandler() {
+    return [this](Control& c, const EventInfo& e, std::vector<Variant>& args) { onEvent(c, e, args); };
+}
+
+void ScriptRunner::onEvent(Control& c, const EventInfo& e, std::vector<Variant>& args) {
+    auto it = handlers_.find(lower(c.name() + "." + e.name));
+    if (it != handlers_.end())
+        for (const Assignment& a : it->second)
+            if (a.arg < args.size()) args[a.arg] = a.value;
+    out_ << c.name() << "." << e.name;
+    for (const Variant& a : args) out_ << " " << formatValue(a);
+    out_ << "\n";
+}
+
+Control& ScriptRunner::control(const std::string& name) const {
+    Control* c = form_->find(name);
+    need(c != nullptr, "no control named " + name);
+    return *c;
+}
+
+std::vector<std::string> ScriptRunner::reference(const std::string& token, std::size_t minParts, std::size_t maxParts) const {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t dot = token.find('.', start);
+        parts.push_back(token.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        if (dot == std::string::npos) break;
+        start = dot + 1;
+    }
+    need(parts.size() >= minParts && parts.size() <= maxParts, "expected NAME.MEMBER, got " + token);
+    for (const std::string& p : parts) need(!p.empty(), "expected NAME.MEMBER, got " + token);
+    return parts;
+}
+
+Variant ScriptRunner::value(const std::string& token) const {
+    std::optional<Variant> v = parseValue(token);
+    need(v.has_value(), "not a value: " + token);
+    return *v;
+}
+
+int ScriptRunner::number(const std::string& token, int min, int max) const {
+    Variant v = value(token);
+    need(v.type() == VarType::Integer || v.type() == VarType::Long, "not a whole number: " + token);
+    int n = v.toInt32();
+    need(n >= min && n <= max, token + " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")");
+    return n;
+}
+
+void ScriptRunner::runLine(const std::string& line) {
+    std::vector<std::string> t;
+    std::string error;
+    need(tokenize(line, t, error), error);
+    if (t.empty()) return;
+    try {
+        command(t, line);
+    } catch (const RuntimeError& e) {
+        out_ << "error " << e.number << ": " << e.what() << "\n";
+    }
+    out_.flush();
+}
+
+int ScriptRunner::run(std::istream& in, const std::string& name, std::ostream& err) {
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+        ++n;
+        try {
+            runLine(line);
+        } catch (const ScriptError& e) {
+            out_.flush();
+            err << name << ":" << n << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+    return 0;
+}
+
+void ScriptRunner::command(const std::vector<std::string>& t, const std::string& rawLine) {
+    const std::string cmd = lower(t[0]);
+    auto args = [&](std::size_t min, std::size_t max) {
+        need(t.size() - 1 >= min && t.size() - 1 <= max, "wrong number of arguments for " + t[0]);
+    };
+    const int kCoord = 1 << 20;
+    if (cmd == "new") {
+        need(t.size() == 7 || t.size() == 9, "usage: new CLASS NAME LEFT TOP WIDTH HEIGHT [in CONTAINER]");
+        const ClassInfo* cls = TypeLibrary::instance().findClass(t[1]);
+        need(cls && cls->placeable, "no placeable class named " + t[1]);
+        need(!form_->find(t[2]), "a control named " + t[2] + " exists already");
+        for (char ch : t[2]) need(std::isalnum(static_cast<unsigned char>(ch)) || ch == '_', "not a control name: " + t[2]);
+        Control* container = nullptr;
+        if (t.size() == 9) {
+            need(lower(t[7]) == "in", "expected: in CONTAINER");
+            container = &control(t[8]);
+            need(container->classInfo().container, t[8] + " cannot contain controls");
+        }
+        form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
+                     number(t[5], 0, 16384), number(t[6], 0, 16384), container);
+    } else if (cmd == "move") {
+        args(2, 2);
+        form_->mouseMove(number(t[1], -kCoord, kCoord), number(t[2], -kCoord, kCoord));
+    } else if (cmd == "down" || cmd == "up") {
+        args(3, 3);
+        int button = number(t[1], 1, 4);
+        need(button == 1 || button == 2 || button == 4, "BUTTON is 1 (left), 2 (right) or 4 (middle)");
+        int x = number(t[2], -kCoord, kCoord), y = number(t[3], -kCoord, kCoord);
+        cmd == "down" ? form_->mouseDown(button, x, y) : form_->mouseUp(button, x, y);
+    } else if (cmd == "dblclick") {
+        args(2, 2);
+        form_->doubleClick(number(t[1], -kCoord, kCoord), number(t[2], -kCoord, kCoord));
+    } else if (cmd == "shift") {
+        args(1, 1);
+        form_->setShift(number(t[1], 0, 7));
+    } else if (cmd == "keydown" || cmd == "keyup") {
+        args(1, 1);
+        int code = number(t[1], 0, 255);
+        cmd == "keydown" ? form_->keyDown(code) : form_->keyUp(code);
+    } else if (cmd == "type") {
+        need(t.size() >= 2, "usage: type TEXT");
+        std::string text;
+        if (t.size() == 2 && t[1].size() >= 2 && t[1].front() == '"') {
+            text = value(t[1]).toString();
+        } else {
+            // Unquoted: the rest of the line as written.
+            std::size_t at = rawLine.find(t[0]) + t[0].size();
+            while (at < rawLine.size() && (rawLine[at] == ' ' || rawLine[at] == '\t')) ++at;
+            text = rawLine.substr(at);
+            while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+        }
+        for (char ch : text) form_->keyPress(static_cast<unsigned char>(ch));
+    } else if (cmd == "accesskey") {
+        args(1, 1);
+        std::string k = t[1].front() == '"' ? value(t[1]).toString() : t[1];
+        need(k.size() == 1, "accesskey takes one character");
+        form_->accessKey(k[0]);
+    } else if (cmd == "focus") {
+        args(1, 1);
+        Control& c = control(t[1]);
+        form_->setFocus(&c);
+    } else if (cmd == "tick") {
+        args(1, 1);
+        form_->tick(number(t[1], 0, 1 << 30));
+    } else if (cmd == "on") {
+        need(t.size() >= 2, "usage: on NAME.EVENT ARG=VALUE ...");
+        auto ref = reference(t[1], 2, 2);
+        Control& c = control(ref[0]);
+        const EventInfo* e = c.classInfo().event(ref[1]);
+        need(e != nullptr, c.classInfo().name + " has no event " + ref[1]);
+        std::vector<Assignment> as;
+        for (std::size_t i = 2; i < t.size(); ++i) {
+            std::size_t eq = t[i].find('=');
+            need(eq != std::string::npos && eq > 0, "expected ARG=VALUE, got " + t[i]);
+            std::string arg = t[i].substr(0, eq);
+            std::size_t index = e->params.size();
+            for (std::size_t p = 0; p < e->params.size(); ++p)
+                if (sameName(e->params[p].name, arg)) index = p;
+            need(index < e->params.size(), e->name + " has no argument " + arg);
+            need(e->params[index].byRef, arg + " of " + e->name + " is not passed by reference");
+            as.push_back(Assignment{index, value(t[i].substr(eq + 1))});
+        }
+        handlers_[lower(c.name() + "." + e->name)] = std::move(as);
+    } else if (cmd == "off") {
+        args(1, 1);
+        auto ref = reference(t[1], 2, 2);
+        Control& c = control(ref[0]);
+        const EventInfo* e = c.classInfo().event(ref[1]);
+        need(e != nullptr, c.classInfo().name + " has no event " + ref[1]);
+        handlers_.erase(lower(c.name() + "." + e->name));
+    } else if (cmd == "set" || cmd == "get") {
+        need(t.size() >= (cmd == "set" ? 3u : 2u), "usage: " + cmd + " NAME.PROPERTY [INDEX...]" + (cmd == "set" ? " VALUE" : ""));
+        auto ref = reference(t[1], 2, 3);
+        Control& c = control(ref[0]);
+        const MemberInfo* m = c.classInfo().member(ref[1]);
+        need(m && m->kind == MemberInfo::Kind::Property, c.classInfo().name + " has no property " + ref[1]);
+        std::size_t last = cmd == "set" ? t.size() - 1 : t.size();
+        std::vector<Variant> index;
+        for (std::size_t i = 2; i < last; ++i) index.push_back(value(t[i]));
+        need(index.size() <= m->params.size(), "too many index arguments for " + m->name);
+        if (ref.size() == 3) {
+            need(m->type == VarType::Font, m->name + " is not a font");
+            auto font = c.getProperty(m->name, index).toFont();
+            need(font != nullptr, m->name + " is Nothing");
+            if (cmd == "get") {
+                out_ << c.name() << "." << m->name << "." << ref[2] << " = " << formatValue(fontAttribute(*font, ref[2])) << "\n";
+                return;
+            }
+            auto changed = font->Clone();
+            setFontAttribute(*changed, ref[2], value(t.back()));
+            need(m->let != nullptr, m->name + " is read-only");
+            c.setProperty(m->name, Variant(changed), index);
+            return;
+        }
+        if (cmd == "get") {
+            out_ << c.name() << "." << m->name << " = " << formatValue(c.getProperty(m->name, index)) << "\n";
+            return;
+        }
+        need(m->let != nullptr, m->name + " is read-only");
+        Variant v = value(t.back());
+        if (m->type == VarType::Picture && v.type() == VarType::String) {
+            try {
+                v = Variant(v.toString().empty() ? StdPicturePtr() : StdPicture::Load(v.toString()));
+            } catch (const PictureLoadError& e) {
+                bad(e.what());
+            }
+        }
+        need(m->type != VarType::Font || v.isObject(), m->name + " takes a font: set " + t[1] + ".Name VALUE and the like");
+        c.setProperty(m->name, v, index);
+    } else if (cmd == "call") {
+        need(t.size() >= 2, "usage: call NAME.METHOD ARGS...");
+        auto ref = reference(t[1], 2, 2);
+        Control& c = control(ref[0]);
+        const MemberInfo* m = c.classInfo().member(ref[1]);
+        need(m && m->kind == MemberInfo::Kind::Method, c.classInfo().name + " has no method " + ref[1]);
+        std::vector<Variant> a;
+        for (std::size_t i = 2; i < t.size(); ++i) a.push_back(value(t[i]));
+        std::size_t required = 0;
+        for (const ParamInfo& p : m->params) required += p.optional ? 0 : 1;
+        need(a.size() >= required && a.size() <= m->params.size(), "wrong number of arguments for " + m->name);
+        Variant result = c.callMethod(m->name, a);
+        if (m->type != VarType::Empty) out_ << c.name() << "." << m->name << " = " << formatValue(result) << "\n";
+    } else if (cmd == "resize") {
+        args(3, 3);
+        Control& c = control(t[1]);
+        form_->resize(c, number(t[2], 0, 16384), number(t[3], 0, 16384));
+        c.Paint();
+    } else if (cmd == "save") {
+        args(1, 1);
+        std::string path = t[1].front() == '"' ? value(t[1]).toString() : t[1];
+        try {
+            saveForm(*form_, path);
+        } catch (const FormFileError& e) {
+            bad(e.what());
+        }
+    } else if (cmd == "render") {
+        args(1, 1);
+        std::string path = t[1].front() == '"' ? value(t[1]).toString() : t[1];
+        std::string error;
+        need(writeFormPicture(*form_, path, &error), error);
+    } else {
+        bad("unknown command " + t[0]);
+    }
+}
+
+}  // namespace ulmaro::app

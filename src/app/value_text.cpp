@@ -1,0 +1,101 @@
+#include "value_text.h"
+
+#include "framework/std_font.h"
+#include "framework/std_picture.h"
+
+#include <cctype>
+
+namespace ulmaro::app {
+
+std::string quote(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string formatValue(const Variant& v) {
+    switch (v.type()) {
+        case VarType::String: return quote(v.toString());
+        case VarType::Font: return quote(v.toFont()->Name());
+        case VarType::Picture: return quote(v.toPicture()->Path());
+        case VarType::Nothing: return "Nothing";
+        case VarType::Empty: return "Empty";
+        default: return v.toString();
+    }
+}
+
+std::optional<Variant> parseValue(const std::string& token) {
+    if (token.size() >= 2 && token.front() == '"' && token.back() == '"') {
+        std::string s;
+        for (std::size_t i = 1; i + 1 < token.size(); ++i) {
+            s += token[i];
+            if (token[i] == '"') ++i;  // a doubled quote stands for one
+        }
+        return Variant(s);
+    }
+    std::string lower;
+    for (char c : token) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "true") return Variant(true);
+    if (lower == "false") return Variant(false);
+    if (lower == "nothing") return Variant::nothing();
+    Variant n;
+    if (parseNumber(token, n)) return n;
+    return std::nullopt;
+}
+
+namespace {
+
+// Reads a quoted part starting at line[i] == '"' into tok, quotes included.
+bool readQuoted(const std::string& line, std::size_t& i, std::string& tok) {
+    tok += '"';
+    ++i;
+    while (i < line.size()) {
+        if (line[i] == '"') {
+            if (i + 1 < line.size() && line[i + 1] == '"') {
+                tok += "\"\"";
+                i += 2;
+                continue;
+            }
+            tok += '"';
+            ++i;
+            return true;
+        }
+        tok += line[i++];
+    }
+    return false;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+}  // namespace
+
+bool tokenize(const std::string& line, std::vector<std::string>& tokens, std::string& error) {
+    tokens.clear();
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (isBlank(line[i])) {
+            ++i;
+            continue;
+        }
+        if (line[i] == '#') break;
+        // A token runs to the next blank outside quotes, so ARG="a b" is one token.
+        std::string tok;
+        while (i < line.size() && !isBlank(line[i])) {
+            if (line[i] == '"') {
+                if (!readQuoted(line, i, tok)) {
+                    error = "unterminated string";
+                    return false;
+                }
+            } else {
+                tok += line[i++];
+            }
+        }
+        tokens.push_back(tok);
+    }
+    return true;
+}
+
+}  // namespace ulmaro::app

@@ -1,0 +1,103 @@
+// The base of every control: the notifications its host delivers (as virtual functions,
+// with by-reference arguments where the host passes them by reference), its surface, and
+// the host services it calls (events, ambient properties, timers, focus moves).
+#pragma once
+
+#include "dispatch.h"
+#include "property_bag.h"
+#include "site.h"
+#include "surface.h"
+#include "timer.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ulmaro {
+
+struct AmbientProperties {
+    bool UserMode = true;
+    std::string DisplayName;
+    std::shared_ptr<StdFont> Font;
+    OLE_COLOR BackColor = 0x8000000F;
+    OLE_COLOR ForeColor = 0x80000012;
+    bool DisplayAsDefault = false;
+};
+
+class Control {
+public:
+    Control();
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // ---- Host notifications ---------------------------------------------------------------
+    virtual void InitProperties() {}
+    virtual void ReadProperties(PropertyBag&) {}
+    virtual void WriteProperties(PropertyBag&) {}
+    virtual void Resize() {}
+    virtual void Paint() {}
+    virtual void Show() {}
+    virtual void Hide() {}
+    virtual void Terminate() {}
+    virtual void GotFocus() {}
+    virtual void LostFocus() {}
+    virtual void EnterFocus() {}
+    virtual void ExitFocus() {}
+    virtual void AccessKeyPress(std::int16_t& /*KeyAscii*/) {}
+    virtual void KeyDown(std::int16_t& /*KeyCode*/, std::int16_t& /*Shift*/) {}
+    virtual void KeyUp(std::int16_t& /*KeyCode*/, std::int16_t& /*Shift*/) {}
+    virtual void KeyPress(std::int16_t& /*KeyAscii*/) {}
+    virtual void MouseDown(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
+    virtual void MouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
+    virtual void MouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
+    virtual void Click() {}
+    virtual void DblClick() {}
+
+    // ---- Identity and placement (set by the host) -------------------------------------------
+    const ClassInfo& classInfo() const { return *class_; }
+    const std::string& name() const { return name_; }
+    Site* site() const { return site_; }
+    Control* container() const { return container_; }
+    void attach(const ClassInfo& cls, std::string name, Site& site, Control* container);
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+    const std::vector<Timer*>& timers() const { return timers_; }
+    // Width or Height set on the surface: forwarded to the host.
+    void resizeFromSurface(int width, int height);
+
+    // ---- Dispatch ------------------------------------------------------------------------------
+    Variant getProperty(std::string_view name, std::vector<Variant> index = {});
+    void setProperty(std::string_view name, const Variant& value, std::vector<Variant> index = {});
+    Variant callMethod(std::string_view name, std::vector<Variant>& args);
+
+protected:
+    // Raises an event of the control's event interface; by-reference arguments come back
+    // with whatever the host's handlers assigned.
+    template <class... A>
+    void RaiseEvent(std::string_view event, A&... args) {
+        const EventInfo* info = class_ ? class_->event(event) : nullptr;
+        if (!info || !site_) return;
+        std::vector<Variant> values{VariantCast<std::decay_t<A>>::to(args)...};
+        site_->raiseEvent(*this, *info, values);
+        std::size_t i = 0;
+        ((args = VariantCast<std::decay_t<A>>::from(values[i++])), ...);
+    }
+    void PropertyChanged(std::string_view property);
+    AmbientProperties Ambient() const;
+    void SendKeys(std::string_view keys);
+    // The controls of this control's container (Parent.Controls).
+    std::vector<Control*> ParentControls() const;
+    // Timers placed on the control run on its host's clock.
+    void addTimer(Timer& t);
+
+private:
+    const ClassInfo* class_ = nullptr;
+    std::string name_;
+    Site* site_ = nullptr;
+    Control* container_ = nullptr;
+    Surface surface_;
+    std::vector<Timer*> timers_;
+};
+
+}  // namespace ulmaro

@@ -1,0 +1,331 @@
+#include "form.h"
+
+#include "colors.h"
+
+#include <ulmaro/platform/host.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace ulmaro {
+
+using namespace platform;
+
+namespace {
+
+// Runs queued focus moves (SendKeys) once the outermost input notification has returned,
+// as the host's keyboard buffer does.
+struct InputScope {
+    int& depth;
+    std::function<void()> done;
+    InputScope(int& d, std::function<void()> f) : depth(d), done(std::move(f)) { ++depth; }
+    ~InputScope() {
+        if (--depth == 0) done();
+    }
+};
+
+int vkOfButton(int button) { return button == 1 ? VK_LBUTTON : button == 2 ? VK_RBUTTON : VK_MBUTTON; }
+
+}  // namespace
+
+Form::Form(int width, int height) : width_(width), height_(height) {
+    hwnd_ = CreateWindowExA(0, "UlmaroForm", "", WS_VISIBLE, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+    ResetInputState();
+}
+
+Form::~Form() {
+    for (auto& c : controls_) c->Terminate();
+    // Contained controls go before their containers.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->surface().destroyWindow();
+    controls_.clear();
+    DestroyWindow(hwnd_);
+}
+
+Control& Form::place(const std::string& className, const std::string& name, int left, int top, int width, int height,
+                     Control* container, PropertyBag* bag) {
+    const ClassInfo* cls = TypeLibrary::instance().findClass(className);
+    if (!cls || !cls->create) throw std::invalid_argument("unknown class " + className);
+    if (!cls->placeable) throw std::invalid_argument("class " + className + " is not placed on forms");
+    if (name.empty()) throw std::invalid_argument("a control needs a name");
+    if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
+    if (container && !container->classInfo().container)
+        throw std::invalid_argument(container->name() + " cannot contain controls");
+    if (width < 0 || height < 0) throw std::invalid_argument("negative size for " + name);
+    std::unique_ptr<Control> c = cls->create();
+    Control& ref = *c;
+    c->attach(*cls, name, *this, container);
+    c->surface().setFont(font_->Clone());
+    c->surface().createWindow(container ? container->surface().hWnd() : hwnd_, left, top, width, height);
+    controls_.push_back(std::move(c));
+    if (bag)
+        ref.ReadProperties(*bag);
+    else
+        ref.InitProperties();
+    ref.Resize();
+    ref.Show();
+    ref.Paint();
+    return ref;
+}
+
+Control* Form::find(std::string_view name) const {
+    for (const auto& c : controls_)
+        if (sameName(c->name(), name)) return c.get();
+    return nullptr;
+}
+
+Control* Form::controlOf(HWND hwnd) const {
+    for (const auto& c : controls_)
+        if (c->surface().hWnd() == hwnd) return c.get();
+    return nullptr;
+}
+
+RECT Form::boundsOf(const Control& c) const {
+    RECT r{};
+    GetWindowRect(const_cast<Control&>(c).surface().hWnd(), &r);
+    POINT o{0, 0};
+    ClientToScreen(c.container() ? c.container()->surface().hWnd() : hwnd_, &o);
+    OffsetRect(&r, -o.x, -o.y);
+    return r;
+}
+
+void Form::resize(Control& c, int width, int height) {
+    RECT b = boundsOf(c);
+    if (width < 0) width = 0;
+    if (height < 0) height = 0;
+    if (b.right - b.left == width && b.bottom - b.top == height) return;
+    MoveWindow(c.surface().hWnd(), b.left, b.top, width, height, TRUE);
+    c.Resize();
+}
+
+void Form::raiseEvent(Control& source, const EventInfo& event, std::vector<Variant>& args) {
+    if (onEvent_) onEvent_(source, event, args);
+}
+
+std::vector<Control*> Form::parentControls(const Control& c) const {
+    std::vector<Control*> out;
+    for (const auto& o : controls_)
+        if (o->container() == c.container()) out.push_back(o.get());
+    return out;
+}
+
+// ---- Pointer ------------------------------------------------------------------------------------------
+
+Form::Pointer Form::pointerAt(int x, int y) const {
+    Pointer p;
+    Control* target = nullptr;
+    if (HWND cap = GetCapture()) target = controlOf(cap);
+    if (!target && buttons_ && pressed_) target = pressed_;
+    if (!target) target = controlOf(WindowFromPoint(POINT{x, y}));
+    if (!target) return p;
+    POINT local{x, y};
+    ScreenToClient(target->surface().hWnd(), &local);
+    p.target = target;
+    p.x = static_cast<float>(local.x);
+    p.y = static_cast<float>(local.y);
+    return p;
+}
+
+Control* Form::pointerTarget() const {
+    POINT pt{};
+    GetCursorPos(&pt);
+    return pointerAt(pt.x, pt.y).target;
+}
+
+void Form::mouseMove(int x, int y) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    SetCursorPos(x, y);
+    Pointer p = pointerAt(x, y);
+    if (!p.target) return;
+    std::int16_t button = static_cast<std::int16_t>(buttons_), shift = shift_;
+    p.target->MouseMove(button, shift, p.x, p.y);
+}
+
+void Form::mouseDown(int button, int x, int y) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    SetCursorPos(x, y);
+    Pointer p = pointerAt(x, y);
+    buttons_ |= button;
+    SetKeyDown(vkOfButton(button), true);
+    if (!p.target) return;
+    if (!pressed_) pressed_ = p.target;
+    // A press on a control that takes the focus moves the focus there first.
+    if (p.target->classInfo().canGetFocus && focus_ != p.target) setFocus(p.target);
+    std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
+    p.target->MouseDown(b, shift, p.x, p.y);
+}
+
+void Form::mouseUp(int button, int x, int y) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    SetCursorPos(x, y);
+    Pointer p = pointerAt(x, y);
+    Control* pressed = pressed_;
+    buttons_ &= ~button;
+    SetKeyDown(vkOfButton(button), false);
+    if (!buttons_) pressed_ = nullptr;
+    if (!p.target) return;
+    std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
+    p.target->MouseUp(b, shift, p.x, p.y);
+    // Click follows a press and release on the same control, released over it.
+    RECT client{};
+    GetClientRect(p.target->surface().hWnd(), &client);
+    POINT local{static_cast<LONG>(p.x), static_cast<LONG>(p.y)};
+    if (p.target == pressed && PtInRect(&client, local) && controlOf(WindowFromPoint(POINT{x, y})) == p.target)
+        p.target->Click();
+}
+
+void Form::doubleClick(int x, int y) {
+    // The window system's order: press, release (Click), the second press reported as a
+    // double click, and its release.
+    mouseDown(1, x, y);
+    mouseUp(1, x, y);
+    {
+        InputScope scope(inputDepth_, [this] { flushKeys(); });
+        SetCursorPos(x, y);
+        Pointer p = pointerAt(x, y);
+        buttons_ |= 1;
+        SetKeyDown(VK_LBUTTON, true);
+        if (p.target) {
+            pressed_ = p.target;
+            p.target->DblClick();
+        }
+    }
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    Pointer p = pointerAt(x, y);
+    buttons_ &= ~1;
+    SetKeyDown(VK_LBUTTON, false);
+    pressed_ = nullptr;
+    if (!p.target) return;
+    std::int16_t b = 1, shift = shift_;
+    p.target->MouseUp(b, shift, p.x, p.y);
+}
+
+// ---- Keys and focus -----------------------------------------------------------------------------------
+
+void Form::keyDown(int keyCode) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    SetKeyDown(keyCode, true);
+    // Tab belongs to the form: it moves the focus and never reaches a control.
+    if (keyCode == VK_TAB) {
+        moveFocus((shift_ & 1) ? -1 : 1);
+        return;
+    }
+    if (!focus_) return;
+    std::int16_t code = static_cast<std::int16_t>(keyCode), shift = shift_;
+    focus_->KeyDown(code, shift);
+}
+
+void Form::keyUp(int keyCode) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    SetKeyDown(keyCode, false);
+    if (keyCode == VK_TAB || !focus_) return;
+    std::int16_t code = static_cast<std::int16_t>(keyCode), shift = shift_;
+    focus_->KeyUp(code, shift);
+}
+
+void Form::keyPress(int keyAscii) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    if (!focus_) return;
+    std::int16_t ascii = static_cast<std::int16_t>(keyAscii);
+    focus_->KeyPress(ascii);
+}
+
+bool Form::accessKey(char key) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    for (const auto& c : controls_) {
+        const std::string& keys = c->surface().AccessKeys();
+        if (std::any_of(keys.begin(), keys.end(), [&](char k) { return lower(k) == lower(key); })) {
+            std::int16_t ascii = static_cast<std::int16_t>(static_cast<unsigned char>(key));
+            c->AccessKeyPress(ascii);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::setFocus(Control* c) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    if (c == focus_) return;
+    Control* old = focus_;
+    focus_ = c;
+    if (old) {
+        old->LostFocus();
+        old->ExitFocus();
+    }
+    SetFocus(c ? c->surface().hWnd() : hwnd_);
+    if (c && focus_ == c) {
+        c->EnterFocus();
+        c->GotFocus();
+    }
+}
+
+void Form::moveFocus(int direction) {
+    std::vector<Control*> order;
+    for (const auto& c : controls_)
+        if (c->classInfo().canGetFocus && IsWindowVisible(c->surface().hWnd())) order.push_back(c.get());
+    if (order.empty()) return;
+    auto it = std::find(order.begin(), order.end(), focus_);
+    std::ptrdiff_t n = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t i = it == order.end() ? (direction > 0 ? -1 : 0) : it - order.begin();
+    i = ((i + direction) % n + n) % n;
+    setFocus(order[static_cast<std::size_t>(i)]);
+}
+
+void Form::sendKeys(Control&, std::string_view keys) {
+    pendingKeys_.emplace_back(keys);
+    if (inputDepth_ == 0) flushKeys();
+}
+
+void Form::flushKeys() {
+    while (!pendingKeys_.empty()) {
+        std::string k = pendingKeys_.front();
+        pendingKeys_.erase(pendingKeys_.begin());
+        if (k == "{Tab}" || k == "{TAB}")
+            moveFocus(1);
+        else if (k == "+{Tab}" || k == "+{TAB}")
+            moveFocus(-1);
+    }
+}
+
+void Form::tick(std::int64_t ms) {
+    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    clock_.advance(ms);
+}
+
+// ---- Composition -------------------------------------------------------------------------------------
+
+std::vector<COLORREF> Form::compose() const {
+    std::vector<COLORREF> out(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
+                              static_cast<COLORREF>(TranslateColor(backColor_)));
+    composeInto(out, nullptr, 0, 0, RECT{0, 0, width_, height_});
+    return out;
+}
+
+void Form::composeInto(std::vector<COLORREF>& out, const Control* container, int ox, int oy, RECT clip) const {
+    for (const auto& cp : controls_) {
+        const Control& c = *cp;
+        if (c.container() != container) continue;
+        HWND h = const_cast<Control&>(c).surface().hWnd();
+        if (!IsWindowVisible(h)) continue;
+        RECT b = boundsOf(c);
+        OffsetRect(&b, ox, oy);
+        RECT vis;
+        if (!IntersectRect(&vis, &b, &clip)) continue;
+        PixelView view = GetWindowSurface(h);
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        bool hasRegion = GetWindowRgn(h, rgn) != ERROR;
+        const Surface& s = c.surface();
+        for (int y = vis.top; y < vis.bottom; ++y)
+            for (int x = vis.left; x < vis.right; ++x) {
+                int lx = x - b.left, ly = y - b.top;
+                if (lx >= view.width || ly >= view.height) continue;
+                if (hasRegion && !PtInRegion(rgn, lx, ly)) continue;
+                if (!s.opaqueAt(lx, ly)) continue;
+                out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = view.at(lx, ly);
+            }
+        DeleteObject(rgn);
+        if (c.classInfo().container) composeInto(out, &c, b.left, b.top, vis);
+    }
+}
+
+}  // namespace ulmaro

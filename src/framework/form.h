@@ -1,0 +1,121 @@
+// The form: the container that hosts controls. It owns the controls and their windows,
+// delivers their life cycle and the input notifications the way a window system does,
+// keeps the focus and tab order, runs timers from its clock, and composes every control's
+// surface into the form's picture.
+#pragma once
+
+#include "control.h"
+#include "site.h"
+#include "std_font.h"
+#include "timer.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ulmaro {
+
+class Form : public Site {
+public:
+    Form(int width = 640, int height = 480);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // ---- Controls ----------------------------------------------------------------------------------
+    // Places a new control: it gets InitProperties (or ReadProperties from `bag`), Resize,
+    // Show and Paint as a host gives them. Throws std::invalid_argument for an unknown or
+    // unplaceable class, a duplicate name or a bad container.
+    Control& place(const std::string& className, const std::string& name, int left, int top, int width, int height,
+                   Control* container = nullptr, PropertyBag* bag = nullptr);
+    Control* find(std::string_view name) const;
+    Control* controlOf(platform::HWND hwnd) const;
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    // Position and size in the container's pixels.
+    platform::RECT boundsOf(const Control& c) const;
+    void resize(Control& c, int width, int height);
+
+    // ---- Form properties ---------------------------------------------------------------------------
+    int width() const { return width_; }
+    int height() const { return height_; }
+    OLE_COLOR backColor() const { return backColor_; }
+    void setBackColor(OLE_COLOR c) { backColor_ = c; }
+    OLE_COLOR foreColor() const { return foreColor_; }
+    void setForeColor(OLE_COLOR c) { foreColor_ = c; }
+    const std::shared_ptr<StdFont>& font() const { return font_; }
+    void setFont(std::shared_ptr<StdFont> f) { font_ = std::move(f); }
+    void setUserMode(bool on) { userMode_ = on; }
+    platform::HWND hwnd() const { return hwnd_; }
+
+    // ---- Input, in form pixels ------------------------------------------------------------------
+    void setShift(int shift) { shift_ = static_cast<std::int16_t>(shift); }
+    int shift() const { return shift_; }
+    void mouseMove(int x, int y);
+    void mouseDown(int button, int x, int y);
+    void mouseUp(int button, int x, int y);
+    void doubleClick(int x, int y);
+    void keyDown(int keyCode);
+    void keyUp(int keyCode);
+    void keyPress(int keyAscii);
+    // The user pressing Alt with `key`: AccessKeyPress goes to the control whose access
+    // keys hold it, wherever the focus is; false if no control has that key.
+    bool accessKey(char key);
+    void setFocus(Control* c);
+    Control* focused() const { return focus_; }
+    void tick(std::int64_t ms);
+    // The control the pointer is over (or the one holding the capture), for the cursor.
+    Control* pointerTarget() const;
+
+    // Every event raised by a control passes through here before the control goes on.
+    using EventHandler = std::function<void(Control&, const EventInfo&, std::vector<Variant>&)>;
+    void setEventHandler(EventHandler h) { onEvent_ = std::move(h); }
+
+    // ---- Picture -------------------------------------------------------------------------------------
+    // The form as it shows: background, then each visible control's surface in z-order,
+    // honouring transparency masks and window regions.
+    std::vector<platform::COLORREF> compose() const;
+
+    // ---- Site ----------------------------------------------------------------------------------------
+    bool userMode() const override { return userMode_; }
+    bool displayAsDefault(const Control&) const override { return false; }
+    std::shared_ptr<StdFont> ambientFont() const override { return font_; }
+    OLE_COLOR ambientBackColor() const override { return backColor_; }
+    OLE_COLOR ambientForeColor() const override { return foreColor_; }
+    void raiseEvent(Control& source, const EventInfo& event, std::vector<Variant>& args) override;
+    void propertyChanged(Control&, std::string_view) override { dirty_ = true; }
+    void sendKeys(Control& source, std::string_view keys) override;
+    Clock& clock() override { return clock_; }
+    void resizeControl(Control& c, int width, int height) override { resize(c, width, height); }
+    std::vector<Control*> parentControls(const Control& c) const override;
+
+private:
+    struct Pointer {
+        Control* target = nullptr;
+        float x = 0, y = 0;
+    };
+    Pointer pointerAt(int x, int y) const;
+    void moveFocus(int direction);
+    void flushKeys();
+    void composeInto(std::vector<platform::COLORREF>& out, const Control* container, int ox, int oy,
+                     platform::RECT clip) const;
+
+    int width_, height_;
+    OLE_COLOR backColor_ = 0x8000000F;
+    OLE_COLOR foreColor_ = 0x80000012;
+    std::shared_ptr<StdFont> font_ = StdFont::New();
+    bool userMode_ = true;
+    bool dirty_ = false;
+    platform::HWND hwnd_ = nullptr;
+    Clock clock_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Control* focus_ = nullptr;
+    Control* pressed_ = nullptr;  // the control that received the first press of a held button
+    int buttons_ = 0;
+    std::int16_t shift_ = 0;
+    std::vector<std::string> pendingKeys_;
+    int inputDepth_ = 0;
+    EventHandler onEvent_;
+};
+
+}  // namespace ulmaro

@@ -1,0 +1,301 @@
+#include "form_file.h"
+
+#include "std_picture.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace ulmaro {
+
+using json = nlohmann::ordered_json;
+namespace fs = std::filesystem;
+
+namespace {
+
+// ---- Values ------------------------------------------------------------------------------------------
+
+json fontToJson(const StdFont& f) {
+    json j;
+    j["Name"] = f.Name();
+    j["Size"] = f.Size();
+    j["Bold"] = f.Bold();
+    j["Italic"] = f.Italic();
+    j["Underline"] = f.Underline();
+    j["Strikethrough"] = f.Strikethrough();
+    j["Weight"] = f.Weight();
+    j["Charset"] = f.Charset();
+    return j;
+}
+
+std::string relativePath(const std::string& picture, const std::string& formPath) {
+    if (picture.empty()) return picture;
+    fs::path base = fs::absolute(fs::path(formPath)).parent_path();
+    std::error_code ec;
+    fs::path rel = fs::relative(fs::absolute(picture), base, ec);
+    return ec || rel.empty() ? picture : rel.generic_string();
+}
+
+json valueToJson(const Variant& v, const std::string& formPath) {
+    switch (v.type()) {
+        case VarType::Boolean: return v.toBool();
+        case VarType::Integer:
+        case VarType::Long: return v.toInt32();
+        case VarType::Single:
+        case VarType::Double: return v.toDouble();
+        case VarType::String: return v.toString();
+        case VarType::Font: return fontToJson(*v.toFont());
+        case VarType::Picture: {
+            json j;
+            j["Picture"] = relativePath(v.toPicture()->Path(), formPath);
+            return j;
+        }
+        case VarType::Empty:
+        case VarType::Nothing: return nullptr;
+    }
+    return nullptr;
+}
+
+struct LoadContext {
+    std::string path;
+    std::string text;
+    std::string control;  // the control being read, for messages
+    std::size_t controlIndex = 0;
+
+    // The line of the control being read: the line of its "Class" key, found by counting.
+    int controlLine() const {
+        std::size_t pos = 0;
+        for (std::size_t i = 0; i <= controlIndex; ++i) {
+            pos = text.find("\"Class\"", i == 0 ? 0 : pos + 1);
+            if (pos == std::string::npos) return 0;
+        }
+        return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
+    }
+
+    [[noreturn]] void fail(const std::string& what, int line = -1) const {
+        std::ostringstream m;
+        m << path << ":" << (line >= 0 ? line : controlLine());
+        if (!control.empty()) m << ": control " << control;
+        m << ": " << what;
+        throw FormFileError(m.str());
+    }
+};
+
+std::shared_ptr<StdFont> fontFromJson(const json& j, const LoadContext& ctx, const std::string& key) {
+    auto f = StdFont::New();
+    for (auto it = j.begin(); it != j.end(); ++it) {
+        const std::string& k = it.key();
+        const json& v = it.value();
+        auto need = [&](bool ok) {
+            if (!ok) ctx.fail("font \"" + key + "\": wrong type for " + k);
+        };
+        if (k == "Name") need(v.is_string()), f->SetName(v.get<std::string>());
+        else if (k == "Size") need(v.is_number() && v.get<double>() > 0), f->SetSize(v.get<double>());
+        else if (k == "Bold") need(v.is_boolean()), f->SetBold(v.get<bool>());
+        else if (k == "Italic") need(v.is_boolean()), f->SetItalic(v.get<bool>());
+        else if (k == "Underline") need(v.is_boolean()), f->SetUnderline(v.get<bool>());
+        else if (k == "Strikethrough") need(v.is_boolean()), f->SetStrikethrough(v.get<bool>());
+        else if (k == "Weight") need(v.is_number_integer() && v.get<int>() >= 0 && v.get<int>() <= 1000), f->SetWeight(static_cast<std::int16_t>(v.get<int>()));
+        else if (k == "Charset") need(v.is_number_integer() && v.get<int>() >= 0 && v.get<int>() <= 255), f->SetCharset(static_cast<std::int16_t>(v.get<int>()));
+        else ctx.fail("font \"" + key + "\": unknown key " + k);
+    }
+    return f;
+}
+
+Variant valueFromJson(const json& v, const LoadContext& ctx, const std::string& key) {
+    if (v.is_boolean()) return Variant(v.get<bool>());
+    if (v.is_number_integer()) {
+        auto n = v.get<std::int64_t>();
+        if (n >= INT32_MIN && n <= INT32_MAX) return Variant(static_cast<std::int32_t>(n));
+        if (n >= 0 && n <= 0xFFFFFFFFLL) return Variant(static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
+        return Variant(static_cast<double>(n));
+    }
+    if (v.is_number()) return Variant(v.get<double>());
+    if (v.is_string()) return Variant(v.get<std::string>());
+    if (v.is_null()) return Variant::nothing();
+    if (v.is_object() && v.contains("Picture")) {
+        if (v.size() != 1 || !v["Picture"].is_string()) ctx.fail("picture \"" + key + "\" must be {\"Picture\": \"path\"}");
+        std::string rel = v["Picture"].get<std::string>();
+        if (rel.empty()) return Variant::nothing();
+        fs::path p = fs::path(rel).is_absolute() ? fs::path(rel) : fs::path(ctx.path).parent_path() / rel;
+        try {
+            return Variant(StdPicture::Load(p.string()));
+        } catch (const std::exception& e) {
+            ctx.fail(std::string("picture \"") + key + "\": " + e.what());
+        }
+    }
+    if (v.is_object()) return Variant(fontFromJson(v, ctx, key));
+    ctx.fail("property \"" + key + "\" has a value of a kind a property bag cannot hold");
+}
+
+// ---- Loading -----------------------------------------------------------------------------------------
+
+int intField(const json& obj, const char* key, const LoadContext& ctx, int min, int max) {
+    if (!obj.contains(key)) ctx.fail(std::string("missing \"") + key + "\"");
+    const json& v = obj[key];
+    if (!v.is_number_integer()) ctx.fail(std::string("\"") + key + "\" must be a whole number");
+    auto n = v.get<std::int64_t>();
+    if (n < min || n > max) ctx.fail(std::string("\"") + key + "\" is out of range (" + std::to_string(n) + ")");
+    return static_cast<int>(n);
+}
+
+void loadControls(Form& form, const json& list, Control* container, LoadContext& ctx) {
+    if (!list.is_array()) ctx.fail("\"Controls\" must be a list");
+    for (const json& item : list) {
+        ctx.control.clear();
+        if (!item.is_object()) ctx.fail("a control must be an object");
+        if (!item.contains("Class") || !item["Class"].is_string()) ctx.fail("a control needs a \"Class\" string");
+        if (!item.contains("Name") || !item["Name"].is_string()) ctx.fail("a control needs a \"Name\" string");
+        std::string cls = item["Class"].get<std::string>();
+        ctx.control = item["Name"].get<std::string>();
+        for (auto it = item.begin(); it != item.end(); ++it) {
+            static const char* known[] = {"Class", "Name", "Left", "Top", "Width", "Height", "Properties", "Controls"};
+            if (std::none_of(std::begin(known), std::end(known), [&](const char* k) { return it.key() == k; }))
+                ctx.fail("unknown key \"" + it.key() + "\"");
+        }
+        const ClassInfo* info = TypeLibrary::instance().findClass(cls);
+        if (!info || !info->placeable) ctx.fail("unknown class " + cls);
+        int left = intField(item, "Left", ctx, -32768, 32767);
+        int top = intField(item, "Top", ctx, -32768, 32767);
+        int width = intField(item, "Width", ctx, 0, 16384);
+        int height = intField(item, "Height", ctx, 0, 16384);
+        PropertyBag bag;
+        if (item.contains("Properties")) {
+            const json& props = item["Properties"];
+            if (!props.is_object()) ctx.fail("\"Properties\" must be an object");
+            for (auto it = props.begin(); it != props.end(); ++it)
+                bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key()));
+        }
+        Control* c = nullptr;
+        try {
+            c = &form.place(cls, ctx.control, left, top, width, height, container, &bag);
+        } catch (const RuntimeError& e) {
+            ctx.fail(std::string("a property has a value of the wrong type or range (error ") + std::to_string(e.number) + ": " + e.what() + ")");
+        } catch (const std::invalid_argument& e) {
+            ctx.fail(e.what());
+        }
+        std::vector<std::string> unread = bag.unreadKeys();
+        if (!unread.empty()) ctx.fail("unknown property \"" + unread.front() + "\" for class " + cls);
+        std::string name = ctx.control;
+        ++ctx.controlIndex;
+        if (item.contains("Controls")) {
+            if (!info->container) ctx.fail("class " + cls + " cannot contain controls");
+            loadControls(form, item["Controls"], c, ctx);
+        }
+        ctx.control = name;
+    }
+}
+
+int lineOfOffset(const std::string& text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+}  // namespace
+
+std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::string& path, bool userMode,
+                                       Form::EventHandler onEvent) {
+    LoadContext ctx;
+    ctx.path = path;
+    ctx.text = text;
+    json doc;
+    try {
+        doc = json::parse(text);
+    } catch (const json::parse_error& e) {
+        std::string what = e.what();
+        auto colon = what.find("syntax error");
+        ctx.fail(colon != std::string::npos ? what.substr(colon) : what, lineOfOffset(text, e.byte > 0 ? e.byte - 1 : 0));
+    }
+    if (!doc.is_object()) ctx.fail("a form file holds one object", 1);
+    for (auto it = doc.begin(); it != doc.end(); ++it)
+        if (it.key() != "Form" && it.key() != "Controls") ctx.fail("unknown key \"" + it.key() + "\"", 1);
+    if (!doc.contains("Form") || !doc["Form"].is_object()) ctx.fail("missing \"Form\" object", 1);
+    const json& f = doc["Form"];
+    int width = intField(f, "Width", ctx, 1, 16384);
+    int height = intField(f, "Height", ctx, 1, 16384);
+    auto form = std::make_unique<Form>(width, height);
+    form->setUserMode(userMode);
+    form->setEventHandler(std::move(onEvent));
+    for (auto it = f.begin(); it != f.end(); ++it) {
+        const std::string& k = it.key();
+        if (k == "Width" || k == "Height") continue;
+        if (k == "BackColor" || k == "ForeColor") {
+            if (!it.value().is_number_integer()) ctx.fail("\"" + k + "\" must be a whole number", 1);
+            OLE_COLOR c = valueFromJson(it.value(), ctx, k).toColor();
+            k == "BackColor" ? form->setBackColor(c) : form->setForeColor(c);
+        } else if (k == "Font") {
+            if (!it.value().is_object()) ctx.fail("\"Font\" must be an object", 1);
+            form->setFont(fontFromJson(it.value(), ctx, k));
+        } else {
+            ctx.fail("unknown form key \"" + k + "\"", 1);
+        }
+    }
+    if (doc.contains("Controls")) loadControls(*form, doc["Controls"], nullptr, ctx);
+    return form;
+}
+
+std::unique_ptr<Form> loadForm(const std::string& path, bool userMode, Form::EventHandler onEvent) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FormFileError(path + ": cannot open the file");
+    std::stringstream s;
+    s << in.rdbuf();
+    return loadFormFromText(s.str(), path, userMode, std::move(onEvent));
+}
+
+// ---- Saving ------------------------------------------------------------------------------------------
+
+namespace {
+
+json controlsToJson(Form& form, const Control* container, const std::string& path) {
+    json list = json::array();
+    for (const auto& cp : form.controls()) {
+        Control& c = *cp;
+        if (c.container() != container) continue;
+        RECT b = form.boundsOf(c);
+        json j;
+        j["Class"] = c.classInfo().name;
+        j["Name"] = c.name();
+        j["Left"] = b.left;
+        j["Top"] = b.top;
+        j["Width"] = b.right - b.left;
+        j["Height"] = b.bottom - b.top;
+        PropertyBag bag;
+        c.WriteProperties(bag);
+        json props = json::object();
+        for (const auto& [k, v] : bag.entries()) props[k] = valueToJson(v, path);
+        j["Properties"] = props;
+        if (c.classInfo().container) {
+            json kids = controlsToJson(form, &c, path);
+            if (!kids.empty()) j["Controls"] = kids;
+        }
+        list.push_back(j);
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string formToText(Form& form, const std::string& path) {
+    json doc;
+    json f;
+    f["Width"] = form.width();
+    f["Height"] = form.height();
+    if (form.backColor() != 0x8000000F) f["BackColor"] = static_cast<std::int32_t>(form.backColor());
+    if (form.foreColor() != 0x80000012) f["ForeColor"] = static_cast<std::int32_t>(form.foreColor());
+    if (!(*form.font() == StdFont())) f["Font"] = fontToJson(*form.font());
+    doc["Form"] = f;
+    doc["Controls"] = controlsToJson(form, nullptr, path);
+    return doc.dump(2) + "\n";
+}
+
+void saveForm(Form& form, const std::string& path) {
+    std::string text = formToText(form, path);
+    std::ofstream out(path, std::ios::binary);
+    if (!out) throw FormFileError(path + ": cannot write the file");
+    out << text;
+    if (!out) throw FormFileError(path + ": cannot write the file");
+}
+
+}  // namespace ulmaro

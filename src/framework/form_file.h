@@ -1,0 +1,29 @@
+// Form files: JSON text a person can edit, holding the form's size and, per control, its
+// class, name, position, size (pixels) and the property bag its WriteProperties writes.
+// Keys keep the order they were written in, so loading and saving gives the same file.
+#pragma once
+
+#include "form.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace ulmaro {
+
+// A form file that cannot be loaded; the message names the file, the line and the control.
+struct FormFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Loads a form, building it completely before returning it: on any error nothing is kept.
+// `onEvent` receives the events controls raise while they load.
+std::unique_ptr<Form> loadForm(const std::string& path, bool userMode = true, Form::EventHandler onEvent = nullptr);
+// Loads from text; `path` names the file in messages and anchors relative picture paths.
+std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::string& path, bool userMode = true,
+                                       Form::EventHandler onEvent = nullptr);
+
+std::string formToText(Form& form, const std::string& path);
+void saveForm(Form& form, const std::string& path);
+
+}  // namespace ulmaro

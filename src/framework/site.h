@@ -1,0 +1,39 @@
+// What a control asks of the host that holds it: ambient properties, event delivery,
+// focus moves, the clock its timers run on, its size and its container's controls.
+#pragma once
+
+#include "dispatch.h"
+#include "ole_color.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ulmaro {
+
+class Clock;
+class Control;
+class StdFont;
+
+class Site {
+public:
+    virtual ~Site() = default;
+    virtual bool userMode() const = 0;
+    virtual bool displayAsDefault(const Control& c) const = 0;
+    virtual std::shared_ptr<StdFont> ambientFont() const = 0;
+    virtual OLE_COLOR ambientBackColor() const = 0;
+    virtual OLE_COLOR ambientForeColor() const = 0;
+    // Delivers an event synchronously; handlers may change the by-reference arguments.
+    virtual void raiseEvent(Control& source, const EventInfo& event, std::vector<Variant>& args) = 0;
+    virtual void propertyChanged(Control& source, std::string_view property) = 0;
+    // "{Tab}" and "+{Tab}" move the focus to the next and previous control.
+    virtual void sendKeys(Control& source, std::string_view keys) = 0;
+    virtual Clock& clock() = 0;
+    // The control asks to be resized (its Width or Height was set); the host raises Resize.
+    virtual void resizeControl(Control& c, int width, int height) = 0;
+    // The controls of the container that holds `c` (its Parent.Controls).
+    virtual std::vector<Control*> parentControls(const Control& c) const = 0;
+};
+
+}  // namespace ulmaro

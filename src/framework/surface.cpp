@@ -1,0 +1,229 @@
+#include "surface.h"
+
+#include "colors.h"
+#include "control.h"
+#include "std_font.h"
+#include "unit_conversion.h"
+#include "variant.h"
+
+#include <ulmaro/platform/host.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace ulmaro {
+
+using namespace platform;
+
+namespace {
+
+int px(float v) { return static_cast<int>(roundHalfEven(v)); }
+
+// Splits text at line breaks: CR LF, a lone CR and a lone LF each end a line.
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += c;
+        }
+    }
+    return lines;
+}
+
+bool sameLogFont(const LOGFONTA& a, const LOGFONTA& b) {
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
+           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
+           a.lfPitchAndFamily == b.lfPitchAndFamily && std::strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+}
+
+}  // namespace
+
+Surface::Surface(Control& owner) : owner_(owner), font_(StdFont::New()) {}
+
+Surface::~Surface() { destroyWindow(); }
+
+void Surface::createWindow(HWND parent, int left, int top, int width, int height) {
+    destroyWindow();
+    hwnd_ = CreateWindowExA(0, "UlmaroSurface", "", WS_CHILD | WS_VISIBLE, left, top, width, height, parent, nullptr,
+                            nullptr, nullptr);
+    hdc_ = GetDC(hwnd_);
+    // The host draws text on its surfaces with a transparent background.
+    SetBkMode(hdc_, TRANSPARENT);
+    SetTextColor(hdc_, rgb(foreColor_));
+    SetBkColor(hdc_, rgb(backColor_));
+}
+
+void Surface::destroyWindow() {
+    if (hdc_) {
+        if (oldFont_) SelectObject(hdc_, oldFont_);
+        ReleaseDC(hwnd_, hdc_);
+        hdc_ = nullptr;
+        oldFont_ = nullptr;
+    }
+    if (hfont_) {
+        DeleteObject(hfont_);
+        hfont_ = nullptr;
+    }
+    if (hwnd_) {
+        DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+    }
+    selectedFont_ = LOGFONTA{};
+}
+
+COLORREF Surface::rgb(OLE_COLOR c) const { return static_cast<COLORREF>(TranslateColor(c)); }
+
+// The font object may have changed since the last call (controls switch Bold and the like
+// on the shared object): select a matching platform font before any text work.
+void Surface::syncFont() {
+    if (!hdc_ || !font_) return;
+    LOGFONTA lf = font_->ToLogFont();
+    if (hfont_ && sameLogFont(lf, selectedFont_)) return;
+    HFONT f = CreateFontIndirectA(&lf);
+    if (!f) return;
+    HGDIOBJ previous = SelectObject(hdc_, f);
+    if (!oldFont_) oldFont_ = previous;
+    if (hfont_) DeleteObject(hfont_);
+    hfont_ = f;
+    selectedFont_ = lf;
+}
+
+HDC Surface::hDC() {
+    syncFont();
+    return hdc_;
+}
+
+std::int32_t Surface::ScaleWidth() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right;
+}
+
+std::int32_t Surface::ScaleHeight() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.bottom;
+}
+
+void Surface::setWidth(std::int32_t twips) {
+    owner_.resizeFromSurface(static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))), ScaleHeight());
+}
+
+void Surface::setHeight(std::int32_t twips) {
+    owner_.resizeFromSurface(ScaleWidth(), static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))));
+}
+
+double Surface::ScaleX(double width, int fromScale, int toScale) const { return ulmaro::ScaleX(width, fromScale, toScale); }
+double Surface::ScaleY(double height, int fromScale, int toScale) const { return ulmaro::ScaleY(height, fromScale, toScale); }
+
+void Surface::setBackColor(OLE_COLOR c) {
+    backColor_ = c;
+    if (hdc_) SetBkColor(hdc_, rgb(c));
+}
+
+void Surface::setForeColor(OLE_COLOR c) {
+    foreColor_ = c;
+    if (hdc_) SetTextColor(hdc_, rgb(c));
+}
+
+void Surface::setFont(std::shared_ptr<StdFont> font) {
+    if (!font) throw RuntimeError(errors::ObjectRequired);
+    font_ = std::move(font);
+    syncFont();
+}
+
+void Surface::Cls() {
+    currentX_ = currentY_ = 0;
+    if (!hdc_) return;
+    RECT all{0, 0, ScaleWidth(), ScaleHeight()};
+    HBRUSH b = CreateSolidBrush(rgb(backColor_));
+    FillRect(hdc_, &all, b);
+    DeleteObject(b);
+}
+
+void Surface::Line(float x1, float y1, float x2, float y2, OLE_COLOR color, LineKind kind) {
+    currentX_ = x2;
+    currentY_ = y2;
+    if (!hdc_) return;
+    int ax = px(x1), ay = px(y1), bx = px(x2), by = px(y2);
+    COLORREF c = rgb(color);
+    if (kind == LineKind::Line) {
+        HPEN pen = CreatePen(PS_SOLID, 1, c);
+        HGDIOBJ old = SelectObject(hdc_, pen);
+        MoveToEx(hdc_, ax, ay, nullptr);
+        LineTo(hdc_, bx, by);
+        SelectObject(hdc_, old);
+        DeleteObject(pen);
+        return;
+    }
+    RECT r{std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + 1, std::max(ay, by) + 1};
+    HBRUSH brush = CreateSolidBrush(c);
+    if (kind == LineKind::FilledBox)
+        FillRect(hdc_, &r, brush);
+    else
+        FrameRect(hdc_, &r, brush);
+    DeleteObject(brush);
+}
+
+void Surface::PSet(float x, float y, OLE_COLOR color) {
+    currentX_ = x;
+    currentY_ = y;
+    if (hdc_) SetPixelV(hdc_, px(x), px(y), rgb(color));
+}
+
+void Surface::Print(const std::string& text) {
+    HDC dc = hDC();
+    TEXTMETRICA tm{};
+    if (dc) GetTextMetricsA(dc, &tm);
+    for (const std::string& line : splitLines(text)) {
+        if (dc) {
+            int oldMode = SetBkMode(dc, TRANSPARENT);
+            TextOutA(dc, px(currentX_), px(currentY_), line.c_str(), static_cast<int>(line.size()));
+            SetBkMode(dc, oldMode);
+        }
+        currentY_ += static_cast<float>(tm.tmHeight);
+        currentX_ = 0;
+    }
+}
+
+float Surface::TextWidth(const std::string& text) {
+    HDC dc = hDC();
+    if (!dc) return 0;
+    LONG widest = 0;
+    for (const std::string& line : splitLines(text)) {
+        SIZE s{};
+        GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &s);
+        widest = std::max(widest, s.cx);
+    }
+    return static_cast<float>(widest);
+}
+
+float Surface::TextHeight(const std::string& text) {
+    HDC dc = hDC();
+    if (!dc) return 0;
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    return static_cast<float>(tm.tmHeight * static_cast<LONG>(splitLines(text).size()));
+}
+
+SurfaceImagePtr Surface::Image() const {
+    auto img = std::make_shared<SurfaceImage>();
+    PixelView v = GetWindowSurface(hwnd_);
+    img->width = v.width;
+    img->height = v.height;
+    if (v.px) img->px.assign(v.px, v.px + static_cast<std::size_t>(v.width) * static_cast<std::size_t>(v.height));
+    return img;
+}
+
+bool Surface::opaqueAt(int x, int y) const {
+    if (backStyle_ != 0) return true;
+    if (!maskPicture_ || x < 0 || y < 0 || x >= maskPicture_->width || y >= maskPicture_->height) return false;
+    return maskPicture_->at(x, y) != rgb(maskColor_);
+}
+
+}  // namespace ulmaro

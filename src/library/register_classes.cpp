@@ -1,0 +1,19 @@
+// The library's published classes and enumerations, registered once.
+#include "command/zyn_command.h"
+#include "framework/dispatch.h"
+
+namespace ulmaro {
+
+void registerLibraryClasses() {
+    static const bool done = [] {
+        TypeLibrary& lib = TypeLibrary::instance();
+        lib.addEnum(EnumInfo{"BackStyleEnum", {{"Transparent", 0}, {"Opaque", 1}}});
+        lib.addEnum(EnumInfo{"CheckBoxValue", {{"Unchecked", 0}, {"Checked", 1}, {"Grayed", 2}}});
+        lib.addEnum(EnumInfo{"ZynButtonTypes", {{"Windows Xp", 0}, {"Office Xp", 1}}});
+        lib.addClass(ZynCommand::describe());
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace ulmaro
