@@ -27,7 +27,7 @@ bool looksLikePng(const std::vector<std::uint8_t>& file) {
     throw PictureLoadError("cannot load picture " + path + ": " + why);
 }
 
-std::int32_t pixelsToHimetric(int pixels) { return RoundToLong(ScaleX(pixels, vbPixels, vbHimetric)); }
+std::int32_t pixelsToHimetric(int pixels) { return RoundToLong(ScaleX(pixels, scale::Pixels, scale::Himetric)); }
 
 }  // namespace
 

@@ -38,7 +38,7 @@ public:
 
     platform::HBITMAP Handle() const { return handle_; }
     std::int16_t Type() const { return kTypeBitmap; }
-    // Size in HIMETRIC; ScaleX / ScaleY from vbHimetric to vbPixels give it back in pixels.
+    // Size in HIMETRIC; ScaleX / ScaleY from scale::Himetric to scale::Pixels give it back in pixels.
     std::int32_t Width() const { return width_; }
     std::int32_t Height() const { return height_; }
     int PixelWidth() const { return pixelWidth_; }

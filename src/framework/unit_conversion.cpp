@@ -15,15 +15,15 @@ struct TwipsPer {
     double den;
 };
 
-TwipsPer twipsPer(int scale) {
-    switch (scale) {
-        case vbTwips: return {1, 1};
-        case vbPoints: return {20, 1};
-        case vbPixels: return {15, 1};
-        case vbInches: return {1440, 1};
-        case vbMillimeters: return {14400, 254};
-        case vbCentimeters: return {144000, 254};
-        case vbHimetric: return {1440, 2540};
+TwipsPer twipsPer(int mode) {
+    switch (mode) {
+        case scale::Twips: return {1, 1};
+        case scale::Points: return {20, 1};
+        case scale::Pixels: return {15, 1};
+        case scale::Inches: return {1440, 1};
+        case scale::Millimeters: return {14400, 254};
+        case scale::Centimeters: return {144000, 254};
+        case scale::Himetric: return {1440, 2540};
         default: throw RuntimeError(kInvalidProcedureCall);
     }
 }

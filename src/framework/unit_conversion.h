@@ -3,16 +3,17 @@
 
 namespace ulmaro {
 
-// The host's scale modes. Characters, user scales and container scales are not supported.
-enum ScaleMode : int {
-    vbTwips = 1,
-    vbPoints = 2,
-    vbPixels = 3,
-    vbInches = 5,
-    vbMillimeters = 6,
-    vbCentimeters = 7,
-    vbHimetric = 8,
-};
+// The host's scale modes by number. Characters (4), user scales (0) and container scales
+// are not supported.
+namespace scale {
+constexpr int Twips = 1;
+constexpr int Points = 2;
+constexpr int Pixels = 3;
+constexpr int Inches = 5;
+constexpr int Millimeters = 6;
+constexpr int Centimeters = 7;
+constexpr int Himetric = 8;  // hundredths of a millimetre
+}  // namespace scale
 
 // Converts a width (ScaleX) or height (ScaleY) from one scale mode to another. The result is
 // not rounded: callers that need whole pixels round it themselves. An unsupported scale
