@@ -1,0 +1,80 @@
+// MaxOf, MinOf, rounding to Long and UnsignedToInteger.
+#include "framework/numeric.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+using namespace ulmaro;
+
+namespace {
+
+int errorNumber(auto call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.number;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(MaxOfMinOf, PickTheLargerAndTheSmaller) {
+    EXPECT_EQ(MaxOf(3, 5), 5);
+    EXPECT_EQ(MaxOf(5, 3), 5);
+    EXPECT_EQ(MinOf(3, 5), 3);
+    EXPECT_EQ(MinOf(5, 3), 3);
+    EXPECT_EQ(MaxOf(-1.5, -2.5), -1.5);
+    EXPECT_EQ(MinOf<std::int16_t>(-7, 2), -7);
+}
+
+TEST(MaxOfMinOf, EqualValuesReturnTheSecondArgument) {
+    // 0.0 and -0.0 compare equal but can be told apart by their sign.
+    EXPECT_TRUE(std::signbit(MaxOf(0.0, -0.0)));
+    EXPECT_FALSE(std::signbit(MaxOf(-0.0, 0.0)));
+    EXPECT_TRUE(std::signbit(MinOf(0.0, -0.0)));
+    EXPECT_FALSE(std::signbit(MinOf(-0.0, 0.0)));
+}
+
+TEST(RoundToLong, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(RoundToLong(2.5), 2);
+    EXPECT_EQ(RoundToLong(3.5), 4);
+    EXPECT_EQ(RoundToLong(-2.5), -2);
+    EXPECT_EQ(RoundToLong(-3.5), -4);
+    EXPECT_EQ(RoundToLong(2.4999), 2);
+    EXPECT_EQ(RoundToLong(2147483647.4), INT32_MAX);
+    EXPECT_EQ(RoundToLong(-2147483648.5), INT32_MIN);  // rounds to the even -2147483648
+}
+
+TEST(RoundToLong, OutOfRangeOverflows) {
+    EXPECT_EQ(errorNumber([] { RoundToLong(2147483647.5); }), 6);
+    EXPECT_EQ(errorNumber([] { RoundToLong(-2147483649.0); }), 6);
+    EXPECT_EQ(errorNumber([] { RoundToLong(std::nan("")); }), 6);
+    EXPECT_EQ(errorNumber([] { RoundToLong(INFINITY); }), 6);
+}
+
+TEST(UnsignedToInteger, MapsSixteenBitPatterns) {
+    struct Case {
+        std::int32_t in;
+        std::int16_t out;
+    };
+    for (Case c : {Case{0, 0}, Case{1, 1}, Case{32767, 32767}, Case{-1, -1}, Case{-32768, -32768},
+                   Case{32768, -32768}, Case{49152, -16384}, Case{65535, -1}, Case{65536, 0}, Case{98303, 32767}}) {
+        std::int32_t v = c.in;
+        EXPECT_EQ(UnsignedToInteger(v), c.out) << c.in;
+        EXPECT_EQ(v, c.in);  // by reference, but left alone
+    }
+}
+
+TEST(UnsignedToInteger, OverflowsOutsideTheAcceptedRange) {
+    for (std::int32_t in : {-32769, 98304, 131071, INT32_MAX, INT32_MIN}) {
+        EXPECT_EQ(errorNumber([in] {
+                      std::int32_t v = in;
+                      UnsignedToInteger(v);
+                  }),
+                  6)
+            << in;
+    }
+}

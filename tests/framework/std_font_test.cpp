@@ -1,0 +1,123 @@
+// The standard font object: defaults, sizes, weights, sharing and the platform description.
+#include "framework/std_font.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace ulmaro;
+using namespace ulmaro::platform;
+
+TEST(StdFont, StartsAsTheFormFont) {
+    StdFontPtr f = StdFont::New();
+    EXPECT_EQ(f->Name(), "MS Sans Serif");
+    EXPECT_DOUBLE_EQ(f->Size(), 8.25);
+    EXPECT_FALSE(f->Bold());
+    EXPECT_EQ(f->Weight(), 400);
+    EXPECT_FALSE(f->Italic());
+    EXPECT_FALSE(f->Underline());
+    EXPECT_FALSE(f->Strikethrough());
+    EXPECT_EQ(f->Charset(), 0);
+}
+
+TEST(StdFont, SizeKeepsFourDecimalsRoundingHalvesToEven) {
+    StdFont f;
+    f.SetSize(8.123456);
+    EXPECT_DOUBLE_EQ(f.Size(), 8.1235);
+    f.SetSize(0.03125);  // 312.5 ten-thousandths
+    EXPECT_DOUBLE_EQ(f.Size(), 0.0312);
+    f.SetSize(0.09375);  // 937.5 ten-thousandths
+    EXPECT_DOUBLE_EQ(f.Size(), 0.0938);
+    EXPECT_DOUBLE_EQ(StdFont("Tahoma", 12).Size(), 12);
+}
+
+TEST(StdFont, BoldFollowsWeight) {
+    StdFont f;
+    f.SetBold(true);
+    EXPECT_EQ(f.Weight(), 700);
+    EXPECT_TRUE(f.Bold());
+    f.SetBold(false);
+    EXPECT_EQ(f.Weight(), 400);
+    f.SetWeight(600);
+    EXPECT_TRUE(f.Bold());
+    f.SetWeight(500);
+    EXPECT_FALSE(f.Bold());
+    f.SetWeight(900);
+    EXPECT_TRUE(f.Bold());
+}
+
+TEST(StdFont, HoldersShareOneFontUntilCloned) {
+    StdFontPtr ambient = StdFont::New();
+    StdFontPtr surface = ambient;  // handed over by reference
+    surface->SetBold(true);
+    EXPECT_TRUE(ambient->Bold());
+
+    StdFontPtr copy = ambient->Clone();
+    EXPECT_NE(copy, ambient);
+    EXPECT_TRUE(*copy == *ambient);
+    copy->SetItalic(true);
+    EXPECT_FALSE(ambient->Italic());
+    EXPECT_FALSE(*copy == *ambient);
+}
+
+TEST(StdFont, EqualityComparesEveryAttributeButFaceCase) {
+    StdFont a("Tahoma", 9.75);
+    StdFont b("TAHOMA", 9.75);
+    EXPECT_TRUE(a == b);
+    auto differs = [&](auto change) {
+        StdFont c = a;
+        change(c);
+        return !(c == a);
+    };
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetName("Tahoma Bold"); }));
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetSize(9.7501); }));
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetWeight(401); }));
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetItalic(true); }));
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetUnderline(true); }));
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetStrikethrough(true); }));
+    EXPECT_TRUE(differs([](StdFont& c) { c.SetCharset(2); }));
+}
+
+TEST(StdFont, LogFontOfTheFormFont) {
+    LOGFONTA lf = StdFont().ToLogFont();
+    EXPECT_EQ(lf.lfHeight, -11);  // 8.25 pt is 11 pixels at 96 dpi
+    EXPECT_EQ(lf.lfWidth, 0);
+    EXPECT_EQ(lf.lfEscapement, 0);
+    EXPECT_EQ(lf.lfWeight, FW_NORMAL);
+    EXPECT_EQ(lf.lfItalic, 0);
+    EXPECT_EQ(lf.lfUnderline, 0);
+    EXPECT_EQ(lf.lfStrikeOut, 0);
+    EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
+    EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+}
+
+TEST(StdFont, LogFontCarriesAttributes) {
+    StdFont f("Webdings", 12);
+    f.SetBold(true);
+    f.SetItalic(true);
+    f.SetUnderline(true);
+    f.SetStrikethrough(true);
+    f.SetCharset(SYMBOL_CHARSET);
+    LOGFONTA lf = f.ToLogFont();
+    EXPECT_EQ(lf.lfHeight, -16);
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_EQ(lf.lfItalic, 1);
+    EXPECT_EQ(lf.lfUnderline, 1);
+    EXPECT_EQ(lf.lfStrikeOut, 1);
+    EXPECT_EQ(lf.lfCharSet, SYMBOL_CHARSET);
+    EXPECT_STREQ(lf.lfFaceName, "Webdings");
+}
+
+TEST(StdFont, LogFontHeightRoundsHalvesToEven) {
+    EXPECT_EQ(StdFont("Tahoma", 7.875).ToLogFont().lfHeight, -10);  // 10.5 pixels
+    EXPECT_EQ(StdFont("Tahoma", 8.625).ToLogFont().lfHeight, -12);  // 11.5 pixels
+    EXPECT_EQ(StdFont("Tahoma", 9.75).ToLogFont().lfHeight, -13);
+    EXPECT_EQ(StdFont("Tahoma", 8).ToLogFont().lfHeight, -11);  // 10.67 pixels
+}
+
+TEST(StdFont, LogFontTruncatesLongFaceNames) {
+    std::string name(40, 'x');
+    LOGFONTA lf = StdFont(name, 10).ToLogFont();
+    EXPECT_EQ(std::strlen(lf.lfFaceName), 31u);
+    EXPECT_EQ(lf.lfFaceName[LF_FACESIZE - 1], '\0');
+}
