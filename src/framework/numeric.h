@@ -3,7 +3,7 @@
 // raises the overflow error (6).
 #pragma once
 
-#include "framework/runtime_error_stub.h"
+#include "framework/runtime_error.h"
 
 #include <cmath>
 #include <cstdint>
