@@ -253,7 +253,7 @@ json controlsToJson(Form& form, const Control* container, const std::string& pat
     for (const auto& cp : form.controls()) {
         Control& c = *cp;
         if (c.container() != container) continue;
-        RECT b = form.boundsOf(c);
+        platform::RECT b = form.boundsOf(c);
         json j;
         j["Class"] = c.classInfo().name;
         j["Name"] = c.name();
