@@ -1,0 +1,584 @@
+// Face lookup, metrics and glyph rendering with FreeType.
+//
+// Face names map to the platform's own fonts as Debian's fonts-wine ships them; any other
+// name falls back to DejaVu Sans (DejaVu Sans Mono for fixed pitch), found through
+// fontconfig. Families that were drawn by hand at a few sizes (MS Sans Serif, Courier,
+// System) use those bitmap strikes near their sizes and a scalable stand-in elsewhere.
+// Glyphs are rendered without anti-aliasing, so text is the same on every machine.
+#include "font_face.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+#include FT_WINFONTS_H
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <optional>
+
+namespace ulmaro::platform::detail {
+
+struct FtLibrary {
+    FT_Library lib = nullptr;
+    FtLibrary() {
+        if (FT_Init_FreeType(&lib) != 0) lib = nullptr;
+    }
+    ~FtLibrary() {
+        if (lib) FT_Done_FreeType(lib);
+    }
+    FtLibrary(const FtLibrary&) = delete;
+    FtLibrary& operator=(const FtLibrary&) = delete;
+};
+
+// What a logical font resolved to.
+struct FontFace::Source {
+    std::string path;
+    int faceIndex = 0;
+    int strike = -1;  // bitmap strike of a bitmap-only sfnt file
+    bool fon = false;  // a strike of a .fon file (one face per strike)
+    bool cellHeight = false;  // outline size: `pixels` is the cell height, not the em height
+    int pixels = 0;
+    std::string name;
+    BYTE family = FF_SWISS;
+    bool symbol = false;
+    bool bold = false;
+    bool italic = false;
+};
+
+namespace {
+
+constexpr const char* kPlatformFonts = "/usr/share/wine/fonts/";
+constexpr int kDefaultCellHeight = 16;  // lfHeight 0
+constexpr int kMaxPixels = 1024;        // larger requests are drawn at this size
+constexpr FT_Fixed kItalicShear = 0x366A;  // the slant of simulated italics (about 12 degrees)
+
+// tmPitchAndFamily bits (the pitch bit is set for variable pitch) and the family of
+// picture fonts.
+constexpr BYTE kPitchVariable = 0x01;
+constexpr BYTE kVector = 0x02;
+constexpr BYTE kTrueType = 0x04;
+constexpr BYTE kDecorative = 0x50;
+
+std::shared_ptr<FtLibrary> library() {
+    static std::shared_ptr<FtLibrary> lib = [] {
+        auto l = std::make_shared<FtLibrary>();
+        return l->lib ? l : nullptr;
+    }();
+    return lib;
+}
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string platformFont(const char* file) { return std::string(kPlatformFonts) + file; }
+
+// ---- Families -------------------------------------------------------------------------------
+
+struct OutlineFiles {
+    std::string regular, bold, italic, boldItalic;
+};
+
+struct Family {
+    const char* name;
+    const char* outline;      // file in the platform font folder; null: a DejaVu stand-in
+    const char* outlineBold;  // null: emboldened
+    const char* strikes;      // hand-drawn bitmap sizes, or null
+    BYTE family;
+    bool symbol;
+    bool monoStandIn;  // DejaVu stand-in: the monospaced one
+    bool boldDesign;   // the strikes are bold already
+};
+
+// Tahoma is the scalable successor of MS Sans Serif, drawn to the same proportions, so it
+// stands in for the sizes sserife.fon has no strike for.
+const Family kFamilies[] = {
+    {"MS Sans Serif", "tahoma.ttf", "tahomabd.ttf", "sserife.fon", FF_SWISS, false, false, false},
+    {"Tahoma", "tahoma.ttf", "tahomabd.ttf", nullptr, FF_SWISS, false, false, false},
+    {"Courier", nullptr, nullptr, "coure.fon", FF_MODERN, false, true, false},
+    {"System", nullptr, nullptr, "system.ttf", FF_SWISS, false, false, true},
+    {"Marlett", "marlett.ttf", nullptr, nullptr, kDecorative, true, false, false},
+    {"Webdings", "webdings.ttf", nullptr, nullptr, kDecorative, true, false, false},
+    {"Wingdings", "wingding.ttf", nullptr, nullptr, kDecorative, true, false, false},
+    {"Symbol", "symbol.ttf", nullptr, nullptr, FF_ROMAN, true, false, false},
+};
+
+// Names the platform substitutes for one of the families above.
+const Family* findFamily(const std::string& name) {
+    std::string n = lower(name);
+    if (n == "ms shell dlg") n = "ms sans serif";
+    for (const Family& f : kFamilies)
+        if (lower(f.name) == n) return &f;
+    return nullptr;
+}
+
+// A font file of a fontconfig family and style, or empty when fontconfig offers only some
+// other family for it.
+std::string fontconfigFile(const char* family, bool bold, bool italic) {
+    static const bool ready = FcInit() == FcTrue;
+    if (!ready) return {};
+    FcPattern* pat = FcPatternCreate();
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
+    FcPatternAddInteger(pat, FC_WIDTH, FC_WIDTH_NORMAL);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pat, &result);
+    std::string path;
+    if (match) {
+        FcChar8* file = nullptr;
+        FcChar8* fam = nullptr;
+        int weight = 0, slant = 0;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+            FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch &&
+            lower(reinterpret_cast<const char*>(fam)) == lower(family) &&
+            FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
+            FcPatternGetInteger(match, FC_SLANT, 0, &slant) == FcResultMatch &&
+            (weight >= FC_WEIGHT_DEMIBOLD) == bold && (slant != FC_SLANT_ROMAN) == italic)
+            path = reinterpret_cast<const char*>(file);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pat);
+    return path;
+}
+
+const OutlineFiles& dejaVu(bool mono) {
+    static const auto find = [](const char* family) {
+        return OutlineFiles{fontconfigFile(family, false, false), fontconfigFile(family, true, false),
+                            fontconfigFile(family, false, true), fontconfigFile(family, true, true)};
+    };
+    static const OutlineFiles sans = find("DejaVu Sans");
+    static const OutlineFiles monospace = find("DejaVu Sans Mono");
+    return mono ? monospace : sans;
+}
+
+// ---- Bitmap strikes -----------------------------------------------------------------------------
+
+struct Strike {
+    int faceIndex = 0;
+    int sizeIndex = -1;  // strike of a bitmap-only sfnt; -1 for a .fon face
+    int cell = 0;        // cell height in pixels
+    int em = 0;          // cell height less internal leading
+};
+
+std::vector<Strike> readStrikes(FT_Library lib, const std::string& path) {
+    std::vector<Strike> out;
+    FT_Face probe = nullptr;
+    if (FT_New_Face(lib, path.c_str(), -1, &probe) != 0) return out;
+    FT_Long faces = probe->num_faces;
+    FT_Done_Face(probe);
+    for (FT_Long i = 0; i < faces; ++i) {
+        FT_Face f = nullptr;
+        if (FT_New_Face(lib, path.c_str(), i, &f) != 0) continue;
+        FT_WinFNT_HeaderRec h;
+        if (FT_Get_WinFNT_Header(f, &h) == 0) {
+            out.push_back({static_cast<int>(i), -1, h.pixel_height, h.pixel_height - h.internal_leading});
+        } else if (!FT_IS_SCALABLE(f)) {
+            for (int s = 0; s < f->num_fixed_sizes; ++s) {
+                if (FT_Select_Size(f, s) != 0) continue;
+                int asc = static_cast<int>((f->size->metrics.ascender + 32) >> 6);
+                int desc = static_cast<int>((-f->size->metrics.descender + 32) >> 6);
+                int ppem = static_cast<int>((f->size->metrics.y_ppem));
+                out.push_back({static_cast<int>(i), s, asc + desc, ppem});
+            }
+        }
+        FT_Done_Face(f);
+    }
+    return out;
+}
+
+const std::vector<Strike>& strikesOf(FT_Library lib, const std::string& path) {
+    static std::map<std::string, std::vector<Strike>> known;
+    auto it = known.find(path);
+    if (it == known.end()) it = known.emplace(path, readStrikes(lib, path)).first;
+    return it->second;
+}
+
+// The strike for a requested size: the platform never draws a hand-drawn font larger than
+// asked when a smaller strike is near, so take the largest strike not above the request,
+// else the next larger one; requests more than two pixels from every strike get none.
+std::optional<Strike> pickStrike(const std::vector<Strike>& strikes, bool byEm, int pixels) {
+    const Strike* below = nullptr;
+    const Strike* above = nullptr;
+    for (const Strike& s : strikes) {
+        int v = byEm ? s.em : s.cell;
+        if (std::abs(v - pixels) > 2) continue;
+        int bv = below ? (byEm ? below->em : below->cell) : 0;
+        int av = above ? (byEm ? above->em : above->cell) : 0;
+        if (v <= pixels && (!below || v > bv)) below = &s;
+        if (v > pixels && (!above || v < av)) above = &s;
+    }
+    if (below) return *below;
+    if (above) return *above;
+    return std::nullopt;
+}
+
+std::string trimmedFaceName(const LOGFONTA& lf) {
+    std::string name(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    while (!name.empty() && name.front() == ' ') name.erase(name.begin());
+    return name;
+}
+
+// How the logical font is drawn: which file, strike or outline size, and what is simulated.
+FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
+    FontFace::Source src;
+    src.bold = lf.lfWeight >= 600;
+    src.italic = lf.lfItalic != 0;
+    bool byEm = lf.lfHeight < 0;
+    int pixels = lf.lfHeight == 0 ? kDefaultCellHeight : static_cast<int>(std::min<long>(std::labs(lf.lfHeight), kMaxPixels));
+    src.cellHeight = !byEm;
+    src.pixels = pixels;
+
+    const Family* fam = findFamily(trimmedFaceName(lf));
+    if (fam && fam->strikes) {
+        std::string path = platformFont(fam->strikes);
+        if (auto s = pickStrike(strikesOf(lib, path), byEm, pixels)) {
+            src.path = path;
+            src.faceIndex = s->faceIndex;
+            src.strike = s->sizeIndex;
+            src.fon = s->sizeIndex < 0;
+            src.name = fam->name;
+            src.family = fam->family;
+            if (fam->boldDesign) src.bold = false;  // nothing to simulate
+            return src;
+        }
+    }
+    OutlineFiles files;
+    if (fam && fam->outline) {
+        files.regular = platformFont(fam->outline);
+        if (fam->outlineBold) files.bold = platformFont(fam->outlineBold);
+        src.name = fam->name;
+        src.family = fam->family;
+        src.symbol = fam->symbol;
+    } else {
+        bool mono = fam ? fam->monoStandIn : (lf.lfPitchAndFamily & 3) == FIXED_PITCH;
+        files = dejaVu(mono);
+        src.name = fam ? fam->name : (mono ? "DejaVu Sans Mono" : "DejaVu Sans");
+        src.family = mono ? FF_MODERN : FF_SWISS;
+    }
+    // Prefer a face designed for the style; simulate what is missing.
+    const std::string* pick = &files.regular;
+    if (src.bold && src.italic && !files.boldItalic.empty()) {
+        pick = &files.boldItalic;
+        src.bold = src.italic = false;
+    } else if (src.bold && !files.bold.empty()) {
+        pick = &files.bold;
+        src.bold = false;
+    } else if (src.italic && !files.italic.empty()) {
+        pick = &files.italic;
+        src.italic = false;
+    }
+    src.path = *pick;
+    return src;
+}
+
+// When the chosen file cannot be opened (a package missing), draw in DejaVu Sans.
+FontFace::Source lastResort(const FontFace::Source& wanted) {
+    FontFace::Source src = wanted;
+    src.path = dejaVu(false).regular;
+    if (src.path.empty()) src.path = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    src.faceIndex = 0;
+    src.strike = -1;
+    src.fon = false;
+    src.symbol = false;
+    src.name = "DejaVu Sans";
+    src.family = FF_SWISS;
+    return src;
+}
+
+long roundScaled(long units, double scale) { return std::lround(static_cast<double>(units) * scale); }
+
+std::map<std::string, std::shared_ptr<FontFace>>& faceCache() {
+    static std::map<std::string, std::shared_ptr<FontFace>> cache;
+    return cache;
+}
+
+}  // namespace
+
+unsigned ansiToUnicode(unsigned char ch) {
+    static const unsigned short k80[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    return (ch >= 0x80 && ch < 0xA0) ? k80[ch - 0x80] : ch;
+}
+
+std::shared_ptr<FontFace> FontFace::forLogFont(const LOGFONTA& lf) {
+    auto lib = library();
+    if (!lib) return nullptr;
+    std::string key = lower(trimmedFaceName(lf)) + '|' + std::to_string(lf.lfHeight) + '|' +
+                      std::to_string(lf.lfWeight >= 600) + std::to_string(lf.lfItalic != 0) +
+                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH);
+    auto& cache = faceCache();
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+
+    std::shared_ptr<FontFace> face(new FontFace());
+    face->lib_ = lib;
+    Source src = chooseSource(lib->lib, lf);
+    if (!face->open(src)) {
+        src = lastResort(src);
+        if (!face->open(src)) return nullptr;
+    }
+    face->computeMetrics(src);
+
+    // Keep faces for reuse (controls create the same font on every repaint), but let go of
+    // those nobody holds once there are many.
+    if (cache.size() >= 128) std::erase_if(cache, [](const auto& e) { return e.second.use_count() == 1; });
+    cache.emplace(key, face);
+    return face;
+}
+
+FontFace::~FontFace() {
+    if (face_) FT_Done_Face(face_);
+}
+
+bool FontFace::open(const Source& src) {
+    if (src.path.empty()) return false;
+    if (face_) {
+        FT_Done_Face(face_);
+        face_ = nullptr;
+    }
+    FT_Face f = nullptr;
+    if (FT_New_Face(lib_->lib, src.path.c_str(), src.faceIndex, &f) != 0) return false;
+    face_ = f;
+    bitmap_ = src.fon || src.strike >= 0;
+    if (src.strike >= 0) {
+        if (FT_Select_Size(f, src.strike) != 0) return false;
+    } else if (!src.fon) {
+        if (!FT_IS_SCALABLE(f)) return false;
+        int em = src.pixels;
+        if (src.cellHeight) {
+            // A positive height asks for the cell: ascent plus descent.
+            auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+            long cell = os2 ? os2->usWinAscent + os2->usWinDescent : f->ascender - f->descender;
+            if (cell > 0) em = static_cast<int>(std::lround(static_cast<double>(src.pixels) * f->units_per_EM / static_cast<double>(cell)));
+        }
+        if (FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(std::clamp(em, 1, kMaxPixels))) != 0) return false;
+    }
+    // Character maps: .fon strikes are indexed by the byte itself; symbol fonts keep their
+    // characters in the private area at U+F000 + byte; text fonts by Unicode.
+    map_ = Map::Unicode;
+    if (src.fon) {
+        if (f->num_charmaps > 0) FT_Set_Charmap(f, f->charmaps[0]);
+        map_ = Map::Bytes;
+    } else if (src.symbol) {
+        if (FT_Select_Charmap(f, FT_ENCODING_MS_SYMBOL) == 0) map_ = Map::Symbol;
+        else map_ = Map::Bytes;
+        if (map_ == Map::Bytes) FT_Select_Charmap(f, FT_ENCODING_UNICODE);
+    } else {
+        FT_Select_Charmap(f, FT_ENCODING_UNICODE);
+    }
+    emboldenSim_ = src.bold;
+    italicSim_ = src.italic;
+    name_ = src.name;
+    for (auto& g : glyphs_) g.reset();
+    return true;
+}
+
+void FontFace::computeMetrics(const Source& src) {
+    FT_Face f = face_;
+    TEXTMETRICA tm{};
+    tm.tmDigitizedAspectX = 96;
+    tm.tmDigitizedAspectY = 96;
+    FT_WinFNT_HeaderRec h;
+    if (src.fon && FT_Get_WinFNT_Header(f, &h) == 0) {
+        tm.tmHeight = h.pixel_height;
+        tm.tmAscent = h.ascent;
+        tm.tmDescent = h.pixel_height - h.ascent;
+        tm.tmInternalLeading = h.internal_leading;
+        tm.tmExternalLeading = h.external_leading;
+        tm.tmAveCharWidth = h.avg_width;
+        tm.tmMaxCharWidth = h.max_width;
+        tm.tmWeight = h.weight;
+        tm.tmFirstChar = h.first_char;
+        tm.tmLastChar = h.last_char;
+        tm.tmDefaultChar = static_cast<BYTE>(h.first_char + h.default_char);
+        tm.tmBreakChar = static_cast<BYTE>(h.first_char + h.break_char);
+        tm.tmPitchAndFamily = h.pitch_and_family;
+        tm.tmCharSet = h.charset;
+    } else if (bitmap_) {
+        const FT_Size_Metrics& m = f->size->metrics;
+        tm.tmAscent = static_cast<LONG>((m.ascender + 32) >> 6);
+        tm.tmDescent = static_cast<LONG>((-m.descender + 32) >> 6);
+        tm.tmHeight = tm.tmAscent + tm.tmDescent;
+        tm.tmInternalLeading = std::max<LONG>(0, tm.tmHeight - static_cast<LONG>(m.y_ppem));
+        tm.tmAveCharWidth = f->available_sizes[src.strike].width;
+        for (int c = 0x20; c < 0x100; ++c) tm.tmMaxCharWidth = std::max<LONG>(tm.tmMaxCharWidth, advance(static_cast<unsigned char>(c)));
+        auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+        tm.tmWeight = os2 ? os2->usWeightClass : FW_NORMAL;
+        tm.tmFirstChar = 0x20;
+        tm.tmLastChar = 0xFF;
+        tm.tmDefaultChar = 0x80;
+        tm.tmBreakChar = 0x20;
+        tm.tmPitchAndFamily = static_cast<BYTE>(src.family | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
+        tm.tmCharSet = ANSI_CHARSET;
+    } else {
+        double ppem = static_cast<double>(f->size->metrics.y_ppem);
+        double scale = ppem / f->units_per_EM;
+        auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+        auto* hhea = static_cast<TT_HoriHeader*>(FT_Get_Sfnt_Table(f, FT_SFNT_HHEA));
+        long winAsc = os2 ? os2->usWinAscent : f->ascender;
+        long winDesc = os2 ? os2->usWinDescent : -f->descender;
+        tm.tmAscent = roundScaled(winAsc, scale);
+        tm.tmDescent = roundScaled(winDesc, scale);
+        tm.tmHeight = tm.tmAscent + tm.tmDescent;
+        tm.tmInternalLeading = std::max<LONG>(0, tm.tmHeight - static_cast<LONG>(ppem));
+        if (hhea) {
+            long gap = hhea->Line_Gap - ((winAsc + winDesc) - (hhea->Ascender - hhea->Descender));
+            tm.tmExternalLeading = std::max<LONG>(0, roundScaled(gap, scale));
+            tm.tmMaxCharWidth = roundScaled(hhea->advance_Width_Max, scale);
+        }
+        tm.tmAveCharWidth = os2 && os2->xAvgCharWidth > 0 ? roundScaled(os2->xAvgCharWidth, scale) : advance('x');
+        tm.tmWeight = os2 ? os2->usWeightClass : FW_NORMAL;
+        tm.tmFirstChar = 0x1E;
+        tm.tmLastChar = 0xFF;
+        tm.tmDefaultChar = 0x1F;
+        tm.tmBreakChar = 0x20;
+        tm.tmPitchAndFamily = static_cast<BYTE>(src.family | kVector | kTrueType |
+                                                (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
+        tm.tmCharSet = src.symbol ? SYMBOL_CHARSET : ANSI_CHARSET;
+
+        // Underline and strike-out where the font's tables put them.
+        int ulThick = std::max(1, static_cast<int>(roundScaled(f->underline_thickness, scale)));
+        lines_.underlineThickness = ulThick;
+        lines_.underlineTop = f->underline_thickness > 0
+                                  ? static_cast<int>(tm.tmAscent + roundScaled(-f->underline_position, scale))
+                                  : static_cast<int>(tm.tmAscent + 1);
+        if (os2 && os2->yStrikeoutSize > 0) {
+            lines_.strikeoutThickness = std::max(1, static_cast<int>(roundScaled(os2->yStrikeoutSize, scale)));
+            lines_.strikeoutTop = static_cast<int>(tm.tmAscent - roundScaled(os2->yStrikeoutPosition, scale));
+        } else {
+            lines_.strikeoutThickness = ulThick;
+            lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 3);
+        }
+    }
+    if (bitmap_) {
+        // Hand-drawn fonts carry no line positions: underline one row below the baseline
+        // when the descent has room, strike through the middle of the lower-case letters.
+        lines_.underlineThickness = lines_.strikeoutThickness = 1 + (tm.tmHeight >= 26);
+        lines_.underlineTop = static_cast<int>(tm.tmAscent + (tm.tmDescent >= 2 ? 1 : 0));
+        int xHeight = -glyph('x').top;
+        if (xHeight <= 0) xHeight = static_cast<int>(tm.tmAscent / 2);
+        lines_.strikeoutTop = static_cast<int>(tm.tmAscent - (xHeight + 1) / 2);
+    }
+    lines_.underlineTop = std::clamp<int>(lines_.underlineTop, 0, std::max<int>(0, tm.tmHeight - lines_.underlineThickness));
+    lines_.strikeoutTop = std::clamp<int>(lines_.strikeoutTop, 0, std::max<int>(0, tm.tmHeight - lines_.strikeoutThickness));
+
+    if (emboldenSim_) {
+        // Drawing each glyph twice one pixel apart makes every character a pixel wider.
+        tm.tmWeight = FW_BOLD;
+        tm.tmAveCharWidth += 1;
+        tm.tmMaxCharWidth += 1;
+        if (bitmap_) tm.tmOverhang = 1;
+    }
+    tm_ = tm;
+}
+
+unsigned FontFace::glyphIndex(unsigned char ch) const {
+    switch (map_) {
+        case Map::Bytes: return FT_Get_Char_Index(face_, ch);
+        case Map::Symbol: {
+            FT_UInt gi = FT_Get_Char_Index(face_, 0xF000u | ch);
+            return gi ? gi : FT_Get_Char_Index(face_, ch);
+        }
+        case Map::Unicode: break;
+    }
+    return FT_Get_Char_Index(face_, ansiToUnicode(ch));
+}
+
+const Glyph& FontFace::glyph(unsigned char ch) {
+    auto& slot = glyphs_[ch];
+    if (!slot) slot = std::make_unique<Glyph>(render(ch));
+    return *slot;
+}
+
+int FontFace::width(std::string_view s) {
+    int w = 0;
+    for (char c : s) w += advance(static_cast<unsigned char>(c));
+    return w;
+}
+
+namespace {
+
+int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Slants a bitmap glyph: each row moves right by a quarter of its height above the
+// baseline, the way the platform slants its hand-drawn fonts.
+void shearRows(Glyph& g) {
+    if (g.width == 0 || g.height == 0) return;
+    auto shiftOf = [&](int row) { return floorDiv(-(g.top + row) - 1 + 2, 4); };
+    int lo = std::min(shiftOf(0), shiftOf(g.height - 1));
+    int hi = std::max(shiftOf(0), shiftOf(g.height - 1));
+    int w = g.width + hi - lo;
+    std::vector<std::uint8_t> ink(static_cast<std::size_t>(w) * g.height, 0);
+    for (int y = 0; y < g.height; ++y) {
+        int dx = shiftOf(y) - lo;
+        for (int x = 0; x < g.width; ++x) ink[static_cast<std::size_t>(y) * w + x + dx] = g.ink[static_cast<std::size_t>(y) * g.width + x];
+    }
+    g.ink = std::move(ink);
+    g.left += lo;
+    g.width = w;
+}
+
+// The platform's simulated bold: the glyph drawn twice, the second time one pixel right.
+void embolden(Glyph& g) {
+    g.advance += 1;
+    if (g.width == 0 || g.height == 0) return;
+    int w = g.width + 1;
+    std::vector<std::uint8_t> ink(static_cast<std::size_t>(w) * g.height, 0);
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            if (g.ink[static_cast<std::size_t>(y) * g.width + x]) {
+                ink[static_cast<std::size_t>(y) * w + x] = 1;
+                ink[static_cast<std::size_t>(y) * w + x + 1] = 1;
+            }
+    g.ink = std::move(ink);
+    g.width = w;
+}
+
+}  // namespace
+
+Glyph FontFace::render(unsigned char ch) {
+    Glyph g;
+    FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO;
+    if (FT_Load_Glyph(face_, glyphIndex(ch), flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
+    FT_GlyphSlot slot = face_->glyph;
+    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        if (italicSim_) {
+            FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
+            FT_Outline_Transform(&slot->outline, &shear);
+        }
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
+    }
+    const FT_Bitmap& b = slot->bitmap;
+    g.left = slot->bitmap_left;
+    g.top = -slot->bitmap_top;
+    g.width = static_cast<int>(b.width);
+    g.height = static_cast<int>(b.rows);
+    g.ink.assign(static_cast<std::size_t>(g.width) * g.height, 0);
+    for (int y = 0; y < g.height; ++y) {
+        const unsigned char* row = b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch;
+        for (int x = 0; x < g.width; ++x) {
+            bool on = b.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] & (0x80 >> (x & 7))) != 0
+                                                         : row[x] >= 128;
+            g.ink[static_cast<std::size_t>(y) * g.width + x] = on ? 1 : 0;
+        }
+    }
+    // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
+    // sizes) are slanted row by row.
+    if (italicSim_ && slot->format == FT_GLYPH_FORMAT_BITMAP) shearRows(g);
+    if (emboldenSim_) embolden(g);
+    return g;
+}
+
+}  // namespace ulmaro::platform::detail

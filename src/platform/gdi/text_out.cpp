@@ -1,0 +1,115 @@
+// Painting text: glyph masks and text-cell fills through the clip, turned with the font's
+// escapement; TextOutA and the text alignment of a context.
+#include "text_paint.h"
+
+namespace ulmaro::platform::detail {
+
+// A turn maps the text-space pixel (x, y) to the device pixel
+//   0: (ox + x, oy + y)   1: (ox + y, oy - x - 1)   2: (ox - x - 1, oy - y - 1)   3: (ox - y - 1, oy + x)
+// that is, the pixel square turned about the origin's corner.
+RECT TextPainter::toDevice(int x0, int y0, int x1, int y1) const {
+    const int ox = origin.x, oy = origin.y;
+    switch (turns) {
+        case 1: return {ox + y0, oy - x1, ox + y1, oy - x0};
+        case 2: return {ox - x1, oy - y1, ox - x0, oy - y0};
+        case 3: return {ox - y1, oy + x0, ox - y0, oy + x1};
+        default: return {ox + x0, oy + y0, ox + x1, oy + y1};
+    }
+}
+
+void TextPainter::fill(int x0, int y0, int x1, int y1, COLORREF color) const {
+    if (x0 >= x1 || y0 >= y1) return;
+    COLORREF c = nearestColor(*target.bmp, color);
+    forEachVisible(target, toDevice(x0, y0, x1, y1), [&](const RECT& r) {
+        for (int y = r.top; y < r.bottom; ++y) std::fill(target.bmp->row(y) + r.left, target.bmp->row(y) + r.right, c);
+    });
+}
+
+int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color) const {
+    const COLORREF c = nearestColor(*target.bmp, color);
+    const int baseline = y + static_cast<int>(face->metrics().tmAscent);
+    const int ox = origin.x, oy = origin.y;
+    for (char ch : s) {
+        const Glyph& g = face->glyph(static_cast<unsigned char>(ch));
+        if (g.width > 0 && g.height > 0) {
+            const int gx = x + g.left, gy = baseline + g.top;
+            forEachVisible(target, toDevice(gx, gy, gx + g.width, gy + g.height), [&](const RECT& r) {
+                for (int dy = r.top; dy < r.bottom; ++dy) {
+                    COLORREF* row = target.bmp->row(dy);
+                    for (int dx = r.left; dx < r.right; ++dx) {
+                        int u, v;  // the text-space pixel, relative to the glyph's corner
+                        switch (turns) {
+                            case 1: u = oy - 1 - dy - gx; v = dx - ox - gy; break;
+                            case 2: u = ox - 1 - dx - gx; v = oy - 1 - dy - gy; break;
+                            case 3: u = dy - oy - gx; v = ox - 1 - dx - gy; break;
+                            default: u = dx - ox - gx; v = dy - oy - gy; break;
+                        }
+                        if (g.ink[static_cast<std::size_t>(v) * g.width + u]) row[dx] = c;
+                    }
+                }
+            });
+        }
+        x += g.advance;
+    }
+    return x;
+}
+
+}  // namespace ulmaro::platform::detail
+
+namespace ulmaro::platform {
+
+using namespace detail;
+
+constexpr UINT kGdiError = 0xFFFFFFFF;  // the platform's failure value for SetTextAlign
+
+UINT SetTextAlign(HDC hdc, UINT align) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return kGdiError;
+    UINT old = dc->textAlign;
+    dc->textAlign = align;
+    return old;
+}
+
+UINT GetTextAlign(HDC hdc) {
+    Dc* dc = lookupDc(hdc);
+    return dc ? dc->textAlign : kGdiError;
+}
+
+BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || c < 0 || (!lpString && c > 0)) return FALSE;
+    FontFace* face = faceOf(*dc);
+    if (!face) return FALSE;
+    Target target = targetOf(*dc);
+    if (!target.ok()) return FALSE;
+    const LOGFONTA& lf = fontOf(*dc)->lf;
+    const TEXTMETRICA& tm = face->metrics();
+    std::string_view text(c > 0 ? lpString : "", static_cast<std::size_t>(c));
+    const int w = face->width(text);
+    const int h = static_cast<int>(tm.tmHeight);
+
+    // The reference point and where the text cell sits around it.
+    const UINT align = dc->textAlign;
+    const bool updateCp = (align & TA_UPDATECP) != 0;
+    const int x0 = (align & TA_CENTER) == TA_CENTER ? -w / 2 : (align & TA_RIGHT) ? -w : 0;
+    const int y0 = (align & TA_BASELINE) == TA_BASELINE ? -static_cast<int>(tm.tmAscent) : (align & TA_BOTTOM) ? -h : 0;
+    TextPainter p{std::move(target), face, quarterTurns(lf.lfEscapement), updateCp ? dc->pos : POINT{x, y}};
+
+    if (dc->bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc->bkColor);
+    p.glyphs(x0, y0, text, dc->textColor);
+    const LineMetrics& lm = face->lines();
+    if (lf.lfUnderline) p.fill(x0, y0 + lm.underlineTop, x0 + w, y0 + lm.underlineTop + lm.underlineThickness, dc->textColor);
+    if (lf.lfStrikeOut) p.fill(x0, y0 + lm.strikeoutTop, x0 + w, y0 + lm.strikeoutTop + lm.strikeoutThickness, dc->textColor);
+
+    if (updateCp) {
+        // The current position moves along the baseline past the text, away from the
+        // reference point; centred text leaves it where it was.
+        int d = (align & TA_CENTER) == TA_CENTER ? 0 : (align & TA_RIGHT) ? -w : w;
+        static const int dirX[4] = {1, 0, -1, 0}, dirY[4] = {0, -1, 0, 1};
+        dc->pos.x += d * dirX[p.turns];
+        dc->pos.y += d * dirY[p.turns];
+    }
+    return TRUE;
+}
+
+}  // namespace ulmaro::platform
