@@ -14,6 +14,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ulmaro::test {
@@ -32,8 +33,13 @@ inline std::vector<COLORREF> loadOracle(const std::string& name, int w, int h) {
     return px;
 }
 
-// Draws on a fresh white canvas as the reference harness does and compares.
-inline void expectMatchesOracle(const std::string& name, const std::function<void(HDC)>& draw) {
+// A colour of the reference machine's system colour scheme and the one ours has in its place.
+using Recolour = std::vector<std::pair<COLORREF, COLORREF>>;
+
+// Draws on a fresh white canvas as the reference harness does and compares. Pictures that
+// use system colours name, in `recolour`, how the reference scheme maps to ours.
+inline void expectMatchesOracle(const std::string& name, const std::function<void(HDC)>& draw,
+                                const Recolour& recolour = {}) {
     const int W = 96, H = 64;
     std::size_t before = LiveGdiObjectCount();
     HDC screen = GetDC(nullptr);
@@ -57,6 +63,12 @@ inline void expectMatchesOracle(const std::string& name, const std::function<voi
 
     std::vector<COLORREF> expected = loadOracle(name, W, H);
     ASSERT_FALSE(expected.empty()) << "no reference picture for " << name;
+    for (COLORREF& c : expected)
+        for (const auto& [from, to] : recolour)
+            if (c == from) {
+                c = to;
+                break;
+            }
     int bad = 0;
     std::ostringstream first;
     std::vector<COLORREF> diff(W * H);

@@ -1,0 +1,50 @@
+// Paths: BeginPath opens a path on a device context, line calls made while it is open add
+// points to it instead of drawing, EndPath closes it, and PathToRegion turns its figures into
+// a region filled with the context's polygon fill mode.
+#include "objects.h"
+#include "region_shapes.h"
+
+namespace ulmaro::platform {
+
+using namespace detail;
+
+BOOL BeginPath(HDC hdc) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    // Opening a path throws away any path the context still holds.
+    dc->path = PathState{};
+    dc->path.phase = PathState::Phase::Open;
+    return TRUE;
+}
+
+BOOL EndPath(HDC hdc) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || dc->path.phase != PathState::Phase::Open) return FALSE;
+    dc->path.phase = PathState::Phase::Closed;
+    return TRUE;
+}
+
+BOOL AbortPath(HDC hdc) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    dc->path = PathState{};
+    return TRUE;
+}
+
+HRGN PathToRegion(HDC hdc) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || dc->path.phase != PathState::Phase::Closed) return nullptr;
+    // Every PT_MOVETO starts a figure; a region closes each figure implicitly.
+    std::vector<std::vector<POINT>> figures;
+    const PathState& path = dc->path;
+    for (std::size_t i = 0; i < path.points.size() && i < path.types.size(); ++i) {
+        bool move = (path.types[i] & ~PT_CLOSEFIGURE) == PT_MOVETO;
+        if (move || figures.empty()) figures.emplace_back();
+        figures.back().push_back(path.points[i]);
+    }
+    RegionData data = regionFromPolygons(figures, dc->polyFillMode);
+    dc->path = PathState{};  // the region consumes the path
+    return newRegion(std::move(data));
+}
+
+}  // namespace ulmaro::platform
