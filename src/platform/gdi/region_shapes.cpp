@@ -16,6 +16,9 @@ namespace {
 // Corner ellipses beyond this size are refused: the walk below works in 64-bit integers
 // and a region that large could not be stored anyway.
 constexpr std::int64_t kMaxCornerSize = 1 << 18;
+// Polygons taller than this are refused for the same reason; the limit also keeps the
+// products in the edge stepping inside 64 bits.
+constexpr std::int64_t kMaxPolygonRows = 1 << 24;
 
 // For the ellipse that fills a w x h pixel box, the left indent of each row of its top half
 // (rows 0 .. (h + 1) / 2 - 1). The ellipse is walked with an integer error term from the
@@ -109,7 +112,7 @@ std::optional<RegionData> roundRectRegion(int left, int top, int right, int bott
 
 }  // namespace
 
-RegionData regionFromPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
+std::optional<RegionData> regionFromPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
     std::vector<Edge> edges;
     for (const auto& poly : polygons) {
         for (std::size_t i = 0; i < poly.size() && poly.size() > 1; ++i) {
@@ -126,6 +129,7 @@ RegionData regionFromPolygons(const std::vector<std::vector<POINT>>& polygons, i
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
     std::int64_t yEnd = edges.front().yBottom;
     for (const Edge& e : edges) yEnd = std::max(yEnd, e.yBottom);
+    if (yEnd - edges.front().yTop > kMaxPolygonRows) return std::nullopt;
 
     // Rows are sampled at their top: an edge covers rows yTop .. yBottom - 1.
     std::vector<Span> spans;
@@ -179,7 +183,8 @@ HRGN CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode) {
     if (!pptl || cPoint < 2 || (iMode != ALTERNATE && iMode != WINDING)) return nullptr;
     std::vector<std::vector<POINT>> polygons(1);
     polygons[0].assign(pptl, pptl + cPoint);
-    return newRegion(regionFromPolygons(polygons, iMode));
+    std::optional<RegionData> r = regionFromPolygons(polygons, iMode);
+    return r ? newRegion(std::move(*r)) : nullptr;
 }
 
 }  // namespace ulmaro::platform
