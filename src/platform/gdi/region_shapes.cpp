@@ -22,9 +22,9 @@ constexpr std::int64_t kMaxPolygonRows = 1 << 24;
 
 // For the ellipse that fills a w x h pixel box, the left indent of each row of its top half
 // (rows 0 .. (h + 1) / 2 - 1). The ellipse is walked with an integer error term from the
-// middle of its left and right sides towards the top (the bounding-box formulation by
-// A. Zingl), which handles even and odd diameters alike; the platform's curved regions
-// follow this walk pixel for pixel.
+// middle of its left and right sides towards the top, in the form that takes the pixel box
+// rather than a centre and radii, so even and odd diameters come out alike; the platform's
+// curved regions follow this walk pixel for pixel.
 std::vector<int> ellipseIndents(int w, int h) {
     const std::int64_t a = w - 1, b = h - 1, b1 = b & 1;
     std::int64_t dx = 4 * (1 - a) * b * b;       // error increment of an x step
@@ -32,7 +32,8 @@ std::vector<int> ellipseIndents(int w, int h) {
     std::int64_t err = dx + dy + b1 * a * a;
     const std::int64_t stepX = 8 * b * b, stepY = 8 * a * a;
     // Walk the top-left quadrant: x from the left side towards the middle, y from the
-    // middle row up. (x0, y0) is the current pixel of the walk in box coordinates.
+    // middle row up. (x0, y) is the current pixel of the walk in box coordinates; x1 is
+    // its mirror image, and the walk ends when the two meet.
     std::int64_t x0 = 0, x1 = a;
     std::int64_t y = b / 2;  // the upper of the two middle rows
     const int rows = (h + 1) / 2;
