@@ -466,7 +466,15 @@ void FontFace::computeMetrics(const Source& src) {
         // when the descent has room, strike through the middle of the lower-case letters.
         lines_.underlineThickness = lines_.strikeoutThickness = 1 + (tm.tmHeight >= 26);
         lines_.underlineTop = static_cast<int>(tm.tmAscent + (tm.tmDescent >= 2 ? 1 : 0));
-        int xHeight = -glyph('x').top;
+        // Strike glyphs are whole cells: find the x-height from the first inked row of 'x'.
+        const Glyph& x = glyph('x');
+        int firstInk = x.height;
+        for (int i = 0; i < x.width * x.height; ++i)
+            if (x.ink[static_cast<std::size_t>(i)]) {
+                firstInk = i / x.width;
+                break;
+            }
+        int xHeight = -(x.top + firstInk);
         if (xHeight <= 0) xHeight = static_cast<int>(tm.tmAscent / 2);
         lines_.strikeoutTop = static_cast<int>(tm.tmAscent - (xHeight + 1) / 2);
     }

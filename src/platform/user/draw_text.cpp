@@ -203,10 +203,13 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
             if (lf.lfStrikeOut) p.fill(0, lm.strikeoutTop, w, lm.strikeoutTop + lm.strikeoutThickness, dc->textColor);
         }
         if (drawMarks) {
+            // The mnemonic underline is a one-pixel line one row below the baseline (the
+            // platform draws it with a pen, whatever the font's own underline is like).
+            const int row = std::min(static_cast<int>(tm.tmAscent) + 1, cell - 1);
             int pen = 0;
             for (std::size_t c = 0; c < line.text.size(); ++c) {
                 int next = layout.step(pen, line.text[c]);
-                if (line.marked[c]) p.fill(pen, lm.underlineTop, next, lm.underlineTop + lm.underlineThickness, dc->textColor);
+                if (line.marked[c]) p.fill(pen, row, next, row + 1, dc->textColor);
                 pen = next;
             }
         }
