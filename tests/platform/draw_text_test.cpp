@@ -177,12 +177,25 @@ TEST(DrawText, WordBreakFitsLinesToTheWidth) {
     p.ref.textOut(5 + (w - p.ref.extent("ccc")) / 2, 5 + h, "ccc");
     EXPECT_TRUE(samePixels(p.drawn, p.ref));
 
-    // A word wider than the rectangle is broken between characters (fixed pitch, so that
-    // four characters fit on each line).
+    // A word wider than the rectangle keeps a line of its own and runs past the edge; with
+    // DT_EDITCONTROL it is broken between characters (fixed pitch, so that four characters
+    // fit on each line).
     Pair mono(120, 80, "Courier", -13);
     const int narrow = mono.ref.extent("abcd");
     const int hm = mono.ref.metrics().tmHeight;
-    EXPECT_EQ(mono.drawn.drawText("abcdefghij", RECT{5, 5, 5 + narrow, 75}, DT_WORDBREAK | DT_NOCLIP), 3 * hm);
+    const RECT column{5, 5, 5 + narrow, 75};
+    EXPECT_EQ(mono.drawn.drawText("ab abcdefghij cd", column, DT_WORDBREAK | DT_NOCLIP), 3 * hm);
+    mono.ref.textOut(5, 5, "ab");
+    mono.ref.textOut(5, 5 + hm, "abcdefghij");
+    mono.ref.textOut(5, 5 + 2 * hm, "cd");
+    EXPECT_TRUE(samePixels(mono.drawn, mono.ref));
+    RECT calc = column;
+    DrawTextA(mono.ref.dc, "ab abcdefghij cd", -1, &calc, DT_WORDBREAK | DT_CALCRECT);
+    EXPECT_EQ(calc.right, 5 + mono.ref.extent("abcdefghij"));
+
+    mono.drawn.clear(kPaper);
+    mono.ref.clear(kPaper);
+    EXPECT_EQ(mono.drawn.drawText("abcdefghij", column, DT_WORDBREAK | DT_EDITCONTROL | DT_NOCLIP), 3 * hm);
     mono.ref.textOut(5, 5, "abcd");
     mono.ref.textOut(5, 5 + hm, "efgh");
     mono.ref.textOut(5, 5 + 2 * hm, "ij");

@@ -121,8 +121,6 @@ const Family* findFamily(const std::string& name) {
 // A font file of a fontconfig family and style, or empty when fontconfig offers only some
 // other family for it.
 std::string fontconfigFile(const char* family, bool bold, bool italic) {
-    static const bool ready = FcInit() == FcTrue;
-    if (!ready) return {};
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -150,14 +148,21 @@ std::string fontconfigFile(const char* family, bool bold, bool italic) {
     return path;
 }
 
+// The fallback faces, looked up once. Fontconfig is shut down afterwards: nothing else
+// here uses it, and it would otherwise hold its configuration for the life of the process.
 const OutlineFiles& dejaVu(bool mono) {
-    static const auto find = [](const char* family) {
-        return OutlineFiles{fontconfigFile(family, false, false), fontconfigFile(family, true, false),
-                            fontconfigFile(family, false, true), fontconfigFile(family, true, true)};
-    };
-    static const OutlineFiles sans = find("DejaVu Sans");
-    static const OutlineFiles monospace = find("DejaVu Sans Mono");
-    return mono ? monospace : sans;
+    static const auto files = [] {
+        std::array<OutlineFiles, 2> out;
+        if (FcInit() != FcTrue) return out;
+        const char* families[2] = {"DejaVu Sans", "DejaVu Sans Mono"};
+        for (int i = 0; i < 2; ++i)
+            out[static_cast<std::size_t>(i)] = OutlineFiles{
+                fontconfigFile(families[i], false, false), fontconfigFile(families[i], true, false),
+                fontconfigFile(families[i], false, true), fontconfigFile(families[i], true, true)};
+        FcFini();
+        return out;
+    }();
+    return files[mono ? 1 : 0];
 }
 
 // ---- Bitmap strikes -----------------------------------------------------------------------------

@@ -56,9 +56,10 @@ Line stripPrefixes(std::string_view s, bool prefixes) {
     return line;
 }
 
-// Breaks a line at spaces so that each piece fits `limit`; a word wider than the limit by
-// itself is broken between characters. The spaces at a break are not drawn.
-void wrapInto(const Line& line, const Layout& layout, int limit, std::vector<Line>& out) {
+// Breaks a line at spaces so that each piece fits `limit`; the spaces at a break are not
+// drawn. A word wider than the limit by itself stays whole on its own line (and is clipped),
+// unless `splitWords` (DT_EDITCONTROL) breaks it between characters as an edit box does.
+void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords, std::vector<Line>& out) {
     const std::string& t = line.text;
     std::size_t pos = 0;
     const std::size_t n = t.size();
@@ -82,9 +83,15 @@ void wrapInto(const Line& line, const Layout& layout, int limit, std::vector<Lin
             out.push_back(line.slice(pos, stop));
             pos = brk;
             while (pos < n && t[pos] == ' ') ++pos;
-        } else {
+        } else if (splitWords) {
             out.push_back(line.slice(pos, end));
             pos = end;
+        } else {
+            end = t.find(' ', end);
+            if (end == std::string::npos) end = n;
+            out.push_back(line.slice(pos, end));
+            pos = end;
+            while (pos < n && t[pos] == ' ') ++pos;
         }
     }
 }
@@ -114,7 +121,7 @@ std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, 
             std::size_t end = s.find_first_of("\r\n", pos);
             if (end == std::string_view::npos) end = s.size();
             Line line = stripPrefixes(s.substr(pos, end - pos), prefixes);
-            if (format & DT_WORDBREAK) wrapInto(line, layout, limit, lines);
+            if (format & DT_WORDBREAK) wrapInto(line, layout, limit, (format & DT_EDITCONTROL) != 0, lines);
             else lines.push_back(std::move(line));
             pos = end;
             if (pos < s.size()) pos += (s[pos] == '\r' && pos + 1 < s.size() && s[pos + 1] == '\n') ? 2 : 1;
