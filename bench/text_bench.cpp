@@ -1,9 +1,8 @@
 // Text drawing speed: one line of DrawTextA into a large and a small surface, with the
 // glyphs already cached (the steady state of a repainting control), plus the cost of
 // measuring and of making a font and resolving it on every paint.
-#include <ulmaro/platform/win32.h>
-
 #include <benchmark/benchmark.h>
+#include <ulmaro/platform/win32.h>
 
 #include <cstring>
 

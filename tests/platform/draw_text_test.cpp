@@ -30,7 +30,8 @@ TEST(DrawText, SingleLineIsAlignedInTheRectangle) {
         for (int j = 0; j < 3; ++j) {
             p.drawn.clear(kPaper);
             p.ref.clear(kPaper);
-            EXPECT_EQ(p.drawn.drawText(s, r, DT_SINGLELINE | horizontal[i] | vertical[j]), ys[j] - 5 + h) << i << "," << j;
+            EXPECT_EQ(p.drawn.drawText(s, r, DT_SINGLELINE | horizontal[i] | vertical[j]), ys[j] - 5 + h)
+                << i << "," << j;
             p.ref.textOut(xs[i], ys[j], s);
             EXPECT_TRUE(samePixels(p.drawn, p.ref)) << i << "," << j;
         }
@@ -229,7 +230,8 @@ TEST(DrawText, EndEllipsisShortensWhatDoesNotFit) {
     // The last thing drawn is "...": three dots on the baseline row.
     const int baseline = r.top + p.ref.metrics().tmAscent - 1;
     int dots = 0;
-    for (int x = ink.right - p.ref.extent("..."); x < ink.right; ++x) dots += p.drawn.at(x, baseline) != kPaper && p.drawn.at(x, baseline - 3) == kPaper;
+    for (int x = ink.right - p.ref.extent("..."); x < ink.right; ++x)
+        dots += p.drawn.at(x, baseline) != kPaper && p.drawn.at(x, baseline - 3) == kPaper;
     EXPECT_GE(dots, 3);
     // Text that fits is left alone.
     p.drawn.clear(kPaper);
@@ -248,7 +250,8 @@ TEST(DrawText, OpaqueBackgroundCoversTheTextOnly) {
     p.drawn.drawText("Boxed", RECT{5, 5, 95, 35}, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     p.ref.textOut(5 + (90 - w) / 2, 5 + (30 - h) / 2, "Boxed");
     EXPECT_TRUE(samePixels(p.drawn, p.ref));
-    EXPECT_TRUE(sameRect(p.drawn.inkBox(), RECT{5 + (90 - w) / 2, 5 + (30 - h) / 2, 5 + (90 - w) / 2 + w, 5 + (30 - h) / 2 + h}));
+    EXPECT_TRUE(sameRect(p.drawn.inkBox(),
+                         RECT{5 + (90 - w) / 2, 5 + (30 - h) / 2, 5 + (90 - w) / 2 + w, 5 + (30 - h) / 2 + h}));
 }
 
 TEST(DrawText, EmptyTextDrawsNothing) {

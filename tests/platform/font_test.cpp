@@ -1,15 +1,15 @@
 // Logical fonts: which face and size they resolve to, the metrics and extents reported,
 // and handle checks.
-#include "text_support.h"
-
 #include <cstdlib>
 #include <cstring>
+
+#include "text_support.h"
 
 using namespace ulmaro::test;
 
 namespace {
 
-constexpr BYTE kTrueTypeBit = 0x04;   // TMPF_TRUETYPE
+constexpr BYTE kTrueTypeBit = 0x04;    // TMPF_TRUETYPE
 constexpr BYTE kVariablePitch = 0x01;  // TMPF_FIXED_PITCH: set for variable pitch
 
 }  // namespace
@@ -106,16 +106,11 @@ TEST(FontFaces, NamesMapToFacesOrFallBack) {
         BYTE pitch;
         const char* face;
     } cases[] = {
-        {"Tahoma", DEFAULT_PITCH, "Tahoma"},
-        {"tahoma", DEFAULT_PITCH, "Tahoma"},
-        {"Marlett", DEFAULT_PITCH, "Marlett"},
-        {"Webdings", DEFAULT_PITCH, "Webdings"},
-        {"Wingdings", DEFAULT_PITCH, "Wingdings"},
-        {"Symbol", DEFAULT_PITCH, "Symbol"},
-        {"Courier", DEFAULT_PITCH, "Courier"},
-        {"Arial", DEFAULT_PITCH, "DejaVu Sans"},
-        {"", DEFAULT_PITCH, "DejaVu Sans"},
-        {"Courier New", FIXED_PITCH, "DejaVu Sans Mono"},
+        {"Tahoma", DEFAULT_PITCH, "Tahoma"},       {"tahoma", DEFAULT_PITCH, "Tahoma"},
+        {"Marlett", DEFAULT_PITCH, "Marlett"},     {"Webdings", DEFAULT_PITCH, "Webdings"},
+        {"Wingdings", DEFAULT_PITCH, "Wingdings"}, {"Symbol", DEFAULT_PITCH, "Symbol"},
+        {"Courier", DEFAULT_PITCH, "Courier"},     {"Arial", DEFAULT_PITCH, "DejaVu Sans"},
+        {"", DEFAULT_PITCH, "DejaVu Sans"},        {"Courier New", FIXED_PITCH, "DejaVu Sans Mono"},
     };
     for (const Case& k : cases) {
         c.useFont(k.asked, -12, FW_NORMAL, 0, false, false, false, k.pitch);

@@ -1,8 +1,8 @@
 // TextOutA: where the glyphs land, alignment, colours and background, clipping, lines,
 // styles and turned text.
-#include "text_support.h"
-
 #include <set>
+
+#include "text_support.h"
 
 using namespace ulmaro::test;
 
@@ -15,10 +15,13 @@ struct FontCase {
     int height;
     int weight;
 };
-const FontCase kFonts[] = {{"MS Sans Serif", -11, FW_NORMAL}, {"MS Sans Serif", -11, FW_BOLD}, {"Tahoma", -11, FW_NORMAL},
-                           {"Tahoma", -11, FW_BOLD},          {"Arial", -20, FW_NORMAL},     {"Courier", -13, FW_NORMAL}};
+const FontCase kFonts[] = {{"MS Sans Serif", -11, FW_NORMAL}, {"MS Sans Serif", -11, FW_BOLD},
+                           {"Tahoma", -11, FW_NORMAL},        {"Tahoma", -11, FW_BOLD},
+                           {"Arial", -20, FW_NORMAL},         {"Courier", -13, FW_NORMAL}};
 
-std::string label(const FontCase& f) { return std::string(f.face) + " " + std::to_string(f.height) + " " + std::to_string(f.weight); }
+std::string label(const FontCase& f) {
+    return std::string(f.face) + " " + std::to_string(f.height) + " " + std::to_string(f.weight);
+}
 
 // Rows in which the whole span [x0, x1) is `c`, and the pixels just outside it are not.
 std::vector<int> fullRows(const TextCanvas& c, int x0, int x1, COLORREF color) {
@@ -71,7 +74,8 @@ TEST(TextOut, GlyphsStayInTheTextCellInTheTextColour) {
 }
 
 TEST(TextOut, OutlineGlyphsAreNotAntiAliased) {
-    for (const FontCase& f : {FontCase{"Arial", -30, FW_NORMAL}, FontCase{"Tahoma", -23, FW_BOLD}, FontCase{"Symbol", -18, FW_NORMAL}}) {
+    for (const FontCase& f :
+         {FontCase{"Arial", -30, FW_NORMAL}, FontCase{"Tahoma", -23, FW_BOLD}, FontCase{"Symbol", -18, FW_NORMAL}}) {
         TextCanvas c(300, 50);
         c.useFont(f.face, f.height, f.weight);
         SetTextColor(c.dc, kInk);
@@ -173,7 +177,8 @@ TEST(TextOut, ClipRegionLimitsTheGlyphs) {
 }
 
 TEST(TextOut, UnderlineAndStrikeOutSpanTheText) {
-    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -11, FW_NORMAL}, FontCase{"Arial", -24, FW_BOLD}}) {
+    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -11, FW_NORMAL},
+                              FontCase{"Arial", -24, FW_BOLD}}) {
         TextCanvas plain(260, 40), under(260, 40), struck(260, 40);
         plain.useFont(f.face, f.height, f.weight);
         under.useFont(f.face, f.height, f.weight, 0, false, true, false);
@@ -198,14 +203,16 @@ TEST(TextOut, UnderlineAndStrikeOutSpanTheText) {
             std::vector<int> lines = fullRows(*k, x0, x0 + w, 0);
             for (int y = 0; y < plain.h; ++y) {
                 if (std::find(lines.begin(), lines.end(), y) != lines.end()) continue;
-                for (int x = 0; x < plain.w; ++x) ASSERT_EQ(k->at(x, y), plain.at(x, y)) << label(f) << " " << x << "," << y;
+                for (int x = 0; x < plain.w; ++x)
+                    ASSERT_EQ(k->at(x, y), plain.at(x, y)) << label(f) << " " << x << "," << y;
             }
         }
     }
 }
 
 TEST(TextOut, AnsiCodePageBytesReachTheirCharacters) {
-    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -11, FW_NORMAL}, FontCase{"Arial", -16, FW_NORMAL}}) {
+    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -11, FW_NORMAL},
+                              FontCase{"Arial", -16, FW_NORMAL}}) {
         TextCanvas c(40, 30);
         c.useFont(f.face, f.height, f.weight);
         const TEXTMETRICA tm = c.metrics();
@@ -234,7 +241,8 @@ TEST(TextOut, AnsiCodePageBytesReachTheirCharacters) {
 }
 
 TEST(TextOut, ItalicLeansRight) {
-    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -20, FW_NORMAL}, FontCase{"Arial", -20, FW_BOLD}}) {
+    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -20, FW_NORMAL},
+                              FontCase{"Arial", -20, FW_BOLD}}) {
         TextCanvas upright(40, 40), italic(40, 40);
         upright.useFont(f.face, f.height, f.weight);
         italic.useFont(f.face, f.height, f.weight, 0, true);
@@ -250,7 +258,8 @@ TEST(TextOut, ItalicLeansRight) {
 
 TEST(TextOut, EscapementTurnsTheTextAboutTheReferencePoint) {
     const int o = 60;
-    for (const FontCase& f : {FontCase{"Tahoma", -11, FW_NORMAL}, FontCase{"MS Sans Serif", -11, FW_BOLD}, FontCase{"Arial", -12, FW_NORMAL}}) {
+    for (const FontCase& f : {FontCase{"Tahoma", -11, FW_NORMAL}, FontCase{"MS Sans Serif", -11, FW_BOLD},
+                              FontCase{"Arial", -12, FW_NORMAL}}) {
         TextCanvas flat(120, 120);
         flat.useFont(f.face, f.height, f.weight, 0, false, true);
         SetBkMode(flat.dc, OPAQUE);
@@ -272,7 +281,8 @@ TEST(TextOut, EscapementTurnsTheTextAboutTheReferencePoint) {
                     if (turns == 2) dx = o - tx - 1, dy = o - ty - 1;
                     if (turns == 3) dx = o - ty - 1, dy = o + tx;
                     if (flat.at(x, y) == kPaper) continue;
-                    ASSERT_EQ(turned.at(dx, dy), flat.at(x, y)) << label(f) << " turns " << turns << " at " << x << "," << y;
+                    ASSERT_EQ(turned.at(dx, dy), flat.at(x, y))
+                        << label(f) << " turns " << turns << " at " << x << "," << y;
                 }
         }
     }

@@ -1,9 +1,9 @@
 // A sheet of sample text in every face, style and layout, written to text_sheet.png in the
 // build folder for people to look at. Each sample is measured first and must then draw
 // inside the box it measured, even without clipping.
-#include "text_support.h"
-
 #include <ulmaro/platform/png.h>
+
+#include "text_support.h"
 
 using namespace ulmaro::test;
 
@@ -18,7 +18,8 @@ struct Sample {
 };
 
 const Sample kSamples[] = {
-    {"MS Sans Serif", -11, FW_NORMAL, false, false, false, "MS Sans Serif 8: The quick brown fox, &Mnemonic, \x80 \x93quoted\x94 caf\xE9"},
+    {"MS Sans Serif", -11, FW_NORMAL, false, false, false,
+     "MS Sans Serif 8: The quick brown fox, &Mnemonic, \x80 \x93quoted\x94 caf\xE9"},
     {"MS Sans Serif", -11, FW_BOLD, false, false, false, "MS Sans Serif 8 bold: The quick brown fox jumps"},
     {"MS Sans Serif", -11, FW_NORMAL, true, false, false, "MS Sans Serif 8 italic: The quick brown fox jumps"},
     {"MS Sans Serif", -11, FW_NORMAL, false, true, true, "MS Sans Serif 8 underlined, struck out"},
@@ -71,7 +72,8 @@ TEST(TextSheet, EverySampleDrawsInsideTheBoxItMeasured) {
     }
     y += 34;
     // A wrapped, centred paragraph in the box DT_CALCRECT found for it.
-    const std::string para = "Word-wrapped text that goes on across several lines,\r\nwith a forced break\nand an &underlined letter.";
+    const std::string para =
+        "Word-wrapped text that goes on across several lines,\r\nwith a forced break\nand an &underlined letter.";
     RECT wrap{4, y, 204, y};
     DrawTextA(c.dc, para.data(), -1, &wrap, DT_CALCRECT | DT_WORDBREAK);
     FillRect(c.dc, &wrap, fill);

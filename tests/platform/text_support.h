@@ -2,10 +2,9 @@
 // the box around the pixels that a drawing changed.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <ulmaro/platform/host.h>
 #include <ulmaro/platform/win32.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>

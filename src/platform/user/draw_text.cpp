@@ -1,11 +1,11 @@
 // DrawTextA: text laid out in a rectangle. The text is cut into lines (at CR LF, CR or LF,
 // and at spaces with DT_WORDBREAK), the `&` mnemonic prefixes are taken out and remembered,
 // and each line is aligned in the rectangle and drawn in the context's font and colours.
-#include "../gdi/text_paint.h"
-
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "../gdi/text_paint.h"
 
 namespace ulmaro::platform {
 
@@ -21,7 +21,7 @@ struct Line {
 
     Line slice(std::size_t from, std::size_t to) const {
         return {text.substr(from, to - from), std::vector<bool>(marked.begin() + static_cast<std::ptrdiff_t>(from),
-                                                               marked.begin() + static_cast<std::ptrdiff_t>(to))};
+                                                                marked.begin() + static_cast<std::ptrdiff_t>(to))};
     }
 };
 
@@ -121,8 +121,10 @@ std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, 
             std::size_t end = s.find_first_of("\r\n", pos);
             if (end == std::string_view::npos) end = s.size();
             Line line = stripPrefixes(s.substr(pos, end - pos), prefixes);
-            if (format & DT_WORDBREAK) wrapInto(line, layout, limit, (format & DT_EDITCONTROL) != 0, lines);
-            else lines.push_back(std::move(line));
+            if (format & DT_WORDBREAK)
+                wrapInto(line, layout, limit, (format & DT_EDITCONTROL) != 0, lines);
+            else
+                lines.push_back(std::move(line));
             pos = end;
             if (pos < s.size()) pos += (s[pos] == '\r' && pos + 1 < s.size() && s[pos + 1] == '\n') ? 2 : 1;
         }
@@ -141,8 +143,9 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     if (!face) return 0;
     const LOGFONTA& lf = fontOf(*dc)->lf;
     const TEXTMETRICA& tm = face->metrics();
-    std::string_view s = !lpchText ? std::string_view() : cchText < 0 ? std::string_view(lpchText)
-                                                                      : std::string_view(lpchText, static_cast<std::size_t>(cchText));
+    std::string_view s = !lpchText     ? std::string_view()
+                         : cchText < 0 ? std::string_view(lpchText)
+                                       : std::string_view(lpchText, static_cast<std::size_t>(cchText));
 
     // With DT_TABSTOP the second byte of the format is the tab spacing in characters, and
     // the flags that live in that byte are not given.
@@ -173,8 +176,10 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     // Vertical placement applies to a single line only, as on the platform.
     int top = rc.top;
     if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER) top = rc.top + (rc.bottom - rc.top - total) / 2;
-        else if (format & DT_BOTTOM) top = rc.bottom - total;
+        if (format & DT_VCENTER)
+            top = rc.top + (rc.bottom - rc.top - total) / 2;
+        else if (format & DT_BOTTOM)
+            top = rc.bottom - total;
     }
     const int result = (top - rc.top) + total;
 
@@ -191,8 +196,10 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         const Line& line = lines[i];
         const int w = widths[i];
         int x = rc.left;
-        if (format & DT_CENTER) x = rc.left + (rc.right - rc.left - w) / 2;
-        else if (format & DT_RIGHT) x = rc.right - w;
+        if (format & DT_CENTER)
+            x = rc.left + (rc.right - rc.left - w) / 2;
+        else if (format & DT_RIGHT)
+            x = rc.right - w;
         // Each line is drawn as text output at its own reference point.
         p.origin = POINT{x, y};
         if (drawText) {
