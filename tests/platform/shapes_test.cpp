@@ -279,6 +279,27 @@ TEST(Shapes, InsideAPathFiguresAreRecorded) {
     EXPECT_EQ(dc->path.types.back(), ulmaro::platform::detail::PT_LINETO | ulmaro::platform::detail::PT_CLOSEFIGURE);
 }
 
+// Far-off and huge figures are cut to the surface (or refused) instead of being traced
+// pixel by pixel.
+TEST(Shapes, HugeFiguresStayCheap) {
+    RasterCanvas c(8, 8);
+    Tools t(c.dc, kPen, kBrush, 3);
+    EXPECT_TRUE(Rectangle(c.dc, -2000000000, 2, 2000000000, 2000000000));
+    EXPECT_EQ(c.at(4, 2), kPen);
+    EXPECT_EQ(c.at(4, 5), kBrush);
+    EXPECT_EQ(c.at(4, 0), kWhite);
+    EXPECT_FALSE(Ellipse(c.dc, -2000000000, -2000000000, 2000000000, 2000000000));
+    EXPECT_TRUE(RoundRect(c.dc, -2000000000, -2000000000, 2000000000, 2000000000, 10, 10));
+    EXPECT_EQ(c.at(4, 4), kBrush);
+    RasterCanvas d(8, 8);
+    Tools u(d.dc, kPen, kBrush);
+    const POINT far[] = {{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};
+    EXPECT_TRUE(Polygon(d.dc, far, 3));
+    EXPECT_EQ(d.at(1, 6), kBrush);  // below the diagonal: inside
+    EXPECT_EQ(d.at(3, 3), kPen);    // on it
+    EXPECT_EQ(d.at(6, 1), kWhite);
+}
+
 TEST(Shapes, StaleHandlesFail) {
     HDC gone = CreateCompatibleDC(nullptr);
     DeleteDC(gone);
