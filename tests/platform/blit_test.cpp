@@ -186,6 +186,20 @@ TEST(BitBlt, OverlappingCopyWithinOneSurface) {
     for (int x = 0; x < 5; ++x) EXPECT_EQ(c.at(x, 0), RGB(x, 0, 0));
 }
 
+TEST(BitBlt, ExtremeOffsetsTransferNothing) {
+    RasterCanvas src(4, 4, kBlack), dst(4, 4);
+    EXPECT_TRUE(BitBlt(dst.dc, 2000000000, 0, 4, 4, src.dc, -2000000000, 0, SRCCOPY));
+    EXPECT_TRUE(BitBlt(dst.dc, -2000000000, 0, 2000000000, 4, src.dc, 2000000000, 0, SRCCOPY));
+    EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 2000000000, 4, src.dc, -2000000000, 0, 2000000000, 4, SRCCOPY));
+    EXPECT_EQ(dst.mask(kWhite), rows({"####", "####", "####", "####"}));
+    // A huge shrink still reads the source pixels it covers: mirrored, they fall in the
+    // last column; straight, in the first.
+    EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 4, 4, src.dc, 2000000000, 0, -2000000000, 4, SRCCOPY));
+    EXPECT_EQ(dst.mask(kBlack), rows({"...#", "...#", "...#", "...#"}));
+    EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 4, 4, src.dc, 0, 0, 2000000000, 2000000000, SRCCOPY));
+    EXPECT_EQ(dst.mask(kBlack), rows({"#..#", "...#", "...#", "...#"}));
+}
+
 TEST(BitBlt, HandleChecks) {
     RasterCanvas src(2, 2), dst(2, 2);
     HDC gone = CreateCompatibleDC(nullptr);

@@ -32,9 +32,9 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
     const int mode = dc->stretchMode;
     const bool groups = mode == BLACKONWHITE || mode == WHITEONBLACK;
     const RECT from = rectFromSize(xSrc, ySrc, wSrc, hSrc);
-    const AxisMap mapX{area.right - area.left, from.right - from.left, static_cast<int>(from.left), srcBmp->width,
+    const AxisMap mapX{std::int64_t{area.right} - area.left, std::int64_t{from.right} - from.left, from.left, srcBmp->width,
                        (wSrc < 0) != (wDest < 0), groups};
-    const AxisMap mapY{area.bottom - area.top, from.bottom - from.top, static_cast<int>(from.top), srcBmp->height,
+    const AxisMap mapY{std::int64_t{area.bottom} - area.top, std::int64_t{from.bottom} - from.top, from.top, srcBmp->height,
                        (hSrc < 0) != (hDest < 0), groups};
     const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);
     const SourceRop op(r, p);
