@@ -291,6 +291,7 @@ TEST(Shapes, HugeFiguresStayCheap) {
     EXPECT_FALSE(Ellipse(c.dc, -2000000000, -2000000000, 2000000000, 2000000000));
     EXPECT_TRUE(RoundRect(c.dc, -2000000000, -2000000000, 2000000000, 2000000000, 10, 10));
     EXPECT_EQ(c.at(4, 4), kBrush);
+    EXPECT_TRUE(RoundRect(c.dc, 1500000000, 1500000000, 2100000000, 2100000000, 10, 10));
     RasterCanvas d(8, 8);
     Tools u(d.dc, kPen, kBrush);
     const POINT far[] = {{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};

@@ -38,6 +38,9 @@ std::vector<POINT> quadrant(int width, int height) {
     return pts;
 }
 
+// The pixel facing v across the middle of [lo, hi).
+LONG mirror(LONG lo, LONG hi, LONG v) { return static_cast<LONG>(std::int64_t{lo} + hi - 1 - v); }
+
 }  // namespace
 
 std::vector<POINT> roundRectOutline(const RECT& box, int cornerWidth, int cornerHeight) {
@@ -45,11 +48,11 @@ std::vector<POINT> roundRectOutline(const RECT& box, int cornerWidth, int corner
     const std::size_t n = q.size();
     std::vector<POINT> pts(n * 4);
     for (std::size_t i = 0; i < n; ++i)
-        pts[i] = POINT{box.right - cornerWidth + q[i].x, box.bottom - cornerHeight + q[i].y};
+        pts[i] = POINT{static_cast<LONG>(std::int64_t{box.right} - cornerWidth + q[i].x), static_cast<LONG>(std::int64_t{box.bottom} - cornerHeight + q[i].y)};
     // Lower-left quarter: mirrored left to right, walked backwards so the outline continues.
-    for (std::size_t i = 0; i < n; ++i) pts[2 * n - 1 - i] = POINT{box.left + box.right - 1 - pts[i].x, pts[i].y};
+    for (std::size_t i = 0; i < n; ++i) pts[2 * n - 1 - i] = POINT{mirror(box.left, box.right, pts[i].x), pts[i].y};
     // Upper half: the lower half mirrored top to bottom, walked backwards.
-    for (std::size_t i = 0; i < 2 * n; ++i) pts[4 * n - 1 - i] = POINT{pts[i].x, box.top + box.bottom - 1 - pts[i].y};
+    for (std::size_t i = 0; i < 2 * n; ++i) pts[4 * n - 1 - i] = POINT{pts[i].x, mirror(box.top, box.bottom, pts[i].y)};
     return pts;
 }
 

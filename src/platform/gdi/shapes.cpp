@@ -49,11 +49,13 @@ void drawRectangle(const DrawState& s, const RECT& r) {
     drawShape(s, cornersOf(r), std::move(inside));
 }
 
-// The outline of a corner ellipse takes memory in proportion to its size; like an
-// allocation the platform cannot make, larger ones fail.
-constexpr std::int64_t kLargestCorner = std::int64_t{1} << 20;
+// The outline of a corner ellipse takes memory in proportion to its size, and its error
+// terms grow with the cube of it; like an allocation the platform cannot make, larger
+// ones fail.
+constexpr std::int64_t kLargestCorner = std::int64_t{1} << 18;
 
-// Ellipse and RoundRect: corner ellipses of cw x ch pixels (the whole box for an ellipse).
+// Ellipse and RoundRect: corner ellipses of cornerWidth x cornerHeight pixels (the whole box
+// for an ellipse).
 BOOL drawRounded(HDC hdc, RECT r, std::int64_t cornerWidth, std::int64_t cornerHeight) {
     Dc* dc = lookupDc(hdc);
     if (!dc) return FALSE;
