@@ -199,6 +199,13 @@ void Form::doubleClick(int x, int y) {
     p.target->MouseUp(b, shift, p.x, p.y);
 }
 
+void Form::setShift(int shift) {
+    shift_ = static_cast<std::int16_t>(shift);
+    SetKeyDown(VK_SHIFT, (shift & 1) != 0);
+    SetKeyDown(VK_CONTROL, (shift & 2) != 0);
+    SetKeyDown(VK_MENU, (shift & 4) != 0);
+}
+
 // ---- Keys and focus -----------------------------------------------------------------------------------
 
 void Form::keyDown(int keyCode) {
