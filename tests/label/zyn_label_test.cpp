@@ -5,6 +5,8 @@
 #include "app/script.h"
 #include "framework/form_file.h"
 
+#include <fstream>
+
 using namespace ulmaro;
 using namespace ulmaro::test;
 
@@ -274,4 +276,30 @@ TEST_F(LabelControl, TransparentLabelShowsOnlyWhatItDrew) {
     l.setBackStyle(1);
     pic = form->compose();
     EXPECT_EQ(at(10 + 99, 10 + 29), kWhite);
+}
+
+TEST_F(LabelControl, ExampleFormLoadsRoundTripsAndKeepsItsLinks) {
+    const std::string path = std::string(ULMARO_SOURCE_DIR) + "/examples/labels.json";
+    std::unique_ptr<Form> example = loadForm(path);
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(formToText(*example, path), text.str());
+    int labels = 0;
+    for (const auto& c : example->controls()) {
+        auto* l = dynamic_cast<ZynLabel*>(c.get());
+        if (!l) continue;
+        ++labels;
+        // Every tag in the example is a token: none is left in the plain text.
+        EXPECT_EQ(l->Text().find('<'), std::string::npos) << l->name();
+    }
+    EXPECT_GE(labels, 8);
+    auto& links = dynamic_cast<ZynLabel&>(*example->find("Links"));
+    std::vector<std::string> names;
+    for (std::size_t i = 1; i < links.links().size(); ++i) names.push_back(links.links()[i].Name);
+    EXPECT_EQ(names, (std::vector<std::string>{"home", "help", "bold"}));
+    // The auto-sized label is exactly as large as its two lines of text.
+    auto& sized = dynamic_cast<ZynLabel&>(*example->find("Sized"));
+    EXPECT_TRUE(sized.AutoSize());
+    EXPECT_EQ(sized.surface().ScaleHeight(), 2 * lineHeight(sized));
 }
