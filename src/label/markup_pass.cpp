@@ -18,8 +18,9 @@ namespace {
 
 int Round(float v) { return static_cast<int>(roundHalfEven(v)); }
 
-// The position after a token, kept in a 16-bit Integer as the working index always was:
-// past 32 767 it overflows.
+// The position after a token. The working index is a 16-bit Integer, so a token that ends
+// past character 32 766 overflows it; the pass stops right there, with the font and text
+// colour as the tags before had left them, as the label always behaved.
 std::int16_t NextPos(const Match& M) {
     const std::int64_t next = static_cast<std::int64_t>(M.FirstIndex) + M.Length + 1;
     if (next > 32767) throw RuntimeError(errors::Overflow);
@@ -33,13 +34,12 @@ struct SavedFontAttributes {
 }  // namespace
 
 void ZynLabel::Refresh(bool& Clear) {
-    // 1. Nothing happens while the properties are being loaded.
+    // Nothing happens while the properties are being loaded.
     if (!Ready) return;
     Surface& s = surface();
-    // 2.
     if (Clear) s.Cls();
 
-    // 3. Reset the stacks and the links; keep the font attributes to restore at the end.
+    // Fresh stacks and links; the font attributes are kept to restore at the end.
     ForeColorStack.assign(1, s.ForeColor());
     FillColorStack.assign(1, TranslateColor(BackColor_));
     Links.assign(1, LinkArea{});
@@ -48,7 +48,7 @@ void ZynLabel::Refresh(bool& Clear) {
     const std::shared_ptr<StdFont> font = s.Font();
     const SavedFontAttributes saved{font->Bold(), font->Underline(), font->Strikethrough(), font->Italic()};
 
-    // 4. "<br>" in any letter case becomes CR LF.
+    // "<br>" in any letter case becomes CR LF.
     RegExp RegEx;
     RegEx.SetIgnoreCase(true);
     RegEx.SetMultiline(true);
@@ -56,7 +56,6 @@ void ZynLabel::Refresh(bool& Clear) {
     RegEx.SetPattern("<br>");
     const std::string Work = RegEx.Replace(Caption_, "\r\n");
 
-    // 5.
     RegEx.SetPattern(std::string(kTokenPattern));
     std::int16_t Pos = 1;
     Text_.clear();
@@ -77,34 +76,30 @@ void ZynLabel::Refresh(bool& Clear) {
         DrawTextA(s.hDC(), Run.c_str(), static_cast<int>(Run.size()), &RunRect, 0);
     };
 
-    // 6.
     for (const Match& M : RegEx.Execute(Work)) {
-        // 6.1 - 6.2
+        // The plain text between the previous token and this one.
         const std::string Run = Mid(Work, Pos, static_cast<std::int64_t>(M.FirstIndex) - Pos + 1);
         Text_ += Run;
-        // 6.3 - 6.4
         float W = 0, H = 0;
         placeRun(Run, W, H);
-        // 6.5 A link takes the last run that showed something.
+        // A link takes the last run that showed something.
         if (!Run.empty()) LinkRect = RunRect;
-        // 6.6 A lone CR or LF inside the run moves the pen down.
+        // A lone CR or LF inside the run moves the pen down.
         Y = Y + H - s.TextHeight("A");
-        // 6.7
         if (Fill != -1) {
             HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(Fill));
             FillRect(s.hDC(), &RunRect, brush);
             DeleteObject(brush);
         }
-        // 6.8
         drawRun(Run);
-        // 6.9
+        // A line break returns to the left edge, one run height (the run before it) lower.
         if (M.Value == "\r\n") {
             X = 0;
             Y = Y + H;
         } else {
             X = X + W;
         }
-        // 6.10
+        // The tag acts on what follows.
         const Tag tag = TagOf(M);
         StdFont& f = *s.Font();
         switch (tag.letter) {
@@ -136,21 +131,20 @@ void ZynLabel::Refresh(bool& Clear) {
                 break;
             default: break;  // a line break
         }
-        // 6.11
         Pos = NextPos(M);
     }
 
-    // 7. The last run is never filled.
+    // The rest after the last token; never filled.
     const std::string Run = Mid(Work, Pos);
     float W = 0, H = 0;
     placeRun(Run, W, H);
     drawRun(Run);
     Text_ += Run;
 
-    // 8. In transparent mode this takes the mask from what was just drawn.
+    // In transparent mode this takes the mask from what was just drawn.
     setBackStyle(BackStyle_);
 
-    // 9. A size change raises Resize, which lays the label out again.
+    // A size change raises Resize, which lays the label out again before this pass ends.
     RECT client{};
     GetClientRect(s.hWnd(), &client);
     if (AutoSize_ && !EqualRect(&Bounds, &client)) {
@@ -158,7 +152,7 @@ void ZynLabel::Refresh(bool& Clear) {
         s.setHeight(Bounds.bottom * Surface::kTwipsPerPixel);
     }
 
-    // 10. The text colour comes from the stack's base as it is now: a pass run by a resize
+    // The text colour comes from the stack's base as it is now: a pass run by a resize
     // above has replaced it with the colour that was in force then.
     font->SetBold(saved.Bold);
     font->SetUnderline(saved.Underline);
