@@ -215,7 +215,7 @@ TEST(LabelScript, EventsPrintAsTheScriptRunnerShowsThem) {
                              "get Label1.Text",
                              "down 1 3 3",
                              "up 1 3 3",
-                             "on Label1.LinkClick LinkName=\"\"\"elsewhere\"\"\"",
+                             "on Label1.LinkClick LinkName=\"elsewhere\"",
                              "up 1 3 3",
                              "set Label1.Text \"<b>quiet</b>\"",
                              "set Label1.Appearance 40000"})
@@ -229,6 +229,6 @@ TEST(LabelScript, EventsPrintAsTheScriptRunnerShowsThem) {
               "Label1.LinkClick \"home\"\n"
               "Label1.Click\n"
               "Label1.MouseUp 1 0 3 3\n"
-              "Label1.LinkClick \"\"\"elsewhere\"\"\"\n"
+              "Label1.LinkClick \"elsewhere\"\n"
               "error 6: Overflow\n");
 }
