@@ -2,20 +2,12 @@
 // character 32 766 of the working text overflows it (error 6); anything shorter, or a long
 // caption whose tokens all end in time, lays out.
 #include "label_fixture.h"
+#include "support/run_time_error.h"
 
 using namespace ulmaro;
 using namespace ulmaro::test;
 
 namespace {
-
-int errorOf(auto call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 std::string repeat(const std::string& s, int n) {
     std::string out;
@@ -75,11 +67,11 @@ TEST_F(LongCaption, TheWorkingIndexOverflowsPastItsLastPosition) {
     EXPECT_EQ(l.Text().size(), 32763u);
     events.clear();
     // One character more and the position after the token does not.
-    EXPECT_EQ(errorOf([&] { l.setCaption(std::string(32764, 'x') + "<b>"); }), 6);
+    EXPECT_EQ(errorNumber([&] { l.setCaption(std::string(32764, 'x') + "<b>"); }), 6);
     // The error leaves the Let before Change is raised; the caption is stored.
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(l.Caption().size(), 32767u);
-    EXPECT_EQ(errorOf([&] { l.Refresh(); }), 6);
+    EXPECT_EQ(errorNumber([&] { l.Refresh(); }), 6);
 }
 
 TEST_F(LongCaption, TheLimitCountsTheWorkingTextNotTheCaption) {

@@ -1,6 +1,7 @@
 // The label control around the pass: its published table, property Lets, defaults,
 // persistence, and transparent mode as the form composes it.
 #include "label_fixture.h"
+#include "support/run_time_error.h"
 
 #include "app/script.h"
 #include "framework/form_file.h"
@@ -11,15 +12,6 @@ using namespace ulmaro;
 using namespace ulmaro::test;
 
 namespace {
-
-int errorOf(auto call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 // A form that notes every PropertyChanged.
 class RecordingForm : public Form {
@@ -127,8 +119,8 @@ TEST_F(LabelControl, AppearanceAndBorderStyleAreSixteenBitOnTheSurface) {
     l.setBorderStyle(1);
     EXPECT_EQ(l.surface().Appearance(), 0);
     EXPECT_EQ(l.surface().BorderStyle(), 1);
-    EXPECT_EQ(errorOf([&] { l.setProperty("Appearance", Variant(std::int32_t{32768})); }), 6);
-    EXPECT_EQ(errorOf([&] { l.setProperty("BorderStyle", Variant(std::int32_t{-32769})); }), 6);
+    EXPECT_EQ(errorNumber([&] { l.setProperty("Appearance", Variant(std::int32_t{32768})); }), 6);
+    EXPECT_EQ(errorNumber([&] { l.setProperty("BorderStyle", Variant(std::int32_t{-32769})); }), 6);
     EXPECT_EQ(l.Appearance(), 0);
     EXPECT_EQ(l.BorderStyle(), 1);
     l.setProperty("BorderStyle", Variant(std::int32_t{-32768}));
@@ -143,7 +135,7 @@ TEST_F(LabelControl, FontIsTheLabelsOwnCopy) {
     EXPECT_NE(l.Font(), f);
     l.setCaption("<b>x</b>");
     EXPECT_FALSE(f->Bold());
-    EXPECT_EQ(errorOf([&] { l.setFont(nullptr); }), 424);
+    EXPECT_EQ(errorNumber([&] { l.setFont(nullptr); }), 424);
 }
 
 TEST_F(LabelControl, RefreshWithoutClearDrawsOverThePicture) {
