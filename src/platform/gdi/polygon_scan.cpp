@@ -29,11 +29,6 @@ struct Edge {
     }
 };
 
-struct Crossing {
-    std::int64_t x;
-    int winding;
-};
-
 void addEdge(POINT a, POINT b, const RECT& bounds, std::vector<Edge>& edges) {
     if (a.y == b.y) return;  // horizontal edges cross no row
     int winding = 1;
@@ -57,6 +52,9 @@ void addEdge(POINT a, POINT b, const RECT& bounds, std::vector<Edge>& edges) {
 void scanPolygons(const POINT* pts, const int* counts, int polygons, int fillMode, const RECT& bounds, std::vector<Span>& out) {
     if (!pts || !counts || bounds.left >= bounds.right || bounds.top >= bounds.bottom) return;
     std::vector<Edge> edges;
+    std::size_t total = 0;
+    for (int p = 0; p < polygons; ++p) total += static_cast<std::size_t>(std::max(counts[p], 0));
+    edges.reserve(total);
     for (int p = 0; p < polygons; ++p) {
         const int n = std::max(counts[p], 0);
         for (int i = 0; i < n; ++i) addEdge(pts[i], pts[(i + 1) % n], bounds, edges);
@@ -69,30 +67,34 @@ void scanPolygons(const POINT* pts, const int* counts, int polygons, int fillMod
         x1 = std::min<std::int64_t>(x1, bounds.right);
         if (x0 < x1) out.push_back(Span{y, static_cast<int>(x0), static_cast<int>(x1)});
     };
-    std::vector<Edge*> active;
-    std::vector<Crossing> xs;
-    std::size_t next = 0;
+    // edges[0, live) cross the current row; edges[next, end) start further down.
+    std::size_t live = 0, next = 0;
     int y = 0;
-    while (next < edges.size() || !active.empty()) {
-        if (active.empty()) y = edges[next].yTop;  // skip the rows no edge crosses
-        while (next < edges.size() && edges[next].yTop <= y) active.push_back(&edges[next++]);
-        xs.clear();
-        for (const Edge* e : active) xs.push_back(Crossing{e->x, e->winding});
-        std::sort(xs.begin(), xs.end(), [](const Crossing& p, const Crossing& q) { return p.x < q.x; });
+    while (next < edges.size() || live > 0) {
+        if (live == 0) y = edges[next].yTop;  // skip the rows no edge crosses
+        while (next < edges.size() && edges[next].yTop <= y) edges[live++] = edges[next++];
+        // Left to right; from one row to the next the order changes little.
+        for (std::size_t i = 1; i < live; ++i)
+            for (std::size_t j = i; j > 0 && edges[j].x < edges[j - 1].x; --j) std::swap(edges[j], edges[j - 1]);
         if (fillMode == WINDING) {
             int w = 0;
             std::int64_t start = 0;
-            for (const Crossing& c : xs) {
-                if (w == 0) start = c.x;
-                w += c.winding;
-                if (w == 0) emit(y, start, c.x);
+            for (std::size_t i = 0; i < live; ++i) {
+                if (w == 0) start = edges[i].x;
+                w += edges[i].winding;
+                if (w == 0) emit(y, start, edges[i].x);
             }
         } else {
-            for (std::size_t i = 0; i + 1 < xs.size(); i += 2) emit(y, xs[i].x, xs[i + 1].x);
+            for (std::size_t i = 0; i + 1 < live; i += 2) emit(y, edges[i].x, edges[i + 1].x);
         }
         ++y;
-        std::erase_if(active, [y](const Edge* e) { return e->yEnd <= y; });
-        for (Edge* e : active) e->nextRow();
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < live; ++i)
+            if (edges[i].yEnd > y) {
+                edges[i].nextRow();
+                edges[kept++] = edges[i];
+            }
+        live = kept;
     }
 }
 
