@@ -35,14 +35,14 @@ HRGN PathToRegion(HDC hdc) {
     Dc* dc = lookupDc(hdc);
     if (!dc || dc->path.phase != PathState::Phase::Closed) return nullptr;
     // Every PT_MOVETO starts a figure; a region closes each figure implicitly.
-    std::vector<std::vector<POINT>> figures;
+    std::vector<int> counts;
     const PathState& path = dc->path;
     for (std::size_t i = 0; i < path.points.size() && i < path.types.size(); ++i) {
         bool move = (path.types[i] & ~PT_CLOSEFIGURE) == PT_MOVETO;
-        if (move || figures.empty()) figures.emplace_back();
-        figures.back().push_back(path.points[i]);
+        if (move || counts.empty()) counts.push_back(0);
+        ++counts.back();
     }
-    std::optional<RegionData> data = regionFromPolygons(figures, dc->polyFillMode);
+    std::optional<RegionData> data = regionFromPolygons(path.points.data(), counts.data(), static_cast<int>(counts.size()), dc->polyFillMode);
     dc->path = PathState{};  // the region consumes the path
     return data ? newRegion(std::move(*data)) : nullptr;
 }

@@ -1,5 +1,5 @@
-// Edge crossings are computed exactly in integers: each edge crosses row y at
-// x = x0 + (y - y0) * dx / dy, and the first pixel at or right of that point is ceil(x).
+// Edges are stepped row by row exactly in integers: an edge crosses row y at
+// x0 + (y - y0) * dx / dy, and the first pixel at or right of that point is its ceiling.
 #include "polygon_scan.h"
 
 #include "int128.h"
@@ -11,66 +11,90 @@ namespace ulmaro::platform::detail {
 
 namespace {
 
+// An edge from its upper end down. On the current row it crosses at x, the first pixel at
+// or right of the exact point, which lies r / dy to the left of x, with r in [0, dy).
 struct Edge {
-    std::int64_t x0, y0, dx, dy;  // dy > 0: the edge runs from its top point downwards
-    int ymin, ymax;               // rows [ymin, ymax) it crosses
-    int winding;                  // +1 if the polygon goes down along it, -1 if up
+    int yTop, yEnd;  // rows [yTop, yEnd) it crosses within the bounds
+    int winding;     // +1 if the polygon goes down along it, -1 if up
+    std::int64_t x, r, dy;
+    std::int64_t stepX, stepR;  // dx = stepX * dy + stepR, with stepR in [0, dy)
+
+    void nextRow() {
+        x += stepX;
+        r -= stepR;
+        if (r < 0) {
+            r += dy;
+            ++x;
+        }
+    }
 };
 
-struct Crossing {
-    std::int64_t x;
-    int winding;
-};
+void addEdge(POINT a, POINT b, const RECT& bounds, std::vector<Edge>& edges) {
+    if (a.y == b.y) return;  // horizontal edges cross no row
+    int winding = 1;
+    if (a.y > b.y) {
+        std::swap(a, b);
+        winding = -1;
+    }
+    const int yTop = std::max<int>(a.y, bounds.top), yEnd = std::min<int>(b.y, bounds.bottom);
+    if (yTop >= yEnd) return;
+    const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
+    // The first row is found with one exact division; the products can pass 64 bits.
+    const Int128 n = Int128{std::int64_t{yTop} - a.y} * dx;
+    const Int128 q = ceilDiv128(n, dy);
+    std::int64_t stepX = dx / dy;
+    if (stepX * dy > dx) --stepX;
+    edges.push_back(Edge{yTop, yEnd, winding, a.x + static_cast<std::int64_t>(q), static_cast<std::int64_t>(q * dy - n), dy, stepX, dx - stepX * dy});
+}
 
 }  // namespace
 
-void scanPolygon(const POINT* pts, int count, int fillMode, const RECT& bounds, std::vector<Span>& out) {
-    if (!pts || count < 3 || bounds.left >= bounds.right || bounds.top >= bounds.bottom) return;
+void scanPolygons(const POINT* pts, const int* counts, int polygons, int fillMode, const RECT& bounds, std::vector<Span>& out) {
+    if (!pts || !counts || bounds.left >= bounds.right || bounds.top >= bounds.bottom) return;
     std::vector<Edge> edges;
-    edges.reserve(static_cast<std::size_t>(count));
-    int top = bounds.bottom, bottom = bounds.top;
-    for (int i = 0; i < count; ++i) {
-        POINT a = pts[i], b = pts[(i + 1) % count];
-        if (a.y == b.y) continue;  // horizontal edges cross no row
-        int winding = 1;
-        if (a.y > b.y) {
-            std::swap(a, b);
-            winding = -1;
-        }
-        Edge e{a.x, a.y, std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y, std::max<int>(a.y, bounds.top), std::min<int>(b.y, bounds.bottom), winding};
-        if (e.ymin >= e.ymax) continue;
-        top = std::min(top, e.ymin);
-        bottom = std::max(bottom, e.ymax);
-        edges.push_back(e);
+    std::size_t total = 0;
+    for (int p = 0; p < polygons; ++p) total += static_cast<std::size_t>(std::max(counts[p], 0));
+    edges.reserve(total);
+    for (int p = 0; p < polygons; ++p) {
+        const int n = std::max(counts[p], 0);
+        for (int i = 0; i < n; ++i) addEdge(pts[i], pts[(i + 1) % n], bounds, edges);
+        pts += n;
     }
-    std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.ymin < q.ymin; });
-    std::vector<Crossing> xs;
-    std::size_t firstLive = 0;
-    for (int y = top; y < bottom; ++y) {
-        xs.clear();
-        while (firstLive < edges.size() && edges[firstLive].ymax <= y) ++firstLive;
-        for (std::size_t i = firstLive; i < edges.size() && edges[i].ymin <= y; ++i) {
-            const Edge& e = edges[i];
-            if (y >= e.ymax) continue;
-            xs.push_back(Crossing{e.x0 + static_cast<std::int64_t>(ceilDiv128(Int128{y - e.y0} * e.dx, e.dy)), e.winding});
-        }
-        std::sort(xs.begin(), xs.end(), [](const Crossing& p, const Crossing& q) { return p.x < q.x; });
-        auto emit = [&](std::int64_t x0, std::int64_t x1) {
-            x0 = std::max<std::int64_t>(x0, bounds.left);
-            x1 = std::min<std::int64_t>(x1, bounds.right);
-            if (x0 < x1) out.push_back(Span{y, static_cast<int>(x0), static_cast<int>(x1)});
-        };
+    std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.yTop < q.yTop; });
+
+    auto emit = [&](int y, std::int64_t x0, std::int64_t x1) {
+        x0 = std::max<std::int64_t>(x0, bounds.left);
+        x1 = std::min<std::int64_t>(x1, bounds.right);
+        if (x0 < x1) out.push_back(Span{y, static_cast<int>(x0), static_cast<int>(x1)});
+    };
+    // edges[0, live) cross the current row; edges[next, end) start further down.
+    std::size_t live = 0, next = 0;
+    int y = 0;
+    while (next < edges.size() || live > 0) {
+        if (live == 0) y = edges[next].yTop;  // skip the rows no edge crosses
+        while (next < edges.size() && edges[next].yTop <= y) edges[live++] = edges[next++];
+        // Left to right; from one row to the next the order changes little.
+        for (std::size_t i = 1; i < live; ++i)
+            for (std::size_t j = i; j > 0 && edges[j].x < edges[j - 1].x; --j) std::swap(edges[j], edges[j - 1]);
         if (fillMode == WINDING) {
             int w = 0;
             std::int64_t start = 0;
-            for (const Crossing& c : xs) {
-                if (w == 0) start = c.x;
-                w += c.winding;
-                if (w == 0) emit(start, c.x);
+            for (std::size_t i = 0; i < live; ++i) {
+                if (w == 0) start = edges[i].x;
+                w += edges[i].winding;
+                if (w == 0) emit(y, start, edges[i].x);
             }
         } else {
-            for (std::size_t i = 0; i + 1 < xs.size(); i += 2) emit(xs[i].x, xs[i + 1].x);
+            for (std::size_t i = 0; i + 1 < live; i += 2) emit(y, edges[i].x, edges[i + 1].x);
         }
+        ++y;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < live; ++i)
+            if (edges[i].yEnd > y) {
+                edges[i].nextRow();
+                edges[kept++] = edges[i];
+            }
+        live = kept;
     }
 }
 

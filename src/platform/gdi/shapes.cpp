@@ -32,27 +32,18 @@ std::vector<POINT> cornersOf(const RECT& r) {
     return {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
 }
 
-void rectSpans(const RECT& r, const RECT& bounds, std::vector<Span>& out) {
-    const int x0 = std::max(r.left, bounds.left), x1 = std::min(r.right, bounds.right);
-    if (x0 >= x1) return;
-    for (int y = std::max(r.top, bounds.top); y < std::min(r.bottom, bounds.bottom); ++y) out.push_back(Span{y, x0, x1});
+// The pixels of [left, right) x [top, bottom); none when that is empty.
+RegionData rectPixels(int left, int top, int right, int bottom) {
+    return left < right && top < bottom ? regionFromRect(left, top, right, bottom) : RegionData{};
 }
 
 void drawRectangle(const DrawState& s, const RECT& r) {
-    std::vector<Span> inside;
     if (!s.hasPen) {
-        rectSpans(RECT{r.left, r.top, r.right - 1, r.bottom - 1}, s.bounds, inside);
-        drawShape(s, {}, std::move(inside));
+        drawShape(s, {}, rectPixels(r.left, r.top, r.right - 1, r.bottom - 1));
         return;
     }
-    rectSpans(RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, s.bounds, inside);
-    drawShape(s, cornersOf(r), std::move(inside));
+    drawShape(s, cornersOf(r), rectPixels(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1));
 }
-
-// The outline of a corner ellipse takes memory in proportion to its size, and its error
-// terms grow with the cube of it; like an allocation the platform cannot make, larger
-// ones fail.
-constexpr std::int64_t kLargestCorner = std::int64_t{1} << 18;
 
 // Ellipse and RoundRect: corner ellipses of cornerWidth x cornerHeight pixels (the whole box
 // for an ellipse).
@@ -82,10 +73,7 @@ BOOL drawRounded(HDC hdc, RECT r, std::int64_t cornerWidth, std::int64_t cornerH
         drawRectangle(s, r);
         return TRUE;
     }
-    const std::vector<POINT> outline = roundRectOutline(box, cw, ch);
-    std::vector<Span> inside;
-    if (s.hasBrush) outlineInteriorSpans(outline, box, s.bounds, inside);
-    drawShape(s, s.hasPen ? outline : std::vector<POINT>{}, std::move(inside));
+    drawShape(s, s.hasPen ? roundRectOutline(box, cw, ch) : std::vector<POINT>{}, s.hasBrush ? roundRectRegion(box, cw, ch) : RegionData{});
     return TRUE;
 }
 
@@ -127,7 +115,7 @@ BOOL Polygon(HDC hdc, const POINT* apt, int cpt) {
     if (!drawStateOf(*dc, s)) return FALSE;
     std::vector<Span> inside;
     if (s.hasBrush) scanPolygon(apt, cpt, dc->polyFillMode, s.bounds, inside);
-    drawShape(s, s.hasPen ? pts : std::vector<POINT>{}, std::move(inside));
+    drawShape(s, s.hasPen ? pts : std::vector<POINT>{}, regionFromSpans(std::move(inside)));
     return TRUE;
 }
 

@@ -141,7 +141,7 @@ void penOutlineSpans(const POINT* pts, int n, bool closed, int width, const RECT
         }
 }
 
-void drawShape(const DrawState& s, const std::vector<POINT>& outline, std::vector<Span> interior) {
+void drawShape(const DrawState& s, const std::vector<POINT>& outline, RegionData interior) {
     RegionData pen;
     if (s.hasPen) {
         std::vector<Span> spans;
@@ -149,9 +149,8 @@ void drawShape(const DrawState& s, const std::vector<POINT>& outline, std::vecto
         pen = regionFromSpans(std::move(spans));
     }
     if (s.hasBrush) {
-        RegionData inside = regionFromSpans(std::move(interior));
-        if (!pen.empty()) inside = regionCombine(inside, pen, RGN_DIFF);
-        paintWithRop(s.target, inside, s.brushMask());
+        if (!pen.empty()) interior = regionCombine(interior, pen, RGN_DIFF);
+        paintWithRop(s.target, interior, s.brushMask());
     }
     if (s.hasPen) paintWithRop(s.target, pen, s.penMask());
 }

@@ -88,7 +88,7 @@ void penOutlineSpans(const POINT* pts, int n, bool closed, int width, const RECT
 
 // Draws a filled shape: the brush inside `interior` except where the pen outline goes, then
 // the outline, so that every pixel is touched once.
-void drawShape(const DrawState& s, const std::vector<POINT>& outline, std::vector<Span> interior);
+void drawShape(const DrawState& s, const std::vector<POINT>& outline, RegionData interior);
 
 // Path recording while BeginPath is in effect: figures as PT_MOVETO / PT_LINETO points.
 void recordPathMoveTo(Dc& dc, POINT p);
