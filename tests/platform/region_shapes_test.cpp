@@ -135,6 +135,12 @@ TEST(CurvedRegions, DegenerateArguments) {
     EXPECT_EQ(GetRgnBox(keep(CreateRoundRectRgn(4, 4, 20, 4, 3, 3)), &b), NULLREGION);
     EXPECT_EQ(GetRgnBox(keep(CreateEllipticRgn(4, 4, 6, 6)), &b), SIMPLEREGION);  // one pixel
     EXPECT_TRUE(PtInRegion(keep(CreateEllipticRgn(4, 4, 6, 6)), 4, 4));
+    // Huge boxes: small corners are cheap at any size; a huge ellipse is refused.
+    HRGN wide = keep(CreateRoundRectRgn(-2000000000, -2000000000, 2000000000, 2000000000, 8, 8));
+    ASSERT_NE(wide, nullptr);
+    EXPECT_TRUE(PtInRegion(wide, 0, 0));
+    EXPECT_FALSE(PtInRegion(wide, -2000000000, -2000000000));
+    EXPECT_EQ(CreateEllipticRgn(-2000000000, -2000000000, 2000000000, 2000000000), nullptr);
 }
 
 TEST(CurvedRegions, OffsetAndCombineLikeAnyRegion) {
@@ -232,6 +238,8 @@ TEST(PolygonRegions, BadArgumentsFail) {
     EXPECT_EQ(CreatePolygonRgn(pts, 1, ALTERNATE), nullptr);
     EXPECT_EQ(CreatePolygonRgn(pts, 3, 0), nullptr);
     EXPECT_EQ(CreatePolygonRgn(pts, 3, 3), nullptr);
+    POINT tall[] = {{0, -2000000000}, {5, 2000000000}, {-5, 2000000000}};
+    EXPECT_EQ(CreatePolygonRgn(tall, 3, ALTERNATE), nullptr);
 }
 
 TEST(CurvedRegions, StaleHandlesFailAndNothingLeaks) {

@@ -42,9 +42,9 @@ HRGN PathToRegion(HDC hdc) {
         if (move || figures.empty()) figures.emplace_back();
         figures.back().push_back(path.points[i]);
     }
-    RegionData data = regionFromPolygons(figures, dc->polyFillMode);
+    std::optional<RegionData> data = regionFromPolygons(figures, dc->polyFillMode);
     dc->path = PathState{};  // the region consumes the path
-    return newRegion(std::move(data));
+    return data ? newRegion(std::move(*data)) : nullptr;
 }
 
 }  // namespace ulmaro::platform

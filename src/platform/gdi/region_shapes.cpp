@@ -16,12 +16,15 @@ namespace {
 // Corner ellipses beyond this size are refused: the walk below works in 64-bit integers
 // and a region that large could not be stored anyway.
 constexpr std::int64_t kMaxCornerSize = 1 << 18;
+// Polygons taller than this are refused for the same reason; the limit also keeps the
+// products in the edge stepping inside 64 bits.
+constexpr std::int64_t kMaxPolygonRows = 1 << 24;
 
 // For the ellipse that fills a w x h pixel box, the left indent of each row of its top half
 // (rows 0 .. (h + 1) / 2 - 1). The ellipse is walked with an integer error term from the
-// middle of its left and right sides towards the top (the bounding-box formulation by
-// A. Zingl), which handles even and odd diameters alike; the platform's curved regions
-// follow this walk pixel for pixel.
+// middle of its left and right sides towards the top, in the form that takes the pixel box
+// rather than a centre and radii, so even and odd diameters come out alike; the platform's
+// curved regions follow this walk pixel for pixel.
 std::vector<int> ellipseIndents(int w, int h) {
     const std::int64_t a = w - 1, b = h - 1, b1 = b & 1;
     std::int64_t dx = 4 * (1 - a) * b * b;       // error increment of an x step
@@ -29,7 +32,8 @@ std::vector<int> ellipseIndents(int w, int h) {
     std::int64_t err = dx + dy + b1 * a * a;
     const std::int64_t stepX = 8 * b * b, stepY = 8 * a * a;
     // Walk the top-left quadrant: x from the left side towards the middle, y from the
-    // middle row up. (x0, y0) is the current pixel of the walk in box coordinates.
+    // middle row up. (x0, y) is the current pixel of the walk in box coordinates; x1 is
+    // its mirror image, and the walk ends when the two meet.
     std::int64_t x0 = 0, x1 = a;
     std::int64_t y = b / 2;  // the upper of the two middle rows
     const int rows = (h + 1) / 2;
@@ -109,7 +113,7 @@ std::optional<RegionData> roundRectRegion(int left, int top, int right, int bott
 
 }  // namespace
 
-RegionData regionFromPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
+std::optional<RegionData> regionFromPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
     std::vector<Edge> edges;
     for (const auto& poly : polygons) {
         for (std::size_t i = 0; i < poly.size() && poly.size() > 1; ++i) {
@@ -126,6 +130,7 @@ RegionData regionFromPolygons(const std::vector<std::vector<POINT>>& polygons, i
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
     std::int64_t yEnd = edges.front().yBottom;
     for (const Edge& e : edges) yEnd = std::max(yEnd, e.yBottom);
+    if (yEnd - edges.front().yTop > kMaxPolygonRows) return std::nullopt;
 
     // Rows are sampled at their top: an edge covers rows yTop .. yBottom - 1.
     std::vector<Span> spans;
@@ -179,7 +184,8 @@ HRGN CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode) {
     if (!pptl || cPoint < 2 || (iMode != ALTERNATE && iMode != WINDING)) return nullptr;
     std::vector<std::vector<POINT>> polygons(1);
     polygons[0].assign(pptl, pptl + cPoint);
-    return newRegion(regionFromPolygons(polygons, iMode));
+    std::optional<RegionData> r = regionFromPolygons(polygons, iMode);
+    return r ? newRegion(std::move(*r)) : nullptr;
 }
 
 }  // namespace ulmaro::platform

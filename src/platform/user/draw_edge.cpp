@@ -61,6 +61,8 @@ void shrink(RECT& r, UINT flags) {
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
     Dc* dc = lookupDc(hdc);
     if (!dc || !qrc) return FALSE;
+    // Diagonal edges are not drawn: callers get a failure rather than a wrong picture.
+    if (grfFlags & BF_DIAGONAL) return FALSE;
     Target t = targetOf(*dc);
     if (!t.ok()) return FALSE;
     RECT r = *qrc;

@@ -1,0 +1,87 @@
+// BitBlt and PatBlt. Every raster operation goes through one loop over (D & and) ^ xor
+// masks (see rop.h); plain copies between surfaces of one format copy whole rows.
+#include "blit.h"
+
+#include "blit_source.h"
+
+#include <algorithm>
+
+namespace ulmaro::platform::detail {
+
+bool patternOf(const Dc& dc, const Bitmap& surface, COLORREF& out) {
+    Brush* brush = lookupBrush(asHandle(dc.brush));
+    if (!brush || brush->style == BS_NULL) return false;
+    out = nearestColor(surface, brush->color);
+    return true;
+}
+
+BOOL patternBlt(Dc& dc, const RECT& area, Rop3 rop) {
+    Target t = targetOf(dc);
+    if (!t.ok()) return FALSE;
+    COLORREF p = 0;
+    if (rop.usesPattern() && !patternOf(dc, *t.bmp, p)) return TRUE;  // a hollow brush paints nothing
+    // Without a source the table reduces to (P, D): entries with S = 0.
+    const unsigned table = (rop.table & 0x03) | ((rop.table >> 2) & 0x0C);
+    const RopMask mask = maskFromTable(table, p);
+    if (mask.leavesAlone()) return TRUE;
+    forEachVisible(t, area, [&](const RECT& r) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            COLORREF* row = t.bmp->row(y);
+            if (mask.overwrites())
+                std::fill(row + r.left, row + r.right, mask.xorMask);
+            else
+                for (int x = r.left; x < r.right; ++x) row[x] = mask.apply(row[x]);
+        }
+    });
+    return TRUE;
+}
+
+}  // namespace ulmaro::platform::detail
+
+namespace ulmaro::platform {
+
+using namespace detail;
+
+BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
+    Dc* dc = lookupDc(hdc);
+    const Rop3 r(rop);
+    if (!dc || r.usesSource()) return FALSE;
+    return patternBlt(*dc, rectFromSize(x, y, w, h), r);
+}
+
+BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    const Rop3 r(rop);
+    const RECT area = rectFromSize(x, y, cx, cy);
+    if (!r.usesSource()) return patternBlt(*dc, area, r);
+    Dc* srcDc = lookupDc(hdcSrc);
+    Bitmap* srcBmp = srcDc ? bitmapOf(*srcDc) : nullptr;
+    Target t = targetOf(*dc);
+    if (!srcBmp || !t.ok()) return FALSE;
+    COLORREF p = 0;
+    if (r.usesPattern() && !patternOf(*dc, *t.bmp, p)) return TRUE;
+    // Source coordinates are destination coordinates moved by (sx, sy); only pixels that
+    // exist in the source are transferred.
+    const int sx = (cx < 0 ? x1 + cx : x1) - area.left, sy = (cy < 0 ? y1 + cy : y1) - area.top;
+    const RECT fromSource{std::max<LONG>(area.left, -sx), std::max<LONG>(area.top, -sy),
+                          std::min<LONG>(area.right, srcBmp->width - sx), std::min<LONG>(area.bottom, srcBmp->height - sy)};
+    if (fromSource.left >= fromSource.right || fromSource.top >= fromSource.bottom) return TRUE;
+    const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);
+    const SourceRop op(r, p);
+    const bool copyRows = op.isCopy() && !src.converts();
+    forEachVisible(t, fromSource, [&](const RECT& q) {
+        for (int yy = q.top; yy < q.bottom; ++yy) {
+            COLORREF* out = t.bmp->row(yy);
+            const COLORREF* in = src.row(yy + sy);
+            if (copyRows) {
+                std::copy(in + (q.left + sx), in + (q.right + sx), out + q.left);
+                continue;
+            }
+            for (int xx = q.left; xx < q.right; ++xx) out[xx] = op.apply(src.convert(in[xx + sx]), out[xx]);
+        }
+    });
+    return TRUE;
+}
+
+}  // namespace ulmaro::platform

@@ -1,0 +1,69 @@
+// The language's conversion rules: banker's rounding, overflow, Booleans and literals.
+#include "framework/variant.h"
+
+#include <gtest/gtest.h>
+
+using namespace ulmaro;
+
+namespace {
+int errorOf(auto f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number;
+    }
+    return 0;
+}
+}  // namespace
+
+TEST(Variant, IntegerConversionRoundsHalvesToEvenAndOverflows) {
+    EXPECT_EQ(Variant(2.5).toInt16(), 2);
+    EXPECT_EQ(Variant(3.5).toInt16(), 4);
+    EXPECT_EQ(Variant(-2.5).toInt16(), -2);
+    EXPECT_EQ(Variant(32767.4).toInt16(), 32767);
+    EXPECT_EQ(errorOf([] { Variant(32767.5).toInt16(); }), 6);
+    EXPECT_EQ(errorOf([] { Variant(static_cast<std::int32_t>(40000)).toInt16(); }), 6);
+    EXPECT_EQ(Variant(2147483647.0).toInt32(), 2147483647);
+    EXPECT_EQ(errorOf([] { Variant(2147483647.5).toInt32(); }), 6);
+}
+
+TEST(Variant, BooleansAreMinusOneAndStringsConvert) {
+    EXPECT_EQ(Variant(true).toInt16(), -1);
+    EXPECT_EQ(Variant(false).toInt32(), 0);
+    EXPECT_TRUE(Variant("True").toBool());
+    EXPECT_FALSE(Variant("false").toBool());
+    EXPECT_TRUE(Variant("-3").toBool());
+    EXPECT_EQ(Variant(true).toString(), "True");
+    EXPECT_EQ(Variant("12").toInt16(), 12);
+    EXPECT_EQ(errorOf([] { Variant("twelve").toInt16(); }), 13);
+    EXPECT_EQ(errorOf([] { Variant::nothing().toInt32(); }), 13);
+}
+
+TEST(Variant, LiteralsTakeTheLanguagesTypes) {
+    Variant v;
+    ASSERT_TRUE(parseNumber("&HFFFF", v));
+    EXPECT_EQ(v.type(), VarType::Integer);
+    EXPECT_EQ(v.toInt16(), -1);
+    ASSERT_TRUE(parseNumber("&H8000000F", v));
+    EXPECT_EQ(v.type(), VarType::Long);
+    EXPECT_EQ(v.toColor(), 0x8000000Fu);
+    ASSERT_TRUE(parseNumber("40000", v));
+    EXPECT_EQ(v.type(), VarType::Long);
+    ASSERT_TRUE(parseNumber("-1.5e2", v));
+    EXPECT_EQ(v.toDouble(), -150.0);
+    EXPECT_FALSE(parseNumber("1.2.3", v));
+    EXPECT_FALSE(parseNumber("&HG", v));
+    EXPECT_FALSE(parseNumber("", v));
+    // Colours up to &HFFFFFFFF keep their bits; beyond that is an overflow.
+    EXPECT_EQ(Variant(4294967295.0).toColor(), 0xFFFFFFFFu);
+    EXPECT_EQ(errorOf([] { Variant(4294967296.0).toColor(); }), 6);
+}
+
+TEST(Variant, NumbersPrintLikeTheLanguage) {
+    EXPECT_EQ(Variant(2.5f).toString(), "2.5");
+    EXPECT_EQ(Variant(1.0f / 3.0f).toString(), "0.3333333");
+    EXPECT_EQ(Variant(8.25).toString(), "8.25");
+    EXPECT_EQ(Variant(1e20).toString(), "1E+20");
+    EXPECT_EQ(Variant(-0.5f).toString(), "-0.5");
+    EXPECT_EQ(Variant(static_cast<std::int32_t>(-2147483633)).toString(), "-2147483633");
+}
