@@ -48,13 +48,12 @@ std::string galleryPath() {
     return here.string();
 }
 
-bool displayNamed() {
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
-        const char* s = std::getenv(v);
-        if (s && *s) return true;
-    }
-    return false;
+bool named(const char* variable) {
+    const char* s = std::getenv(variable);
+    return s && *s;
 }
+
+bool displayNamed() { return named("DISPLAY") || named("WAYLAND_DISPLAY") || named("SDL_VIDEODRIVER"); }
 
 // The form in an SDL window: input goes to the form, its picture comes back to the window.
 class LiveWindow {
@@ -102,8 +101,9 @@ LiveWindow::~LiveWindow() {
 bool LiveWindow::open(const std::string& title, std::string& error) {
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, form_.width(),
                                form_.height(), SDL_WINDOW_SHOWN);
-    if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (window_ && !renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    // The picture is copied one to one, which needs no graphics card: the software renderer
+    // starts at once and draws exactly what it is given.
+    if (window_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     // COLORREF 0x00BBGGRR is SDL's XBGR8888: the texture takes the form's pixels as they are.
     if (renderer_)
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING, form_.width(),
@@ -300,7 +300,22 @@ struct SdlVideo {
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
         SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, "500");
+        // The window's pixels go straight to the window system; no graphics library is
+        // loaded to find out whether it could do that faster.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        // Only a display the person can see: SDL would otherwise fall back to drawing
+        // nowhere when the X server named cannot be reached.
+        bool chosen = named("SDL_VIDEODRIVER");
+        if (!chosen && !named("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         ok = SDL_Init(SDL_INIT_VIDEO) == 0;
+        if (ok && !chosen) {
+            std::string driver = SDL_GetCurrentVideoDriver();
+            if (driver == "offscreen" || driver == "dummy") {
+                SDL_Quit();
+                SDL_SetError("no window system reachable");
+                ok = false;
+            }
+        }
     }
     ~SdlVideo() {
         if (ok) SDL_Quit();
