@@ -1,6 +1,7 @@
 #include "live_window.h"
 
 #include "cursor_shapes.h"
+#include "form_input.h"
 #include "script.h"
 #include "sdl_input.h"
 
@@ -58,7 +59,7 @@ bool displayNamed() { return named("DISPLAY") || named("WAYLAND_DISPLAY") || nam
 // The form in an SDL window: input goes to the form, its picture comes back to the window.
 class LiveWindow {
 public:
-    explicit LiveWindow(Form& form) : form_(form) {}
+    explicit LiveWindow(Form& form) : form_(form), input_(form) {}
     ~LiveWindow();
     LiveWindow(const LiveWindow&) = delete;
     LiveWindow& operator=(const LiveWindow&) = delete;
@@ -75,13 +76,13 @@ private:
     void onButton(const SDL_MouseButtonEvent& b, bool down);
     void onKey(const SDL_KeyboardEvent& k, bool down);
     void onText(const char* utf8);
-    void onFocus(bool gained);
     void advanceClock();
     void showChanges();
     void present();
     bool writeScreenshot(const std::string& path);
 
     Form& form_;
+    FormInput input_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
@@ -155,8 +156,8 @@ void LiveWindow::handle(const SDL_Event& e) {
             switch (e.window.event) {
                 case SDL_WINDOWEVENT_CLOSE: closing_ = true; break;
                 case SDL_WINDOWEVENT_LEAVE: onPointerLeft(); break;
-                case SDL_WINDOWEVENT_FOCUS_GAINED: onFocus(true); break;
-                case SDL_WINDOWEVENT_FOCUS_LOST: onFocus(false); break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED: input_.focus(true); break;
+                case SDL_WINDOWEVENT_FOCUS_LOST: input_.focus(false); break;
                 case SDL_WINDOWEVENT_EXPOSED: present(); break;
                 default: break;
             }
@@ -166,75 +167,36 @@ void LiveWindow::handle(const SDL_Event& e) {
 }
 
 void LiveWindow::onPointerMoved(int x, int y) {
-    form_.setShift(shiftBitsOf(SDL_GetModState()));
-    // Each move starts from the window's own arrow; a control that wants another shape
-    // sets it while it handles the move.
-    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-    form_.mouseMove(x, y);
-    cursors_.show(CursorId(GetCursor()));
+    cursors_.show(input_.pointerMoved(x, y, shiftBitsOf(SDL_GetModState())));
     changed_ = true;
 }
 
-// The pointer went elsewhere on the screen. Controls that poll the pointer position (hover
-// timers) must see it outside; no control gets a move.
 void LiveWindow::onPointerLeft() {
     int gx = 0, gy = 0, wx = 0, wy = 0;
     SDL_GetGlobalMouseState(&gx, &gy);
     SDL_GetWindowPosition(window_, &wx, &wy);
-    POINT p{gx - wx, gy - wy};
-    if (p.x >= 0 && p.y >= 0 && p.x < form_.width() && p.y < form_.height()) p = POINT{-1, -1};
-    SetCursorPos(p.x, p.y);
+    input_.pointerLeft(gx - wx, gy - wy);
     changed_ = true;
 }
 
 void LiveWindow::onButton(const SDL_MouseButtonEvent& b, bool down) {
     int button = buttonOf(b.button);
     if (!button) return;
-    form_.setShift(shiftBitsOf(SDL_GetModState()));
-    if (!down)
-        form_.mouseUp(button, b.x, b.y);
-    else if (button == 1 && b.clicks >= 2 && b.clicks % 2 == 0)
-        form_.dblClickPress(b.x, b.y);
-    else
-        form_.mouseDown(button, b.x, b.y);
-    cursors_.show(CursorId(GetCursor()));
+    cursors_.show(input_.button(button, down, b.clicks, b.x, b.y, shiftBitsOf(SDL_GetModState())));
     changed_ = true;
 }
 
 void LiveWindow::onKey(const SDL_KeyboardEvent& k, bool down) {
-    int shift = shiftBitsOf(k.keysym.mod);
-    form_.setShift(shift);
     int vk = virtualKeyOf(k.keysym.sym);
     if (!vk) return;
+    // A held key repeats as further key downs, as on the desktop.
+    input_.key(vk, down, shiftBitsOf(k.keysym.mod));
     changed_ = true;
-    if (!down) {
-        form_.keyUp(vk);
-        return;
-    }
-    bool letterOrDigit = (vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9');
-    if ((shift & 6) == 4 && letterOrDigit && !k.repeat && form_.accessKey(static_cast<char>(vk))) return;
-    form_.keyDown(vk);  // held keys repeat as further key downs, as on the desktop
-    if (int ch = controlCharacterOf(vk, shift)) form_.keyPress(ch);
 }
 
 void LiveWindow::onText(const char* utf8) {
-    // Alt with a key is a menu or access key, not typing (AltGr reports no Alt).
-    SDL_Keymod mod = SDL_GetModState();
-    if ((mod & KMOD_ALT) && !(mod & KMOD_CTRL)) return;
-    for (char c : ansiOfUtf8(utf8)) form_.keyPress(static_cast<unsigned char>(c));
+    input_.typed(ansiOfUtf8(utf8), shiftBitsOf(SDL_GetModState()));
     changed_ = true;
-}
-
-// Leaving the window, keys still held are released as far as the controls can tell (their
-// key-up goes to another program); coming back, the focused control has the focus again.
-void LiveWindow::onFocus(bool gained) {
-    if (gained) {
-        Control* c = form_.focused();
-        SetFocus(c ? c->surface().hWnd() : form_.hwnd());
-        return;
-    }
-    for (int vk = 8; vk < 256; ++vk) SetKeyDown(vk, false);
-    SetFocus(nullptr);
 }
 
 void LiveWindow::advanceClock() {
