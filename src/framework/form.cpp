@@ -198,6 +198,13 @@ void Form::dblClickPress(int x, int y) {
     p.target->DblClick();
 }
 
+void Form::setShift(int shift) {
+    shift_ = static_cast<std::int16_t>(shift);
+    SetKeyDown(VK_SHIFT, (shift & 1) != 0);
+    SetKeyDown(VK_CONTROL, (shift & 2) != 0);
+    SetKeyDown(VK_MENU, (shift & 4) != 0);
+}
+
 // ---- Keys and focus -----------------------------------------------------------------------------------
 
 void Form::keyDown(int keyCode) {

@@ -49,7 +49,8 @@ public:
     platform::HWND hwnd() const { return hwnd_; }
 
     // ---- Input, in form pixels ------------------------------------------------------------------
-    void setShift(int shift) { shift_ = static_cast<std::int16_t>(shift); }
+    // Shift, Ctrl and Alt (bits 1, 2, 4) for what follows; GetKeyState reports them too.
+    void setShift(int shift);
     int shift() const { return shift_; }
     void mouseMove(int x, int y);
     void mouseDown(int button, int x, int y);

@@ -5,6 +5,9 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <map>
+#include <utility>
+
 #include <algorithm>
 #include <cctype>
 
@@ -20,6 +23,7 @@ constexpr int kOutOfStackSpace = 28;
 constexpr std::uint32_t kMatchLimit = 100'000'000;
 constexpr std::size_t kJitStackStart = 32 * 1024;
 constexpr std::size_t kJitStackMax = 4 * 1024 * 1024;
+constexpr std::size_t kCachedPatterns = 32;
 
 }  // namespace
 
@@ -76,6 +80,17 @@ RegExp::Engine& RegExp::compiled() {
     if (ignoreCase_) options |= PCRE2_CASELESS;
     options |= multiline_ ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
 
+    // Compiling (to machine code) costs far more than a typical match, and callers such as
+    // the label create a fresh pattern object for every layout pass: keep a few compiled
+    // patterns for reuse. Matching never runs two searches on one engine at once.
+    using Key = std::pair<std::string, std::uint32_t>;
+    static std::map<Key, std::shared_ptr<Engine>> cache;
+    Key key{pattern_, options};
+    if (auto it = cache.find(key); it != cache.end()) {
+        engine_ = it->second;
+        return *engine_;
+    }
+
     pcre2_compile_context* cc = pcre2_compile_context_create(nullptr);
     pcre2_set_newline(cc, PCRE2_NEWLINE_ANYCRLF);
     int error = 0;
@@ -85,7 +100,7 @@ RegExp::Engine& RegExp::compiled() {
     pcre2_compile_context_free(cc);
     if (!code) throw RuntimeError(kRegExpSyntaxError);
 
-    auto engine = std::make_unique<Engine>();
+    auto engine = std::make_shared<Engine>();
     engine->code = code;
     pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &engine->groups);
     engine->data = pcre2_match_data_create_from_pattern(code, nullptr);
@@ -96,6 +111,8 @@ RegExp::Engine& RegExp::compiled() {
         engine->jitStack = pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr);
         pcre2_jit_stack_assign(engine->context, nullptr, engine->jitStack);
     }
+    if (cache.size() >= kCachedPatterns) cache.clear();
+    cache.emplace(std::move(key), engine);
     engine_ = std::move(engine);
     return *engine_;
 }

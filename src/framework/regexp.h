@@ -58,7 +58,7 @@ private:
     bool ignoreCase_ = false;
     bool global_ = false;
     bool multiline_ = false;
-    std::unique_ptr<Engine> engine_;  // compiled pattern, made on first use after a change
+    std::shared_ptr<Engine> engine_;  // compiled pattern, found or made on first use after a change
 };
 
 }  // namespace ulmaro

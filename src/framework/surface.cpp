@@ -138,6 +138,7 @@ void Surface::setFont(std::shared_ptr<StdFont> font) {
 }
 
 void Surface::Cls() {
+    ++clears_;
     currentX_ = currentY_ = 0;
     if (!hdc_) return;
     RECT all{0, 0, ScaleWidth(), ScaleHeight()};

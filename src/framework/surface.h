@@ -70,6 +70,8 @@ public:
 
     // Fills the surface with BackColor and moves the current point to (0, 0).
     void Cls();
+    // How many times Cls ran: a full redraw starts with one, so tests count redraws with it.
+    int clearCount() const { return clears_; }
     // Line leaves out its last pixel; Box and FilledBox include both corner points.
     void Line(float x1, float y1, float x2, float y2, OLE_COLOR color, LineKind kind = LineKind::Line);
     void PSet(float x, float y, OLE_COLOR color);
@@ -117,6 +119,7 @@ private:
     std::string accessKeys_;
     std::int16_t appearance_ = 1;
     std::int16_t borderStyle_ = 0;
+    int clears_ = 0;
 };
 
 }  // namespace ulmaro

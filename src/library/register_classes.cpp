@@ -1,6 +1,7 @@
 // The library's published classes and enumerations, registered once.
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
+#include "label/zyn_label.h"
 
 namespace ulmaro {
 
@@ -11,6 +12,9 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"CheckBoxValue", {{"Unchecked", 0}, {"Checked", 1}, {"Grayed", 2}}});
         lib.addEnum(EnumInfo{"ZynButtonTypes", {{"Windows Xp", 0}, {"Office Xp", 1}}});
         lib.addClass(ZynCommand::describe());
+        lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
+        lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
+        lib.addClass(ZynLabel::describe());
         return true;
     }();
     (void)done;

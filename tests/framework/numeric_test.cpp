@@ -1,25 +1,15 @@
 // MaxOf, MinOf, rounding to Long and UnsignedToInteger.
 #include "framework/numeric.h"
 
+#include "support/run_time_error.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 
 using namespace ulmaro;
-
-namespace {
-
-int errorNumber(auto call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
-
-}  // namespace
+using ulmaro::test::errorNumber;
 
 TEST(MaxOfMinOf, PickTheLargerAndTheSmaller) {
     EXPECT_EQ(MaxOf(3, 5), 5);

@@ -2,11 +2,14 @@
 #include "framework/numeric.h"
 #include "framework/regexp.h"
 
+#include "support/run_time_error.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 
 using namespace ulmaro;
+using ulmaro::test::errorNumber;
 
 namespace {
 
@@ -32,14 +35,6 @@ std::vector<std::string> values(const MatchCollection& matches) {
     return v;
 }
 
-int errorNumber(auto call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 }  // namespace
 

@@ -1,30 +1,23 @@
 // The language's conversion rules: banker's rounding, overflow, Booleans and literals.
 #include "framework/variant.h"
 
+#include "support/run_time_error.h"
+
 #include <gtest/gtest.h>
 
 using namespace ulmaro;
+using ulmaro::test::errorNumber;
 
-namespace {
-int errorOf(auto f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
-}  // namespace
 
 TEST(Variant, IntegerConversionRoundsHalvesToEvenAndOverflows) {
     EXPECT_EQ(Variant(2.5).toInt16(), 2);
     EXPECT_EQ(Variant(3.5).toInt16(), 4);
     EXPECT_EQ(Variant(-2.5).toInt16(), -2);
     EXPECT_EQ(Variant(32767.4).toInt16(), 32767);
-    EXPECT_EQ(errorOf([] { Variant(32767.5).toInt16(); }), 6);
-    EXPECT_EQ(errorOf([] { Variant(static_cast<std::int32_t>(40000)).toInt16(); }), 6);
+    EXPECT_EQ(errorNumber([] { Variant(32767.5).toInt16(); }), 6);
+    EXPECT_EQ(errorNumber([] { Variant(static_cast<std::int32_t>(40000)).toInt16(); }), 6);
     EXPECT_EQ(Variant(2147483647.0).toInt32(), 2147483647);
-    EXPECT_EQ(errorOf([] { Variant(2147483647.5).toInt32(); }), 6);
+    EXPECT_EQ(errorNumber([] { Variant(2147483647.5).toInt32(); }), 6);
 }
 
 TEST(Variant, BooleansAreMinusOneAndStringsConvert) {
@@ -35,8 +28,8 @@ TEST(Variant, BooleansAreMinusOneAndStringsConvert) {
     EXPECT_TRUE(Variant("-3").toBool());
     EXPECT_EQ(Variant(true).toString(), "True");
     EXPECT_EQ(Variant("12").toInt16(), 12);
-    EXPECT_EQ(errorOf([] { Variant("twelve").toInt16(); }), 13);
-    EXPECT_EQ(errorOf([] { Variant::nothing().toInt32(); }), 13);
+    EXPECT_EQ(errorNumber([] { Variant("twelve").toInt16(); }), 13);
+    EXPECT_EQ(errorNumber([] { Variant::nothing().toInt32(); }), 13);
 }
 
 TEST(Variant, LiteralsTakeTheLanguagesTypes) {
@@ -56,7 +49,7 @@ TEST(Variant, LiteralsTakeTheLanguagesTypes) {
     EXPECT_FALSE(parseNumber("", v));
     // Colours up to &HFFFFFFFF keep their bits; beyond that is an overflow.
     EXPECT_EQ(Variant(4294967295.0).toColor(), 0xFFFFFFFFu);
-    EXPECT_EQ(errorOf([] { Variant(4294967296.0).toColor(); }), 6);
+    EXPECT_EQ(errorNumber([] { Variant(4294967296.0).toColor(); }), 6);
 }
 
 TEST(Variant, NumbersPrintLikeTheLanguage) {

@@ -2,6 +2,7 @@
 // (s * a + d * (255 - a)) / 255 rounded to nearest. Sizes that differ stretch the source by
 // picking, for each destination pixel, the source pixel its centre maps to. Our surfaces
 // carry no alpha channel, so AC_SRC_ALPHA sees every source pixel as opaque.
+#include "blit.h"
 #include "blit_source.h"
 #include "stretch_map.h"
 
@@ -30,7 +31,7 @@ BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hD
         return FALSE;
     if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0 || ftn.SourceConstantAlpha == 0) return TRUE;
 
-    const RECT area{xoriginDest, yoriginDest, xoriginDest + wDest, yoriginDest + hDest};
+    const RECT area = rectFromSize(xoriginDest, yoriginDest, wDest, hDest);
     const AxisMap mapX{wDest, wSrc, xoriginSrc, srcBmp->width, false, false};
     const AxisMap mapY{hDest, hSrc, yoriginSrc, srcBmp->height, false, false};
     const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);

@@ -61,12 +61,17 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     if (!srcBmp || !t.ok()) return FALSE;
     COLORREF p = 0;
     if (r.usesPattern() && !patternOf(*dc, *t.bmp, p)) return TRUE;
-    // Source coordinates are destination coordinates moved by (sx, sy); only pixels that
+    // Source coordinates are destination coordinates moved by (dx, dy); only pixels that
     // exist in the source are transferred.
-    const int sx = (cx < 0 ? x1 + cx : x1) - area.left, sy = (cy < 0 ? y1 + cy : y1) - area.top;
-    const RECT fromSource{std::max<LONG>(area.left, -sx), std::max<LONG>(area.top, -sy),
-                          std::min<LONG>(area.right, srcBmp->width - sx), std::min<LONG>(area.bottom, srcBmp->height - sy)};
+    const std::int64_t dx = (cx < 0 ? std::int64_t{x1} + cx : x1) - area.left, dy = (cy < 0 ? std::int64_t{y1} + cy : y1) - area.top;
+    const RECT& seen = t.visible.extents;
+    const RECT fromSource{saturate(std::max<std::int64_t>({area.left, -dx, seen.left})),
+                          saturate(std::max<std::int64_t>({area.top, -dy, seen.top})),
+                          saturate(std::min<std::int64_t>({area.right, srcBmp->width - dx, seen.right})),
+                          saturate(std::min<std::int64_t>({area.bottom, srcBmp->height - dy, seen.bottom}))};
     if (fromSource.left >= fromSource.right || fromSource.top >= fromSource.bottom) return TRUE;
+    // Every pixel left exists in both surfaces, so the offset fits an int.
+    const int sx = static_cast<int>(dx), sy = static_cast<int>(dy);
     const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);
     const SourceRop op(r, p);
     const bool copyRows = op.isCopy() && !src.converts();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 
 namespace ulmaro::platform::detail {
 
@@ -37,6 +38,9 @@ std::vector<POINT> quadrant(int width, int height) {
     return pts;
 }
 
+// The pixel facing v across the middle of [lo, hi).
+LONG mirror(LONG lo, LONG hi, LONG v) { return static_cast<LONG>(std::int64_t{lo} + hi - 1 - v); }
+
 }  // namespace
 
 std::vector<POINT> roundRectOutline(const RECT& box, int cornerWidth, int cornerHeight) {
@@ -44,43 +48,42 @@ std::vector<POINT> roundRectOutline(const RECT& box, int cornerWidth, int corner
     const std::size_t n = q.size();
     std::vector<POINT> pts(n * 4);
     for (std::size_t i = 0; i < n; ++i)
-        pts[i] = POINT{box.right - cornerWidth + q[i].x, box.bottom - cornerHeight + q[i].y};
+        pts[i] = POINT{static_cast<LONG>(std::int64_t{box.right} - cornerWidth + q[i].x), static_cast<LONG>(std::int64_t{box.bottom} - cornerHeight + q[i].y)};
     // Lower-left quarter: mirrored left to right, walked backwards so the outline continues.
-    for (std::size_t i = 0; i < n; ++i) pts[2 * n - 1 - i] = POINT{box.left + box.right - 1 - pts[i].x, pts[i].y};
+    for (std::size_t i = 0; i < n; ++i) pts[2 * n - 1 - i] = POINT{mirror(box.left, box.right, pts[i].x), pts[i].y};
     // Upper half: the lower half mirrored top to bottom, walked backwards.
-    for (std::size_t i = 0; i < 2 * n; ++i) pts[4 * n - 1 - i] = POINT{pts[i].x, box.top + box.bottom - 1 - pts[i].y};
+    for (std::size_t i = 0; i < 2 * n; ++i) pts[4 * n - 1 - i] = POINT{pts[i].x, mirror(box.top, box.bottom, pts[i].y)};
     return pts;
 }
 
-void outlineInteriorSpans(const std::vector<POINT>& outline, const RECT& box, std::vector<Span>& out) {
-    const int rows = box.bottom - box.top;
-    if (rows <= 0 || box.right <= box.left) return;
-    // Rows between outline rows lie along the straight sides of a rounded rectangle: they
-    // span the box. Rows beyond the outline (the tips of very flat ellipses) stay empty.
-    std::vector<std::pair<int, int>> span(static_cast<std::size_t>(rows), {box.left, box.right});
-    std::vector<bool> seen(static_cast<std::size_t>(rows), false);
+void outlineInteriorSpans(const std::vector<POINT>& outline, const RECT& box, const RECT& bounds, std::vector<Span>& out) {
+    // The outline's extent on each row it touches, rows in order.
+    std::map<LONG, std::pair<LONG, LONG>> rows;
     for (const POINT& p : outline) {
         if (p.y < box.top || p.y >= box.bottom) continue;
-        auto i = static_cast<std::size_t>(p.y - box.top);
-        if (!seen[i]) {
-            span[i] = {p.x, p.x + 1};
-            seen[i] = true;
-        } else {
-            span[i].first = std::min<int>(span[i].first, p.x);
-            span[i].second = std::max<int>(span[i].second, p.x + 1);
+        auto [it, fresh] = rows.try_emplace(p.y, p.x, p.x + 1);
+        if (!fresh) {
+            it->second.first = std::min(it->second.first, p.x);
+            it->second.second = std::max(it->second.second, p.x + 1);
         }
     }
-    auto first = std::find(seen.begin(), seen.end(), true);
-    if (first == seen.end()) return;
-    auto last = std::find(seen.rbegin(), seen.rend(), true);
-    const int r0 = static_cast<int>(first - seen.begin()), r1 = rows - static_cast<int>(last - seen.rbegin());
-    for (int r = r0; r < r1; ++r) out.push_back(Span{box.top + r, span[static_cast<std::size_t>(r)].first, span[static_cast<std::size_t>(r)].second});
+    if (rows.empty()) return;
+    // Rows between outline rows lie along the straight sides of a rounded rectangle: they
+    // span the box. Rows beyond the outline (the tips of very flat ellipses) stay empty.
+    const LONG top = std::max(rows.begin()->first, bounds.top), bottom = std::min(rows.rbegin()->first + 1, bounds.bottom);
+    auto next = rows.lower_bound(top);
+    for (LONG y = top; y < bottom; ++y) {
+        std::pair<LONG, LONG> span{box.left, box.right};
+        if (next != rows.end() && next->first == y) span = (next++)->second;
+        const LONG x0 = std::max(span.first, bounds.left), x1 = std::min(span.second, bounds.right);
+        if (x0 < x1) out.push_back(Span{y, x0, x1});
+    }
 }
 
 void discSpans(int x, int y, int width, std::vector<Span>& out) {
     if (width < 1) return;
     RECT box{x - width / 2, y - width / 2, x - width / 2 + width, y - width / 2 + width};
-    outlineInteriorSpans(roundRectOutline(box, width, width), box, out);
+    outlineInteriorSpans(roundRectOutline(box, width, width), box, box, out);
 }
 
 }  // namespace ulmaro::platform::detail

@@ -15,8 +15,9 @@ namespace ulmaro::platform::detail {
 // points are neighbours, except along the straight sides of a rounded rectangle.
 std::vector<POINT> roundRectOutline(const RECT& box, int cornerWidth, int cornerHeight);
 
-// Appends one span per row covering an outline and everything inside it, within `box`.
-void outlineInteriorSpans(const std::vector<POINT>& outline, const RECT& box, std::vector<Span>& out);
+// Appends one span per row covering an outline and everything inside it, within `box`,
+// for the rows and columns inside `bounds`.
+void outlineInteriorSpans(const std::vector<POINT>& outline, const RECT& box, const RECT& bounds, std::vector<Span>& out);
 
 // The round nib of a wide pen centred on (x, y): a disc `width` pixels across.
 void discSpans(int x, int y, int width, std::vector<Span>& out);

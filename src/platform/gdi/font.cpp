@@ -1,8 +1,8 @@
 // Logical fonts: creation, and the measuring calls (metrics, extents, face name).
-#include "text_paint.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "text_paint.h"
 
 namespace ulmaro::platform::detail {
 

@@ -38,8 +38,8 @@ struct FtLibrary {
 struct FontFace::Source {
     std::string path;
     int faceIndex = 0;
-    int strike = -1;  // bitmap strike of a bitmap-only sfnt file
-    bool fon = false;  // a strike of a .fon file (one face per strike)
+    int strike = -1;          // bitmap strike of a bitmap-only sfnt file
+    bool fon = false;         // a strike of a .fon file (one face per strike)
     bool cellHeight = false;  // outline size: `pixels` is the cell height, not the em height
     int pixels = 0;
     std::string name;
@@ -52,8 +52,8 @@ struct FontFace::Source {
 namespace {
 
 constexpr const char* kPlatformFonts = "/usr/share/wine/fonts/";
-constexpr int kDefaultCellHeight = 16;  // lfHeight 0
-constexpr int kMaxPixels = 1024;        // larger requests are drawn at this size
+constexpr int kDefaultCellHeight = 16;     // lfHeight 0
+constexpr int kMaxPixels = 1024;           // larger requests are drawn at this size
 constexpr FT_Fixed kItalicShear = 0x366A;  // the slant of simulated italics (about 12 degrees)
 
 // tmPitchAndFamily bits (the pitch bit is set for variable pitch) and the family of
@@ -82,7 +82,7 @@ std::string platformFont(const char* file) { return std::string(kPlatformFonts) 
 // ---- Families -------------------------------------------------------------------------------
 
 struct OutlineFiles {
-    std::string regular, bold, italic, boldItalic;
+    std::string regular, bold;
 };
 
 struct Family {
@@ -120,13 +120,11 @@ const Family* findFamily(const std::string& name) {
 
 // A font file of a fontconfig family and style, or empty when fontconfig offers only some
 // other family for it.
-std::string fontconfigFile(const char* family, bool bold, bool italic) {
-    static const bool ready = FcInit() == FcTrue;
-    if (!ready) return {};
+std::string fontconfigFile(const char* family, bool bold) {
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
+    FcPatternAddInteger(pat, FC_SLANT, FC_SLANT_ROMAN);
     FcPatternAddInteger(pat, FC_WIDTH, FC_WIDTH_NORMAL);
     FcConfigSubstitute(nullptr, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
@@ -142,7 +140,7 @@ std::string fontconfigFile(const char* family, bool bold, bool italic) {
             lower(reinterpret_cast<const char*>(fam)) == lower(family) &&
             FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
             FcPatternGetInteger(match, FC_SLANT, 0, &slant) == FcResultMatch &&
-            (weight >= FC_WEIGHT_DEMIBOLD) == bold && (slant != FC_SLANT_ROMAN) == italic)
+            (weight >= FC_WEIGHT_DEMIBOLD) == bold && slant == FC_SLANT_ROMAN)
             path = reinterpret_cast<const char*>(file);
         FcPatternDestroy(match);
     }
@@ -150,14 +148,22 @@ std::string fontconfigFile(const char* family, bool bold, bool italic) {
     return path;
 }
 
+// The fallback faces, looked up once. Only the upright faces are used (italics are slanted
+// by shearing), so text looks the same whether or not the oblique faces are installed.
+// Fontconfig is shut down afterwards: nothing else here uses it, and it would otherwise
+// hold its configuration for the life of the process.
 const OutlineFiles& dejaVu(bool mono) {
-    static const auto find = [](const char* family) {
-        return OutlineFiles{fontconfigFile(family, false, false), fontconfigFile(family, true, false),
-                            fontconfigFile(family, false, true), fontconfigFile(family, true, true)};
-    };
-    static const OutlineFiles sans = find("DejaVu Sans");
-    static const OutlineFiles monospace = find("DejaVu Sans Mono");
-    return mono ? monospace : sans;
+    static const auto files = [] {
+        std::array<OutlineFiles, 2> out;
+        if (FcInit() != FcTrue) return out;
+        const char* families[2] = {"DejaVu Sans", "DejaVu Sans Mono"};
+        for (int i = 0; i < 2; ++i)
+            out[static_cast<std::size_t>(i)] =
+                OutlineFiles{fontconfigFile(families[i], false), fontconfigFile(families[i], true)};
+        FcFini();
+        return out;
+    }();
+    return files[mono ? 1 : 0];
 }
 
 // ---- Bitmap strikes -----------------------------------------------------------------------------
@@ -234,7 +240,8 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     src.bold = lf.lfWeight >= 600;
     src.italic = lf.lfItalic != 0;
     bool byEm = lf.lfHeight < 0;
-    int pixels = lf.lfHeight == 0 ? kDefaultCellHeight : static_cast<int>(std::min<long>(std::labs(lf.lfHeight), kMaxPixels));
+    int pixels =
+        lf.lfHeight == 0 ? kDefaultCellHeight : static_cast<int>(std::min<long>(std::labs(lf.lfHeight), kMaxPixels));
     src.cellHeight = !byEm;
     src.pixels = pixels;
 
@@ -265,19 +272,12 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
         src.name = fam ? fam->name : (mono ? "DejaVu Sans Mono" : "DejaVu Sans");
         src.family = mono ? FF_MODERN : FF_SWISS;
     }
-    // Prefer a face designed for the style; simulate what is missing.
-    const std::string* pick = &files.regular;
-    if (src.bold && src.italic && !files.boldItalic.empty()) {
-        pick = &files.boldItalic;
-        src.bold = src.italic = false;
-    } else if (src.bold && !files.bold.empty()) {
-        pick = &files.bold;
+    // Prefer a bold face designed as such; simulate what is missing.
+    src.path = files.regular;
+    if (src.bold && !files.bold.empty()) {
+        src.path = files.bold;
         src.bold = false;
-    } else if (src.italic && !files.italic.empty()) {
-        pick = &files.italic;
-        src.italic = false;
     }
-    src.path = *pick;
     return src;
 }
 
@@ -305,10 +305,10 @@ std::map<std::string, std::shared_ptr<FontFace>>& faceCache() {
 }  // namespace
 
 unsigned ansiToUnicode(unsigned char ch) {
-    static const unsigned short k80[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static const unsigned short k80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     return (ch >= 0x80 && ch < 0xA0) ? k80[ch - 0x80] : ch;
 }
 
@@ -360,7 +360,9 @@ bool FontFace::open(const Source& src) {
             // A positive height asks for the cell: ascent plus descent.
             auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
             long cell = os2 ? os2->usWinAscent + os2->usWinDescent : f->ascender - f->descender;
-            if (cell > 0) em = static_cast<int>(std::lround(static_cast<double>(src.pixels) * f->units_per_EM / static_cast<double>(cell)));
+            if (cell > 0)
+                em = static_cast<int>(
+                    std::lround(static_cast<double>(src.pixels) * f->units_per_EM / static_cast<double>(cell)));
         }
         if (FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(std::clamp(em, 1, kMaxPixels))) != 0) return false;
     }
@@ -371,8 +373,10 @@ bool FontFace::open(const Source& src) {
         if (f->num_charmaps > 0) FT_Set_Charmap(f, f->charmaps[0]);
         map_ = Map::Bytes;
     } else if (src.symbol) {
-        if (FT_Select_Charmap(f, FT_ENCODING_MS_SYMBOL) == 0) map_ = Map::Symbol;
-        else map_ = Map::Bytes;
+        if (FT_Select_Charmap(f, FT_ENCODING_MS_SYMBOL) == 0)
+            map_ = Map::Symbol;
+        else
+            map_ = Map::Bytes;
         if (map_ == Map::Bytes) FT_Select_Charmap(f, FT_ENCODING_UNICODE);
     } else {
         FT_Select_Charmap(f, FT_ENCODING_UNICODE);
@@ -412,7 +416,8 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmHeight = tm.tmAscent + tm.tmDescent;
         tm.tmInternalLeading = std::max<LONG>(0, tm.tmHeight - static_cast<LONG>(m.y_ppem));
         tm.tmAveCharWidth = f->available_sizes[src.strike].width;
-        for (int c = 0x20; c < 0x100; ++c) tm.tmMaxCharWidth = std::max<LONG>(tm.tmMaxCharWidth, advance(static_cast<unsigned char>(c)));
+        for (int c = 0x20; c < 0x100; ++c)
+            tm.tmMaxCharWidth = std::max<LONG>(tm.tmMaxCharWidth, advance(static_cast<unsigned char>(c)));
         auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
         tm.tmWeight = os2 ? os2->usWeightClass : FW_NORMAL;
         tm.tmFirstChar = 0x20;
@@ -443,8 +448,8 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmLastChar = 0xFF;
         tm.tmDefaultChar = 0x1F;
         tm.tmBreakChar = 0x20;
-        tm.tmPitchAndFamily = static_cast<BYTE>(src.family | kVector | kTrueType |
-                                                (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
+        tm.tmPitchAndFamily =
+            static_cast<BYTE>(src.family | kVector | kTrueType | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = src.symbol ? SYMBOL_CHARSET : ANSI_CHARSET;
 
         // Underline and strike-out where the font's tables put them.
@@ -466,12 +471,22 @@ void FontFace::computeMetrics(const Source& src) {
         // when the descent has room, strike through the middle of the lower-case letters.
         lines_.underlineThickness = lines_.strikeoutThickness = 1 + (tm.tmHeight >= 26);
         lines_.underlineTop = static_cast<int>(tm.tmAscent + (tm.tmDescent >= 2 ? 1 : 0));
-        int xHeight = -glyph('x').top;
+        // Strike glyphs are whole cells: find the x-height from the first inked row of 'x'.
+        const Glyph& x = glyph('x');
+        int firstInk = x.height;
+        for (int i = 0; i < x.width * x.height; ++i)
+            if (x.ink[static_cast<std::size_t>(i)]) {
+                firstInk = i / x.width;
+                break;
+            }
+        int xHeight = -(x.top + firstInk);
         if (xHeight <= 0) xHeight = static_cast<int>(tm.tmAscent / 2);
         lines_.strikeoutTop = static_cast<int>(tm.tmAscent - (xHeight + 1) / 2);
     }
-    lines_.underlineTop = std::clamp<int>(lines_.underlineTop, 0, std::max<int>(0, tm.tmHeight - lines_.underlineThickness));
-    lines_.strikeoutTop = std::clamp<int>(lines_.strikeoutTop, 0, std::max<int>(0, tm.tmHeight - lines_.strikeoutThickness));
+    lines_.underlineTop =
+        std::clamp<int>(lines_.underlineTop, 0, std::max<int>(0, tm.tmHeight - lines_.underlineThickness));
+    lines_.strikeoutTop =
+        std::clamp<int>(lines_.strikeoutTop, 0, std::max<int>(0, tm.tmHeight - lines_.strikeoutThickness));
 
     if (emboldenSim_) {
         // Drawing each glyph twice one pixel apart makes every character a pixel wider.
@@ -485,12 +500,14 @@ void FontFace::computeMetrics(const Source& src) {
 
 unsigned FontFace::glyphIndex(unsigned char ch) const {
     switch (map_) {
-        case Map::Bytes: return FT_Get_Char_Index(face_, ch);
+        case Map::Bytes:
+            return FT_Get_Char_Index(face_, ch);
         case Map::Symbol: {
             FT_UInt gi = FT_Get_Char_Index(face_, 0xF000u | ch);
             return gi ? gi : FT_Get_Char_Index(face_, ch);
         }
-        case Map::Unicode: break;
+        case Map::Unicode:
+            break;
     }
     return FT_Get_Char_Index(face_, ansiToUnicode(ch));
 }
@@ -522,7 +539,8 @@ void shearRows(Glyph& g) {
     std::vector<std::uint8_t> ink(static_cast<std::size_t>(w) * g.height, 0);
     for (int y = 0; y < g.height; ++y) {
         int dx = shiftOf(y) - lo;
-        for (int x = 0; x < g.width; ++x) ink[static_cast<std::size_t>(y) * w + x + dx] = g.ink[static_cast<std::size_t>(y) * g.width + x];
+        for (int x = 0; x < g.width; ++x)
+            ink[static_cast<std::size_t>(y) * w + x + dx] = g.ink[static_cast<std::size_t>(y) * g.width + x];
     }
     g.ink = std::move(ink);
     g.left += lo;
@@ -569,8 +587,7 @@ Glyph FontFace::render(unsigned char ch) {
     for (int y = 0; y < g.height; ++y) {
         const unsigned char* row = b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch;
         for (int x = 0; x < g.width; ++x) {
-            bool on = b.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] & (0x80 >> (x & 7))) != 0
-                                                         : row[x] >= 128;
+            bool on = b.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] & (0x80 >> (x & 7))) != 0 : row[x] >= 128;
             g.ink[static_cast<std::size_t>(y) * g.width + x] = on ? 1 : 0;
         }
     }

@@ -74,9 +74,9 @@ private:
     TEXTMETRICA tm_{};
     LineMetrics lines_;
     enum class Map { Bytes, Unicode, Symbol } map_ = Map::Unicode;
-    bool bitmap_ = false;        // drawn from a bitmap strike
-    bool emboldenSim_ = false;   // bold by drawing each glyph twice, one pixel apart
-    bool italicSim_ = false;     // slanted by shearing
+    bool bitmap_ = false;       // drawn from a bitmap strike
+    bool emboldenSim_ = false;  // bold by drawing each glyph twice, one pixel apart
+    bool italicSim_ = false;    // slanted by shearing
     std::array<std::unique_ptr<Glyph>, 256> glyphs_;
 };
 

@@ -28,7 +28,7 @@ void strokeOpen(Dc& dc, const POINT* pts, int n) {
     }
     std::vector<Span> spans;
     penOutlineSpans(pts, n, false, s.penWidth, s.bounds, spans);
-    paintRegion(s.target, regionFromSpans(std::move(spans)), mask);
+    paintWithRop(s.target, regionFromSpans(std::move(spans)), mask);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// Edge crossings are computed exactly in 64-bit integers: each edge crosses row y at
+// Edge crossings are computed exactly in integers: each edge crosses row y at
 // x = x0 + (y - y0) * dx / dy, and the first pixel at or right of that point is ceil(x).
 #include "polygon_scan.h"
+
+#include "int128.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,10 +16,6 @@ struct Edge {
     int ymin, ymax;               // rows [ymin, ymax) it crosses
     int winding;                  // +1 if the polygon goes down along it, -1 if up
 };
-
-std::int64_t ceilDiv(std::int64_t n, std::int64_t d) {  // d > 0
-    return n >= 0 ? (n + d - 1) / d : -((-n) / d);
-}
 
 struct Crossing {
     std::int64_t x;
@@ -54,7 +52,7 @@ void scanPolygon(const POINT* pts, int count, int fillMode, const RECT& bounds, 
         for (std::size_t i = firstLive; i < edges.size() && edges[i].ymin <= y; ++i) {
             const Edge& e = edges[i];
             if (y >= e.ymax) continue;
-            xs.push_back(Crossing{e.x0 + ceilDiv((y - e.y0) * e.dx, e.dy), e.winding});
+            xs.push_back(Crossing{e.x0 + static_cast<std::int64_t>(ceilDiv128(Int128{y - e.y0} * e.dx, e.dy)), e.winding});
         }
         std::sort(xs.begin(), xs.end(), [](const Crossing& p, const Crossing& q) { return p.x < q.x; });
         auto emit = [&](std::int64_t x0, std::int64_t x1) {

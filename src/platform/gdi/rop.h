@@ -11,26 +11,26 @@
 
 namespace ulmaro::platform::detail {
 
-constexpr COLORREF kColorBits = 0x00FFFFFF;
+constexpr COLORREF kRgbBits = 0x00FFFFFF;
 
 // All ones where `bit` of `table` is set, else zero.
-constexpr COLORREF spread(unsigned table, unsigned bit) { return ((table >> bit) & 1u) ? kColorBits : 0u; }
+constexpr COLORREF tableBitMask(unsigned table, unsigned bit) { return ((table >> bit) & 1u) ? kRgbBits : 0u; }
 
 // d -> (d & andMask) ^ xorMask: what an operation does to the destination once its other
 // operands are known.
 struct RopMask {
-    COLORREF andMask = kColorBits;
+    COLORREF andMask = kRgbBits;
     COLORREF xorMask = 0;
-    COLORREF apply(COLORREF d) const { return ((d & andMask) ^ xorMask) & kColorBits; }
+    COLORREF apply(COLORREF d) const { return ((d & andMask) ^ xorMask) & kRgbBits; }
     bool overwrites() const { return andMask == 0; }                 // result ignores the destination
-    bool leavesAlone() const { return andMask == kColorBits && xorMask == 0; }
+    bool leavesAlone() const { return andMask == kRgbBits && xorMask == 0; }
 };
 
 // The mask of a two-operand table indexed by (P << 1 | D), for a known P.
 constexpr RopMask maskFromTable(unsigned table, COLORREF p) {
-    COLORREF whenD0 = (p & spread(table, 2)) | (~p & spread(table, 0));
-    COLORREF whenD1 = (p & spread(table, 3)) | (~p & spread(table, 1));
-    return RopMask{(whenD0 ^ whenD1) & kColorBits, whenD0 & kColorBits};
+    COLORREF whenD0 = (p & tableBitMask(table, 2)) | (~p & tableBitMask(table, 0));
+    COLORREF whenD1 = (p & tableBitMask(table, 3)) | (~p & tableBitMask(table, 1));
+    return RopMask{(whenD0 ^ whenD1) & kRgbBits, whenD0 & kRgbBits};
 }
 
 // SetROP2 codes R2_BLACK (1) .. R2_WHITE (16) are the truth table plus one.
@@ -47,7 +47,6 @@ struct Rop3 {
     // An operand matters when flipping it changes some entry of the table.
     constexpr bool usesPattern() const { return ((table >> 4) & 0x0F) != (table & 0x0F); }
     constexpr bool usesSource() const { return ((table >> 2) & 0x33) != (table & 0x33); }
-    constexpr bool usesDest() const { return ((table >> 1) & 0x55) != (table & 0x55); }
 };
 
 // A ternary operation with its pattern fixed: a function of S and D. For each source value
@@ -55,16 +54,16 @@ struct Rop3 {
 struct SourceRop {
     COLORREF c[4];  // result where S and D are (0,0), (0,1), (1,0), (1,1)
     SourceRop(Rop3 rop, COLORREF p) {
-        for (unsigned i = 0; i < 4; ++i) c[i] = ((p & spread(rop.table, 4 + i)) | (~p & spread(rop.table, i))) & kColorBits;
+        for (unsigned i = 0; i < 4; ++i) c[i] = ((p & tableBitMask(rop.table, 4 + i)) | (~p & tableBitMask(rop.table, i))) & kRgbBits;
     }
     RopMask forSource(COLORREF s) const {
         COLORREF whenD0 = (s & c[2]) | (~s & c[0]);
         COLORREF whenD1 = (s & c[3]) | (~s & c[1]);
-        return RopMask{(whenD0 ^ whenD1) & kColorBits, whenD0 & kColorBits};
+        return RopMask{(whenD0 ^ whenD1) & kRgbBits, whenD0 & kRgbBits};
     }
     COLORREF apply(COLORREF s, COLORREF d) const { return forSource(s).apply(d); }
     // The result is the source itself, so rows can be copied.
-    bool isCopy() const { return c[0] == 0 && c[1] == 0 && c[2] == kColorBits && c[3] == kColorBits; }
+    bool isCopy() const { return c[0] == 0 && c[1] == 0 && c[2] == kRgbBits && c[3] == kRgbBits; }
 };
 
 }  // namespace ulmaro::platform::detail

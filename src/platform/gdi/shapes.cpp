@@ -49,14 +49,23 @@ void drawRectangle(const DrawState& s, const RECT& r) {
     drawShape(s, cornersOf(r), std::move(inside));
 }
 
-// Ellipse and RoundRect: corner ellipses of cw x ch pixels (the whole box for an ellipse).
-BOOL drawRounded(HDC hdc, RECT r, int cw, int ch) {
+// The outline of a corner ellipse takes memory in proportion to its size, and its error
+// terms grow with the cube of it; like an allocation the platform cannot make, larger
+// ones fail.
+constexpr std::int64_t kLargestCorner = std::int64_t{1} << 18;
+
+// Ellipse and RoundRect: corner ellipses of cornerWidth x cornerHeight pixels (the whole box
+// for an ellipse).
+BOOL drawRounded(HDC hdc, RECT r, std::int64_t cornerWidth, std::int64_t cornerHeight) {
     Dc* dc = lookupDc(hdc);
     if (!dc) return FALSE;
     if (r.left == r.right || r.top == r.bottom) return TRUE;
+    cornerWidth = std::min<std::int64_t>(std::int64_t{r.right} - r.left, cornerWidth);
+    cornerHeight = std::min<std::int64_t>(std::int64_t{r.bottom} - r.top, cornerHeight);
+    if (cornerWidth > kLargestCorner || cornerHeight > kLargestCorner) return FALSE;
+    int cw = static_cast<int>(cornerWidth), ch = static_cast<int>(cornerHeight);
     if (pathOpen(*dc)) {
-        recordFigure(*dc, roundRectOutline(r, std::max(1, std::min<int>(r.right - r.left, cw)),
-                                           std::max(1, std::min<int>(r.bottom - r.top, ch))));
+        recordFigure(*dc, roundRectOutline(r, std::max(1, cw), std::max(1, ch)));
         return TRUE;
     }
     DrawState s;
@@ -66,8 +75,8 @@ BOOL drawRounded(HDC hdc, RECT r, int cw, int ch) {
         --box.right;
         --box.bottom;
     }
-    cw = std::min<int>(box.right - box.left, cw);
-    ch = std::min<int>(box.bottom - box.top, ch);
+    cw = static_cast<int>(std::min<std::int64_t>(std::int64_t{box.right} - box.left, cw));
+    ch = static_cast<int>(std::min<std::int64_t>(std::int64_t{box.bottom} - box.top, ch));
     // Corners this small round nothing off: the platform draws a rectangle.
     if (cw <= 2 || ch <= 2) {
         drawRectangle(s, r);
@@ -75,7 +84,7 @@ BOOL drawRounded(HDC hdc, RECT r, int cw, int ch) {
     }
     const std::vector<POINT> outline = roundRectOutline(box, cw, ch);
     std::vector<Span> inside;
-    if (s.hasBrush) outlineInteriorSpans(outline, box, inside);
+    if (s.hasBrush) outlineInteriorSpans(outline, box, s.bounds, inside);
     drawShape(s, s.hasPen ? outline : std::vector<POINT>{}, std::move(inside));
     return TRUE;
 }
@@ -99,11 +108,11 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     const RECT r = ordered(left, top, right, bottom);
-    return drawRounded(hdc, r, r.right - r.left, r.bottom - r.top);
+    return drawRounded(hdc, r, std::int64_t{r.right} - r.left, std::int64_t{r.bottom} - r.top);
 }
 
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
-    return drawRounded(hdc, ordered(left, top, right, bottom), std::abs(width), std::abs(height));
+    return drawRounded(hdc, ordered(left, top, right, bottom), std::llabs(width), std::llabs(height));
 }
 
 BOOL Polygon(HDC hdc, const POINT* apt, int cpt) {

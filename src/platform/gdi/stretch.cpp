@@ -32,30 +32,33 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
     const int mode = dc->stretchMode;
     const bool groups = mode == BLACKONWHITE || mode == WHITEONBLACK;
     const RECT from = rectFromSize(xSrc, ySrc, wSrc, hSrc);
-    const AxisMap mapX{area.right - area.left, from.right - from.left, static_cast<int>(from.left), srcBmp->width,
+    const AxisMap mapX{std::int64_t{area.right} - area.left, std::int64_t{from.right} - from.left, from.left, srcBmp->width,
                        (wSrc < 0) != (wDest < 0), groups};
-    const AxisMap mapY{area.bottom - area.top, from.bottom - from.top, static_cast<int>(from.top), srcBmp->height,
+    const AxisMap mapY{std::int64_t{area.bottom} - area.top, std::int64_t{from.bottom} - from.top, from.top, srcBmp->height,
                        (hSrc < 0) != (hDest < 0), groups};
     const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);
     const SourceRop op(r, p);
     auto combine = [mode](COLORREF a, COLORREF b) { return mode == WHITEONBLACK ? (a | b) : (a & b); };
 
+    const bool plainCopy = op.isCopy() && !src.converts();
     forEachVisible(t, area, [&](const RECT& q) {
         const std::vector<SourceRange> cols = mapX.ranges(q.left - area.left, q.right - area.left);
         const std::vector<SourceRange> rows = mapY.ranges(q.top - area.top, q.bottom - area.top);
         for (int y = q.top; y < q.bottom; ++y) {
             const SourceRange& ry = rows[static_cast<std::size_t>(y - q.top)];
             if (ry.empty()) continue;
+            const COLORREF* in = src.row(ry.first);
             COLORREF* out = t.bmp->row(y);
             for (int x = q.left; x < q.right; ++x) {
                 const SourceRange& rx = cols[static_cast<std::size_t>(x - q.left)];
                 if (rx.empty()) continue;
-                COLORREF s = src.row(ry.first)[rx.first];
-                for (int sy = ry.first; sy < ry.last; ++sy) {
-                    const COLORREF* in = src.row(sy);
-                    for (int sx = rx.first; sx < rx.last; ++sx) s = combine(s, in[sx]);
-                }
-                out[x] = op.apply(src.convert(s), out[x]);
+                COLORREF s = in[rx.first];
+                if (rx.last - rx.first > 1 || ry.last - ry.first > 1)
+                    for (int sy = ry.first; sy < ry.last; ++sy) {
+                        const COLORREF* group = src.row(sy);
+                        for (int sx = rx.first; sx < rx.last; ++sx) s = combine(s, group[sx]);
+                    }
+                out[x] = plainCopy ? s : op.apply(src.convert(s), out[x]);
             }
         }
     });

@@ -14,10 +14,10 @@ struct SourceRange {
 };
 
 struct AxisMap {
-    int dstLen = 0;      // destination pixels of the transfer
-    int srcLen = 0;      // source pixels of the transfer
-    int srcOrigin = 0;   // first source pixel, in surface pixels
-    int srcLimit = 0;    // surface size: pixels outside [0, srcLimit) are never read
+    std::int64_t dstLen = 0;     // destination pixels of the transfer
+    std::int64_t srcLen = 0;     // source pixels of the transfer
+    std::int64_t srcOrigin = 0;  // first source pixel, in surface pixels
+    std::int64_t srcLimit = 0;   // surface size: pixels outside [0, srcLimit) are never read
     bool mirrored = false;
     bool groups = false;  // a shrink combines its groups; otherwise it picks one pixel each
     // The source pixels of destination pixels [from, to) of the transfer.

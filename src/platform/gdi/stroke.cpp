@@ -10,6 +10,11 @@
 
 namespace ulmaro::platform::detail {
 
+namespace {
+// Wider pens are drawn this wide: enough to cover any surface, small enough to rasterise.
+constexpr int kWidestPen = 1 << 16;
+}  // namespace
+
 bool drawStateOf(Dc& dc, DrawState& s) {
     s.target = targetOf(dc);
     if (!s.target.ok()) return false;
@@ -18,7 +23,7 @@ bool drawStateOf(Dc& dc, DrawState& s) {
     const Bitmap& surface = *s.target.bmp;
     if (Pen* pen = lookupPen(asHandle(dc.pen)); pen && pen->style != PS_NULL) {
         s.hasPen = true;
-        s.penWidth = std::max(1, pen->width);
+        s.penWidth = std::clamp(pen->width, 1, kWidestPen);
         s.penColor = nearestColor(surface, pen->color);
     }
     if (Brush* brush = lookupBrush(asHandle(dc.brush)); brush && brush->style != BS_NULL) {
@@ -28,7 +33,7 @@ bool drawStateOf(Dc& dc, DrawState& s) {
     return true;
 }
 
-void paintRegion(const Target& t, const RegionData& area, RopMask mask) {
+void paintWithRop(const Target& t, const RegionData& area, RopMask mask) {
     if (area.empty() || mask.leavesAlone()) return;
     const RegionData visible = regionCombine(area, t.visible, RGN_AND);
     for (const RECT& r : visible.rects)
@@ -45,11 +50,44 @@ namespace {
 
 LONG roundHalfUp(double v) { return static_cast<LONG>(std::floor(v + 0.5)); }
 
+// Cuts the segment a-b to `box` (Liang-Barsky); false if nothing of it is inside.
+bool clipSegment(POINT& a, POINT& b, const RECT& box) {
+    const double x0 = a.x, y0 = a.y, dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    double t0 = 0.0, t1 = 1.0;
+    auto edge = [&](double p, double q) {  // keeps the part where p * t <= q
+        if (p == 0.0) return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    if (!edge(-dx, x0 - box.left) || !edge(dx, box.right - x0) || !edge(-dy, y0 - box.top) || !edge(dy, box.bottom - y0)) return false;
+    b = POINT{static_cast<LONG>(std::llround(x0 + t1 * dx)), static_cast<LONG>(std::llround(y0 + t1 * dy))};
+    a = POINT{static_cast<LONG>(std::llround(x0 + t0 * dx)), static_cast<LONG>(std::llround(y0 + t0 * dy))};
+    return true;
+}
+
+bool far(POINT p) {
+    constexpr LONG kNear = LONG{1} << 28;
+    return p.x < -kNear || p.x > kNear || p.y < -kNear || p.y > kNear;
+}
+
 // One segment of a wide pen, without its end nibs. Horizontal and vertical segments are
 // bands of whole pixels; others are parallelograms whose sides are offset from the centre
 // line by the pen's half width along each axis, rounded; the half toward +x gets the larger
 // rounding when the width does not split evenly.
 void wideSegmentSpans(POINT a, POINT b, int width, const RECT& bounds, std::vector<Span>& out) {
+    // Segments reaching far outside are first cut to the area that can touch the bounds, so
+    // that the corner arithmetic below stays within range.
+    if (far(a) || far(b)) {
+        const RECT reach{bounds.left - width - 2, bounds.top - width - 2, bounds.right + width + 2, bounds.bottom + width + 2};
+        if (!clipSegment(a, b, reach)) return;
+    }
     const LONG dx = b.x - a.x, dy = b.y - a.y;
     if (dx == 0 && dy == 0) return;
     if (dy == 0 || dx == 0) {
@@ -96,9 +134,10 @@ void penOutlineSpans(const POINT* pts, int n, bool closed, int width, const RECT
     discSpans(0, 0, width, nib);
     for (int i = 0; i < n; ++i)
         for (const Span& sp : nib) {
-            const int y = pts[i].y + sp.y;
-            const int x0 = std::max<int>(pts[i].x + sp.x0, bounds.left), x1 = std::min<int>(pts[i].x + sp.x1, bounds.right);
-            if (y >= bounds.top && y < bounds.bottom && x0 < x1) out.push_back(Span{y, x0, x1});
+            const std::int64_t y = std::int64_t{pts[i].y} + sp.y;
+            const std::int64_t x0 = std::max<std::int64_t>(std::int64_t{pts[i].x} + sp.x0, bounds.left);
+            const std::int64_t x1 = std::min<std::int64_t>(std::int64_t{pts[i].x} + sp.x1, bounds.right);
+            if (y >= bounds.top && y < bounds.bottom && x0 < x1) out.push_back(Span{static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1)});
         }
 }
 
@@ -112,9 +151,9 @@ void drawShape(const DrawState& s, const std::vector<POINT>& outline, std::vecto
     if (s.hasBrush) {
         RegionData inside = regionFromSpans(std::move(interior));
         if (!pen.empty()) inside = regionCombine(inside, pen, RGN_DIFF);
-        paintRegion(s.target, inside, s.brushMask());
+        paintWithRop(s.target, inside, s.brushMask());
     }
-    if (s.hasPen) paintRegion(s.target, pen, s.penMask());
+    if (s.hasPen) paintWithRop(s.target, pen, s.penMask());
 }
 
 void recordPathMoveTo(Dc& dc, POINT p) {

@@ -3,6 +3,7 @@
 // covers, and painting a set of pixels with a raster operation.
 #pragma once
 
+#include "int128.h"
 #include "objects.h"
 #include "rop.h"
 
@@ -29,7 +30,7 @@ struct DrawState {
 bool drawStateOf(Dc& dc, DrawState& out);
 
 // Applies `mask` once to every visible pixel of `area`.
-void paintRegion(const Target& t, const RegionData& area, RopMask mask);
+void paintWithRop(const Target& t, const RegionData& area, RopMask mask);
 
 // Calls f(x, y) for each pixel of the thin line from a to b, leaving out b as the platform
 // does, limited to the columns and rows of `bounds`. The minor coordinate is the exact one
@@ -54,15 +55,29 @@ void thinLinePixels(POINT a, POINT b, const RECT& bounds, F f) {
         i0 = std::max(i0, start - hi);
         i1 = std::min(i1, start - lo);
     }
+    if (i0 > i1) return;
+    // At step i the minor coordinate is minorStart + ceil((2 i minor - len) / (2 len)):
+    // nearest, halves down. It is found exactly at the first step, then stepped with the
+    // remainder r = q * d - n kept in [0, d).
+    const std::int64_t d = 2 * len, dn = 2 * minor;
+    const Int128 n0 = Int128{2} * i0 * minor - len;
+    const Int128 q0 = ceilDiv128(n0, d);
+    std::int64_t m = minorStart + static_cast<std::int64_t>(q0);
+    std::int64_t r = static_cast<std::int64_t>(q0 * d - n0);
     for (std::int64_t i = i0; i <= i1; ++i) {
-        // ceil((2 * i * minor - len) / (2 * len)): nearest, halves down.
-        const std::int64_t n = 2 * i * minor - len, d = 2 * len;
-        const std::int64_t m = minorStart + (n >= 0 ? (n + d - 1) / d : -((-n) / d));
         const std::int64_t p = start + step * i;
         if (xMajor)
             f(static_cast<int>(p), static_cast<int>(m));
         else
             f(static_cast<int>(m), static_cast<int>(p));
+        r -= dn;
+        if (r < 0) {
+            r += d;
+            ++m;
+        } else if (r >= d) {
+            r -= d;
+            --m;
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 // escapement; TextOutA and the text alignment of a context.
 #include "text_paint.h"
 
+#include <algorithm>
+
 namespace ulmaro::platform::detail {
 
 // A turn maps the text-space pixel (x, y) to the device pixel
@@ -10,10 +12,29 @@ namespace ulmaro::platform::detail {
 RECT TextPainter::toDevice(int x0, int y0, int x1, int y1) const {
     const int ox = origin.x, oy = origin.y;
     switch (turns) {
-        case 1: return {ox + y0, oy - x1, ox + y1, oy - x0};
-        case 2: return {ox - x1, oy - y1, ox - x0, oy - y0};
-        case 3: return {ox - y1, oy + x0, ox - y0, oy + x1};
-        default: return {ox + x0, oy + y0, ox + x1, oy + y1};
+        case 1:
+            return {ox + y0, oy - x1, ox + y1, oy - x0};
+        case 2:
+            return {ox - x1, oy - y1, ox - x0, oy - y0};
+        case 3:
+            return {ox - y1, oy + x0, ox - y0, oy + x1};
+        default:
+            return {ox + x0, oy + y0, ox + x1, oy + y1};
+    }
+}
+
+// Device pixel (X, Y) back to text space: (ax X + ay Y + a0, bx X + by Y + b0).
+TextPainter::Inverse TextPainter::inverse() const {
+    const int ox = origin.x, oy = origin.y;
+    switch (turns) {
+        case 1:
+            return {0, -1, oy - 1, 1, 0, -ox};
+        case 2:
+            return {-1, 0, ox - 1, 0, -1, oy - 1};
+        case 3:
+            return {0, 1, -oy, -1, 0, ox - 1};
+        default:
+            return {1, 0, -ox, 0, 1, -oy};
     }
 }
 
@@ -28,7 +49,7 @@ void TextPainter::fill(int x0, int y0, int x1, int y1, COLORREF color) const {
 int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color) const {
     const COLORREF c = nearestColor(*target.bmp, color);
     const int baseline = y + static_cast<int>(face->metrics().tmAscent);
-    const int ox = origin.x, oy = origin.y;
+    const Inverse inv = inverse();
     for (char ch : s) {
         const Glyph& g = face->glyph(static_cast<unsigned char>(ch));
         if (g.width > 0 && g.height > 0) {
@@ -37,13 +58,9 @@ int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color) const 
                 for (int dy = r.top; dy < r.bottom; ++dy) {
                     COLORREF* row = target.bmp->row(dy);
                     for (int dx = r.left; dx < r.right; ++dx) {
-                        int u, v;  // the text-space pixel, relative to the glyph's corner
-                        switch (turns) {
-                            case 1: u = oy - 1 - dy - gx; v = dx - ox - gy; break;
-                            case 2: u = ox - 1 - dx - gx; v = oy - 1 - dy - gy; break;
-                            case 3: u = dy - oy - gx; v = ox - 1 - dx - gy; break;
-                            default: u = dx - ox - gx; v = dy - oy - gy; break;
-                        }
+                        // The text-space pixel, relative to the glyph's corner.
+                        const int u = inv.ax * dx + inv.ay * dy + inv.a0 - gx;
+                        const int v = inv.bx * dx + inv.by * dy + inv.b0 - gy;
                         if (g.ink[static_cast<std::size_t>(v) * g.width + u]) row[dx] = c;
                     }
                 }
@@ -98,8 +115,10 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     if (dc->bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc->bkColor);
     p.glyphs(x0, y0, text, dc->textColor);
     const LineMetrics& lm = face->lines();
-    if (lf.lfUnderline) p.fill(x0, y0 + lm.underlineTop, x0 + w, y0 + lm.underlineTop + lm.underlineThickness, dc->textColor);
-    if (lf.lfStrikeOut) p.fill(x0, y0 + lm.strikeoutTop, x0 + w, y0 + lm.strikeoutTop + lm.strikeoutThickness, dc->textColor);
+    if (lf.lfUnderline)
+        p.fill(x0, y0 + lm.underlineTop, x0 + w, y0 + lm.underlineTop + lm.underlineThickness, dc->textColor);
+    if (lf.lfStrikeOut)
+        p.fill(x0, y0 + lm.strikeoutTop, x0 + w, y0 + lm.strikeoutTop + lm.strikeoutThickness, dc->textColor);
 
     if (updateCp) {
         // The current position moves along the baseline past the text, away from the

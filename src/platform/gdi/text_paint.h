@@ -2,10 +2,10 @@
 // glyphs and text-cell rectangles on a drawing target.
 #pragma once
 
+#include <string_view>
+
 #include "font_face.h"
 #include "objects.h"
-
-#include <string_view>
 
 namespace ulmaro::platform::detail {
 
@@ -33,6 +33,11 @@ struct TextPainter {
     int glyphs(int x, int y, std::string_view s, COLORREF color) const;
 
     RECT toDevice(int x0, int y0, int x1, int y1) const;
+
+    struct Inverse {
+        int ax, ay, a0, bx, by, b0;
+    };
+    Inverse inverse() const;
 };
 
 }  // namespace ulmaro::platform::detail

@@ -1,11 +1,11 @@
 // DrawTextA: text laid out in a rectangle. The text is cut into lines (at CR LF, CR or LF,
 // and at spaces with DT_WORDBREAK), the `&` mnemonic prefixes are taken out and remembered,
 // and each line is aligned in the rectangle and drawn in the context's font and colours.
-#include "../gdi/text_paint.h"
-
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "../gdi/text_paint.h"
 
 namespace ulmaro::platform {
 
@@ -21,7 +21,7 @@ struct Line {
 
     Line slice(std::size_t from, std::size_t to) const {
         return {text.substr(from, to - from), std::vector<bool>(marked.begin() + static_cast<std::ptrdiff_t>(from),
-                                                               marked.begin() + static_cast<std::ptrdiff_t>(to))};
+                                                                marked.begin() + static_cast<std::ptrdiff_t>(to))};
     }
 };
 
@@ -56,9 +56,10 @@ Line stripPrefixes(std::string_view s, bool prefixes) {
     return line;
 }
 
-// Breaks a line at spaces so that each piece fits `limit`; a word wider than the limit by
-// itself is broken between characters. The spaces at a break are not drawn.
-void wrapInto(const Line& line, const Layout& layout, int limit, std::vector<Line>& out) {
+// Breaks a line at spaces so that each piece fits `limit`; the spaces at a break are not
+// drawn. A word wider than the limit by itself stays whole on its own line (and is clipped),
+// unless `splitWords` (DT_EDITCONTROL) breaks it between characters as an edit box does.
+void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords, std::vector<Line>& out) {
     const std::string& t = line.text;
     std::size_t pos = 0;
     const std::size_t n = t.size();
@@ -82,9 +83,15 @@ void wrapInto(const Line& line, const Layout& layout, int limit, std::vector<Lin
             out.push_back(line.slice(pos, stop));
             pos = brk;
             while (pos < n && t[pos] == ' ') ++pos;
-        } else {
+        } else if (splitWords) {
             out.push_back(line.slice(pos, end));
             pos = end;
+        } else {
+            end = t.find(' ', end);
+            if (end == std::string::npos) end = n;
+            out.push_back(line.slice(pos, end));
+            pos = end;
+            while (pos < n && t[pos] == ' ') ++pos;
         }
     }
 }
@@ -114,8 +121,10 @@ std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, 
             std::size_t end = s.find_first_of("\r\n", pos);
             if (end == std::string_view::npos) end = s.size();
             Line line = stripPrefixes(s.substr(pos, end - pos), prefixes);
-            if (format & DT_WORDBREAK) wrapInto(line, layout, limit, lines);
-            else lines.push_back(std::move(line));
+            if (format & DT_WORDBREAK)
+                wrapInto(line, layout, limit, (format & DT_EDITCONTROL) != 0, lines);
+            else
+                lines.push_back(std::move(line));
             pos = end;
             if (pos < s.size()) pos += (s[pos] == '\r' && pos + 1 < s.size() && s[pos + 1] == '\n') ? 2 : 1;
         }
@@ -134,8 +143,9 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     if (!face) return 0;
     const LOGFONTA& lf = fontOf(*dc)->lf;
     const TEXTMETRICA& tm = face->metrics();
-    std::string_view s = !lpchText ? std::string_view() : cchText < 0 ? std::string_view(lpchText)
-                                                                      : std::string_view(lpchText, static_cast<std::size_t>(cchText));
+    std::string_view s = !lpchText     ? std::string_view()
+                         : cchText < 0 ? std::string_view(lpchText)
+                                       : std::string_view(lpchText, static_cast<std::size_t>(cchText));
 
     // With DT_TABSTOP the second byte of the format is the tab spacing in characters, and
     // the flags that live in that byte are not given.
@@ -166,8 +176,10 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     // Vertical placement applies to a single line only, as on the platform.
     int top = rc.top;
     if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER) top = rc.top + (rc.bottom - rc.top - total) / 2;
-        else if (format & DT_BOTTOM) top = rc.bottom - total;
+        if (format & DT_VCENTER)
+            top = rc.top + (rc.bottom - rc.top - total) / 2;
+        else if (format & DT_BOTTOM)
+            top = rc.bottom - total;
     }
     const int result = (top - rc.top) + total;
 
@@ -184,8 +196,10 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         const Line& line = lines[i];
         const int w = widths[i];
         int x = rc.left;
-        if (format & DT_CENTER) x = rc.left + (rc.right - rc.left - w) / 2;
-        else if (format & DT_RIGHT) x = rc.right - w;
+        if (format & DT_CENTER)
+            x = rc.left + (rc.right - rc.left - w) / 2;
+        else if (format & DT_RIGHT)
+            x = rc.right - w;
         // Each line is drawn as text output at its own reference point.
         p.origin = POINT{x, y};
         if (drawText) {
@@ -203,10 +217,13 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
             if (lf.lfStrikeOut) p.fill(0, lm.strikeoutTop, w, lm.strikeoutTop + lm.strikeoutThickness, dc->textColor);
         }
         if (drawMarks) {
+            // The mnemonic underline is a one-pixel line one row below the baseline (the
+            // platform draws it with a pen, whatever the font's own underline is like).
+            const int row = std::min(static_cast<int>(tm.tmAscent) + 1, cell - 1);
             int pen = 0;
             for (std::size_t c = 0; c < line.text.size(); ++c) {
                 int next = layout.step(pen, line.text[c]);
-                if (line.marked[c]) p.fill(pen, lm.underlineTop, next, lm.underlineTop + lm.underlineThickness, dc->textColor);
+                if (line.marked[c]) p.fill(pen, row, next, row + 1, dc->textColor);
                 pen = next;
             }
         }

@@ -1,0 +1,96 @@
+// The input-script contract: bad lines stop the script with their line number, run-time
+// errors of controls print and the script goes on, values print in one form.
+#include "support/harness.h"
+
+#include "app/typelib_text.h"
+
+#include <ulmaro/platform/png.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+using namespace ulmaro;
+using ulmaro::test::Harness;
+
+TEST(Script, BadLinesStopWithTheirLineNumber) {
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"jump 1 2", "unknown command jump"},
+        {"new ZynNothing X 0 0 10 10", "no placeable class named ZynNothing"},
+        {"set Nobody.Caption \"x\"", "no control named Nobody"},
+        {"set Command1.Colour 1", "has no property Colour"},
+        {"on Command1.Clack", "has no event Clack"},
+        {"on Command1.Click Cancel=True", "Click has no argument Cancel"},
+        {"set Command1.Enabled maybe", "not a value: maybe"},
+        {"set Command1.Caption \"open", "unterminated string"},
+        {"move 1", "wrong number of arguments"},
+        {"get Command1.hwnd 1 2", "too many index arguments"},
+        {"set Command1.hwnd 5", "read-only"},
+        {"new ZynCommand Command1 0 0 10 10", "exists already"},
+        {"down 9 1 1", "out of range"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        std::string err = h.runBad("new ZynCommand Command1 0 0 75 23\n# a comment line\n" + std::string(c.line) + "\nget Command1.Caption\n");
+        EXPECT_NE(err.find("script:3: "), std::string::npos) << c.line << " -> " << err;
+        EXPECT_NE(err.find(c.message), std::string::npos) << c.line << " -> " << err;
+        EXPECT_EQ(h.out.str().find("Command1.Caption ="), std::string::npos) << "the script went on after " << c.line;
+    }
+}
+
+TEST(Script, RunTimeErrorsPrintAndTheScriptGoesOn) {
+    Harness h;
+    EXPECT_EQ(h.run("new ZynCommand Command1 0 0 75 23\nset Command1.ButtonType 3000000000\nget Command1.ButtonType\n"
+                    "set Command1.Enabled \"soon\"\n"),
+              "error 6: Overflow\nCommand1.ButtonType = 0\nerror 13: Type mismatch\n");
+}
+
+TEST(Script, ValuesPrintInOneForm) {
+    Harness h;
+    EXPECT_EQ(h.run("new ZynCommand Command1 0 0 75 23\n"
+                    "set Command1.Caption \"say \"\"hi\"\" & go\"   # trailing comment\n"
+                    "get Command1.Caption\nget Command1.CenterText\nset Command1.ForeColor &HFF\nget Command1.ForeColor\n"
+                    "set Command1.Font.Size 12\nget Command1.Font.Size\nget Command1.Font\nget Command1.Picture\n"),
+              "Command1.Caption = \"say \"\"hi\"\" & go\"\nCommand1.CenterText = True\nCommand1.ForeColor = 255\n"
+              "Command1.Font.Size = 12\nCommand1.Font = \"MS Sans Serif\"\nCommand1.Picture = Nothing\n");
+}
+
+TEST(Script, TypeLibraryListsMembersEventsAndEnumerations) {
+    registerLibraryClasses();
+    std::ostringstream out;
+    app::printTypeLibrary(out);
+    std::string t = out.str();
+    EXPECT_NE(t.find("class ZynCommand"), std::string::npos);
+    EXPECT_NE(t.find("interface _ZynCommand"), std::string::npos);
+    EXPECT_NE(t.find("1 Sub Refresh()"), std::string::npos);
+    EXPECT_NE(t.find("Property ButtonType As ZynButtonTypes"), std::string::npos);
+    EXPECT_NE(t.find("Property hwnd As Long (read-only)"), std::string::npos);
+    EXPECT_NE(t.find("events __ZynCommand\n    1 Click()"), std::string::npos);
+    EXPECT_NE(t.find("\"Windows Xp\" = 0"), std::string::npos);
+}
+
+TEST(Command, RenderWritesThePictureAndPrintsEvents) {
+    std::string dir = ULMARO_BINARY_DIR;
+    std::string script = dir + "/cli_script.txt", png = dir + "/cli_out.png", out = dir + "/cli_out.txt";
+    std::ofstream(script) << "new ZynCommand Command1 10 10 75 23\nmove 20 20\ndown 1 20 20\nup 1 20 20\n";
+    std::string cmd = dir + "/ulmaro render -o " + png + " --script " + script + " > " + out;
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::ifstream in(out);
+    std::string printed((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(printed, "Command1.Click\n");
+    platform::Image img;
+    ASSERT_TRUE(platform::ReadPng(png, img));
+    EXPECT_EQ(img.width, 640);
+    EXPECT_EQ(img.height, 480);
+    EXPECT_EQ(img.px[0], platform::RGB(236, 233, 216));
+    // A bad script line exits with status 2.
+    std::ofstream(script) << "bogus\n";
+    EXPECT_EQ(WEXITSTATUS(std::system((cmd + " 2>/dev/null").c_str())), 2);
+    // A malformed form file is refused with status 2 and nothing written.
+    std::ofstream(dir + "/cli_bad.json") << "{\"Form\": {\"Width\": 10}\n";
+    EXPECT_EQ(WEXITSTATUS(std::system((dir + "/ulmaro render " + dir + "/cli_bad.json -o " + dir + "/none.png 2>/dev/null").c_str())), 2);
+}

@@ -1,0 +1,234 @@
+// The label under the mouse: events passed through, LinkClick for every link under the
+// release point, the hand cursor over links, and the hover timer's capture in transparent
+// mode at run time.
+#include "label_fixture.h"
+
+#include "app/script.h"
+
+using namespace ulmaro;
+using namespace ulmaro::test;
+
+namespace {
+
+constexpr int kLeft = 20, kTop = 20;
+constexpr const char* kLinks = "Go <a name=\"home\">Home</a><a name=\"also\"></a> or <a name=\"away\">Away</a>";
+
+std::vector<std::string> only(const std::vector<std::string>& events, const std::string& part) {
+    std::vector<std::string> out;
+    for (const std::string& e : events)
+        if (e.find(part) != std::string::npos) out.push_back(e);
+    return out;
+}
+
+}  // namespace
+
+class LabelMouse : public LabelTest {
+protected:
+    void SetUp() override {
+        LabelTest::SetUp();
+        l = &place("Links", kLeft, kTop, 300, 40, kLinks);
+        ASSERT_EQ(l->links().size(), 4u);
+        home = l->links()[1].Rect;
+        away = l->links()[3].Rect;
+        // Form coordinates of a point inside each link, and of one on the label beside them.
+        homeX = kLeft + (home.left + home.right) / 2;
+        awayX = kLeft + (away.left + away.right) / 2;
+        plainX = kLeft + 2;
+        y = kTop + 5;
+    }
+    void click(int downX, int upX) {
+        form->mouseDown(1, downX, y);
+        form->mouseUp(1, upX, y);
+    }
+    ZynLabel* l = nullptr;
+    RECT home{}, away{};
+    int homeX = 0, awayX = 0, plainX = 0, y = 0;
+};
+
+TEST_F(LabelMouse, ReleaseOverOverlappingLinksRaisesOneEventEachInIndexOrder) {
+    // The empty link "also" takes the rectangle of Home: both are under the pointer.
+    ASSERT_EQ(edges(l->links()[2].Rect), edges(home));
+    click(homeX, homeX);
+    const std::string at = " " + std::to_string(homeX - kLeft) + " 5";
+    EXPECT_EQ(events, (std::vector<std::string>{"Links.MouseDown 1 0" + at, "Links.MouseUp 1 0" + at,
+                                                "Links.LinkClick \"home\"", "Links.LinkClick \"also\"", "Links.Click"}));
+    events.clear();
+    click(awayX, awayX);
+    EXPECT_EQ(only(events, "LinkClick"), std::vector<std::string>{"Links.LinkClick \"away\""});
+}
+
+TEST_F(LabelMouse, OnlyTheReleasePointCounts) {
+    click(plainX, plainX);
+    EXPECT_TRUE(only(events, "LinkClick").empty());
+    EXPECT_EQ(only(events, "Click"), std::vector<std::string>{"Links.Click"});
+    events.clear();
+    // Pressed beside the links, released on one.
+    click(plainX, awayX);
+    EXPECT_EQ(only(events, "LinkClick"), std::vector<std::string>{"Links.LinkClick \"away\""});
+    events.clear();
+    // Pressed on a link, released off the label: the release still reaches the label.
+    click(awayX, kLeft + 350);
+    EXPECT_EQ(only(events, "MouseUp").size(), 1u);
+    EXPECT_TRUE(only(events, "LinkClick").empty());
+    EXPECT_TRUE(only(events, ".Click").empty());
+}
+
+TEST_F(LabelMouse, ReleasePointRoundsHalvesToEven) {
+    std::int16_t button = 1, shift = 0;
+    float Y = 5;
+    for (LONG edge : {home.left, away.left}) {
+        events.clear();
+        float X = static_cast<float>(edge) - 0.5f;
+        l->MouseUp(button, shift, X, Y);
+        // Half a pixel before the edge rounds onto it only when the edge is even.
+        EXPECT_EQ(only(events, "LinkClick").empty(), edge % 2 != 0) << edge;
+    }
+}
+
+TEST_F(LabelMouse, HandlersMayMoveThePointAndRenameTheLink) {
+    onEvent = [&](Control&, const EventInfo& e, std::vector<Variant>& args) {
+        if (e.name == "MouseUp") args[2] = Variant(static_cast<float>(awayX - kLeft));
+        if (e.name == "LinkClick") args[0] = Variant("renamed");
+    };
+    click(plainX, plainX);
+    EXPECT_EQ(only(events, "LinkClick"), std::vector<std::string>{"Links.LinkClick \"away\""});
+    EXPECT_EQ(l->links()[3].Name, "renamed");
+}
+
+TEST_F(LabelMouse, AHandlerThatLaysTheLabelOutAgainEndsTheRound) {
+    onEvent = [&](Control&, const EventInfo& e, std::vector<Variant>&) {
+        if (e.name == "LinkClick") l->setCaption("<a name=\"new\">Home page</a>");
+    };
+    click(homeX, homeX);
+    EXPECT_EQ(only(events, "LinkClick"), std::vector<std::string>{"Links.LinkClick \"home\""});
+    EXPECT_EQ(l->links()[1].Name, "new");
+}
+
+TEST_F(LabelMouse, HandCursorOverLinksOnly) {
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    form->mouseMove(plainX, y);
+    EXPECT_EQ(CursorId(GetCursor()), 32512);
+    form->mouseMove(homeX, y);
+    EXPECT_EQ(CursorId(GetCursor()), 32649);
+    EXPECT_EQ(only(events, "MouseMove").size(), 2u);
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    form->mouseMove(kLeft + home.right + 1, y);
+    EXPECT_EQ(CursorId(GetCursor()), 32512);
+}
+
+TEST_F(LabelMouse, ClickAndDoubleClickPassThrough) {
+    form->doubleClick(plainX, y);
+    EXPECT_EQ(only(events, "Click"), (std::vector<std::string>{"Links.Click", "Links.DblClick"}));
+    EXPECT_EQ(form->focused(), nullptr);  // a label never takes the focus
+}
+
+TEST_F(LabelMouse, OnlyTheFirst254LinksAreHitTested) {
+    std::string caption;
+    for (int i = 1; i <= 256; ++i) caption += "<a name=\"n" + std::to_string(i) + "\">" + (i % 16 ? "x" : "x<br>") + "</a>";
+    l->setCaption(caption);
+    ASSERT_EQ(l->links().size(), 257u);
+    std::int16_t button = 1, shift = 0;
+    for (int i : {1, 254, 255, 256}) {
+        events.clear();
+        const RECT r = l->links()[static_cast<std::size_t>(i)].Rect;
+        float X = static_cast<float>(r.left), Y = static_cast<float>(r.top);
+        l->MouseUp(button, shift, X, Y);
+        const auto clicks = only(events, "LinkClick");
+        if (i <= 254)
+            EXPECT_EQ(clicks, std::vector<std::string>{"Links.LinkClick \"n" + std::to_string(i) + "\""});
+        else
+            EXPECT_TRUE(clicks.empty()) << i;
+    }
+}
+
+// ---- Hover timer ----------------------------------------------------------------------------------
+
+TEST_F(LabelMouse, TransparentAtRunTimeHoldsTheCaptureWhileThePointerIsInside) {
+    const HWND h = l->surface().hWnd();
+    EXPECT_FALSE(l->timer1().Enabled());
+    l->setBackStyle(0);
+    EXPECT_TRUE(l->timer1().Enabled());
+    EXPECT_EQ(l->timer1().Interval(), 1);
+    form->mouseMove(plainX, y);
+    EXPECT_EQ(GetCapture(), nullptr);
+    form->tick(1);
+    EXPECT_EQ(GetCapture(), h);
+    EXPECT_TRUE(l->captured());
+    form->tick(5);
+    EXPECT_EQ(GetCapture(), h);
+    // Outside the label: the captured label still hears the move, then lets go.
+    events.clear();
+    form->mouseMove(5, 5);
+    EXPECT_EQ(only(events, "MouseMove").size(), 1u);
+    form->tick(1);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(l->captured());
+}
+
+TEST_F(LabelMouse, CaptureIsTakenOnlyOnTheWayIn) {
+    l->setBackStyle(0);
+    form->mouseMove(plainX, y);
+    form->tick(1);
+    ASSERT_EQ(GetCapture(), l->surface().hWnd());
+    ZynLabel& other = place("Other", 0, 150, 50, 20, "o");
+    SetCapture(other.surface().hWnd());
+    form->tick(3);
+    EXPECT_EQ(GetCapture(), other.surface().hWnd());
+}
+
+TEST_F(LabelMouse, TurningOpaqueStopsTheTimerAndGivesUpTheCapture) {
+    l->setBackStyle(0);
+    form->mouseMove(plainX, y);
+    form->tick(1);
+    ASSERT_EQ(GetCapture(), l->surface().hWnd());
+    l->setBackStyle(1);
+    EXPECT_FALSE(l->timer1().Enabled());
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(l->captured());
+}
+
+TEST_F(LabelMouse, OpaqueLabelsAndDesignTimeNeverRunTheTimer) {
+    form->mouseMove(plainX, y);
+    form->tick(3);
+    EXPECT_FALSE(l->timer1().Enabled());
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    form->setUserMode(false);
+    ZynLabel& design = place("Designed", 20, 100, 100, 20, "design");
+    design.setBackStyle(0);
+    EXPECT_EQ(design.surface().BackStyle(), 0);
+    EXPECT_FALSE(design.timer1().Enabled());
+    form->mouseMove(30, 105);
+    form->tick(3);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// ---- Through the script runner ------------------------------------------------------------------
+
+TEST(LabelScript, EventsPrintAsTheScriptRunnerShowsThem) {
+    registerLibraryClasses();
+    std::unique_ptr<Form> form = std::make_unique<Form>(300, 100);
+    std::ostringstream out;
+    app::ScriptRunner runner(form, out);
+    for (const char* line : {"new ZynLabel Label1 0 0 200 40",
+                             "set Label1.Caption \"<a name=\"\"home\"\">Home</a> page\"",
+                             "get Label1.Text",
+                             "down 1 3 3",
+                             "up 1 3 3",
+                             "on Label1.LinkClick LinkName=\"elsewhere\"",
+                             "up 1 3 3",
+                             "set Label1.Text \"<b>quiet</b>\"",
+                             "set Label1.Appearance 40000"})
+        runner.runLine(line);
+    EXPECT_EQ(out.str(),
+              "Label1.Change\n"
+              "Label1.Change\n"
+              "Label1.Text = \"Home page\"\n"
+              "Label1.MouseDown 1 0 3 3\n"
+              "Label1.MouseUp 1 0 3 3\n"
+              "Label1.LinkClick \"home\"\n"
+              "Label1.Click\n"
+              "Label1.MouseUp 1 0 3 3\n"
+              "Label1.LinkClick \"elsewhere\"\n"
+              "error 6: Overflow\n");
+}

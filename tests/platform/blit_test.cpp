@@ -1,0 +1,352 @@
+// Block transfers: every raster operation against a bit-by-bit evaluation of its truth
+// table, monochrome and colour conversion, clipping by clip region and source bounds,
+// overlapping copies, stretching, gradients and alpha blending.
+#include "raster_canvas.h"
+
+#include <random>
+
+using namespace ulmaro::platform;
+using ulmaro::test::RasterCanvas;
+using ulmaro::test::rows;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// The raster operation evaluated one bit at a time from its truth table (bits 16..23 of
+// the code, indexed by pattern * 4 + source * 2 + destination).
+COLORREF byTruthTable(DWORD rop, COLORREF p, COLORREF s, COLORREF d) {
+    const unsigned table = (rop >> 16) & 0xFF;
+    COLORREF out = 0;
+    for (int bit = 0; bit < 24; ++bit) {
+        unsigned index = ((p >> bit) & 1) << 2 | ((s >> bit) & 1) << 1 | ((d >> bit) & 1);
+        out |= static_cast<COLORREF>((table >> index) & 1) << bit;
+    }
+    return out;
+}
+
+struct BrushScope {
+    HDC dc;
+    HBRUSH brush;
+    HGDIOBJ old;
+    BrushScope(HDC d, COLORREF c) : dc(d), brush(CreateSolidBrush(c)), old(SelectObject(d, brush)) {}
+    ~BrushScope() {
+        SelectObject(dc, old);
+        DeleteObject(brush);
+    }
+};
+
+void fillRandom(RasterCanvas& c, std::mt19937& rng) {
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) SetPixel(c.dc, x, y, rng() & 0xFFFFFF);
+}
+
+const DWORD kNamedRops[] = {SRCCOPY,  SRCPAINT, SRCAND,    SRCINVERT, SRCERASE, NOTSRCCOPY, NOTSRCERASE, MERGECOPY,
+                            MERGEPAINT, PATCOPY, PATPAINT, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS};
+
+}  // namespace
+
+// All 256 ternary operations, the named ones among them, on random colours.
+TEST(BitBlt, EveryRasterOperationFollowsItsTruthTable) {
+    std::mt19937 rng(0xB17B17);
+    RasterCanvas src(5, 3), dst(5, 3);
+    for (unsigned code = 0; code < 256; ++code) {
+        const DWORD rop = code << 16;
+        fillRandom(src, rng);
+        fillRandom(dst, rng);
+        const COLORREF p = rng() & 0xFFFFFF;
+        const auto s = src.pixels(), d = dst.pixels();
+        BrushScope brush(dst.dc, p);
+        ASSERT_TRUE(BitBlt(dst.dc, 0, 0, 5, 3, src.dc, 0, 0, rop));
+        const auto out = dst.pixels();
+        for (std::size_t i = 0; i < out.size(); ++i)
+            ASSERT_EQ(out[i], byTruthTable(rop, p, s[i], d[i])) << "rop code " << std::hex << code << " pixel " << std::dec << i;
+    }
+    for (DWORD rop : kNamedRops) {
+        fillRandom(src, rng);
+        fillRandom(dst, rng);
+        const COLORREF p = rng() & 0xFFFFFF;
+        const auto s = src.pixels(), d = dst.pixels();
+        BrushScope brush(dst.dc, p);
+        BitBlt(dst.dc, 0, 0, 5, 3, src.dc, 0, 0, rop);
+        const auto out = dst.pixels();
+        for (std::size_t i = 0; i < out.size(); ++i) ASSERT_EQ(out[i], byTruthTable(rop, p, s[i], d[i])) << std::hex << rop;
+    }
+}
+
+TEST(PatBlt, OperationsWithoutSource) {
+    std::mt19937 rng(0xFA7);
+    RasterCanvas c(4, 4);
+    for (DWORD rop : {PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS}) {
+        fillRandom(c, rng);
+        const COLORREF p = rng() & 0xFFFFFF;
+        const auto before = c.pixels();
+        BrushScope brush(c.dc, p);
+        ASSERT_TRUE(PatBlt(c.dc, 1, 1, 2, 3, rop));
+        const auto after = c.pixels();
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x) {
+                const std::size_t i = static_cast<std::size_t>(y * 4 + x);
+                const bool inside = x >= 1 && x < 3 && y >= 1;
+                EXPECT_EQ(after[i], inside ? byTruthTable(rop, p, 0, before[i]) : before[i]) << std::hex << rop << " " << x << "," << y;
+            }
+    }
+    EXPECT_FALSE(PatBlt(c.dc, 0, 0, 1, 1, SRCCOPY));  // needs a source
+}
+
+TEST(PatBlt, NegativeSizesExtendLeftAndUp) {
+    RasterCanvas c(5, 5);
+    PatBlt(c.dc, 4, 3, -2, -2, BLACKNESS);
+    EXPECT_EQ(c.mask(kBlack), rows({".....", "..##.", "..##.", ".....", "....."}));
+}
+
+TEST(PatBlt, HollowBrushPaintsNothing) {
+    RasterCanvas c(3, 3);
+    HGDIOBJ old = SelectObject(c.dc, GetStockObject(NULL_BRUSH));
+    EXPECT_TRUE(PatBlt(c.dc, 0, 0, 3, 3, PATCOPY));
+    EXPECT_EQ(c.mask(kWhite), rows({"###", "###", "###"}));
+    SelectObject(c.dc, old);
+}
+
+// Colour to monochrome: the source context's background colour becomes white, every other
+// colour black, whatever the destination context's colours are.
+TEST(BitBlt, ColourToMonochrome) {
+    RasterCanvas src(4, 1), mono(4, 1, kBlack, true);
+    SetPixel(src.dc, 0, 0, RGB(10, 20, 30));
+    SetPixel(src.dc, 1, 0, RGB(10, 20, 31));
+    SetPixel(src.dc, 2, 0, kWhite);
+    SetPixel(src.dc, 3, 0, RGB(10, 20, 30));
+    SetBkColor(src.dc, RGB(10, 20, 30));
+    SetBkColor(mono.dc, RGB(1, 1, 1));
+    SetTextColor(mono.dc, RGB(2, 2, 2));
+    BitBlt(mono.dc, 0, 0, 4, 1, src.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(mono.at(0, 0), kWhite);
+    EXPECT_EQ(mono.at(1, 0), kBlack);
+    EXPECT_EQ(mono.at(2, 0), kBlack);  // white is not the background colour here
+    EXPECT_EQ(mono.at(3, 0), kWhite);
+}
+
+// Monochrome to colour: white takes the destination's background colour, black its text
+// colour; the source context's colours play no part.
+TEST(BitBlt, MonochromeToColour) {
+    RasterCanvas mono(2, 1, kBlack, true), dst(3, 1, RGB(9, 9, 9));
+    SetPixel(mono.dc, 1, 0, kWhite);
+    SetBkColor(mono.dc, RGB(50, 50, 50));
+    SetTextColor(mono.dc, RGB(60, 60, 60));
+    SetBkColor(dst.dc, RGB(0, 200, 0));
+    SetTextColor(dst.dc, RGB(200, 0, 0));
+    BitBlt(dst.dc, 0, 0, 2, 1, mono.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(dst.at(0, 0), RGB(200, 0, 0));
+    EXPECT_EQ(dst.at(1, 0), RGB(0, 200, 0));
+    EXPECT_EQ(dst.at(2, 0), RGB(9, 9, 9));  // guard
+    // Converted pixels take part in the operation: the text colour and-ed with the guard.
+    BitBlt(dst.dc, 1, 0, 2, 1, mono.dc, 0, 0, SRCAND);
+    EXPECT_EQ(dst.at(1, 0), RGB(0, 200, 0) & RGB(200, 0, 0));
+}
+
+TEST(BitBlt, MonochromeToMonochromeCopiesBits) {
+    RasterCanvas a(3, 1, kBlack, true), b(3, 1, kBlack, true);
+    SetPixel(a.dc, 0, 0, kWhite);
+    SetBkColor(a.dc, RGB(0, 0, 0));
+    SetBkColor(b.dc, RGB(0, 0, 0));
+    SetTextColor(b.dc, RGB(255, 255, 255));
+    BitBlt(b.dc, 0, 0, 3, 1, a.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(b.at(0, 0), kWhite);
+    EXPECT_EQ(b.at(1, 0), kBlack);
+}
+
+TEST(BitBlt, ClippedByTheClipRegion) {
+    RasterCanvas src(6, 6, RGB(1, 2, 3)), dst(6, 6);
+    HRGN clip = CreateRectRgn(1, 2, 4, 5);
+    SelectClipRgn(dst.dc, clip);
+    DeleteObject(clip);
+    BitBlt(dst.dc, 0, 0, 6, 6, src.dc, 0, 0, SRCCOPY);
+    SelectClipRgn(dst.dc, nullptr);
+    EXPECT_EQ(dst.mask(RGB(1, 2, 3)), rows({"......", "......", ".###..", ".###..", ".###..", "......"}));
+}
+
+// Pixels that would come from outside the source are left alone.
+TEST(BitBlt, OnlyPixelsThatExistInTheSourceAreTransferred) {
+    RasterCanvas src(3, 3, RGB(1, 2, 3)), dst(6, 6);
+    BitBlt(dst.dc, 1, 1, 5, 5, src.dc, -1, 1, SRCCOPY);
+    EXPECT_EQ(dst.mask(RGB(1, 2, 3)), rows({"......", "..###.", "..###.", "......", "......", "......"}));
+    // Past the destination's edge nothing is written either.
+    BitBlt(dst.dc, 4, 4, 5, 5, src.dc, 0, 0, BLACKNESS);
+    EXPECT_EQ(dst.at(5, 5), kBlack);
+    EXPECT_EQ(dst.at(3, 5), kWhite);
+}
+
+TEST(BitBlt, OverlappingCopyWithinOneSurface) {
+    RasterCanvas c(6, 1);
+    for (int x = 0; x < 6; ++x) SetPixel(c.dc, x, 0, RGB(x, 0, 0));
+    BitBlt(c.dc, 1, 0, 5, 1, c.dc, 0, 0, SRCCOPY);  // shift right by one
+    for (int x = 1; x < 6; ++x) EXPECT_EQ(c.at(x, 0), RGB(x - 1, 0, 0));
+    BitBlt(c.dc, 0, 0, 5, 1, c.dc, 1, 0, SRCCOPY);  // and back
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(c.at(x, 0), RGB(x, 0, 0));
+}
+
+TEST(BitBlt, ExtremeOffsetsTransferNothing) {
+    RasterCanvas src(4, 4, kBlack), dst(4, 4);
+    EXPECT_TRUE(BitBlt(dst.dc, 2000000000, 0, 4, 4, src.dc, -2000000000, 0, SRCCOPY));
+    EXPECT_TRUE(BitBlt(dst.dc, -2000000000, 0, 2000000000, 4, src.dc, 2000000000, 0, SRCCOPY));
+    EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 2000000000, 4, src.dc, -2000000000, 0, 2000000000, 4, SRCCOPY));
+    EXPECT_EQ(dst.mask(kWhite), rows({"####", "####", "####", "####"}));
+    // A huge shrink still reads the source pixels it covers: mirrored, they fall in the
+    // last column; straight, in the first.
+    EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 4, 4, src.dc, 2000000000, 0, -2000000000, 4, SRCCOPY));
+    EXPECT_EQ(dst.mask(kBlack), rows({"...#", "...#", "...#", "...#"}));
+    EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 4, 4, src.dc, 0, 0, 2000000000, 2000000000, SRCCOPY));
+    EXPECT_EQ(dst.mask(kBlack), rows({"#..#", "...#", "...#", "...#"}));
+}
+
+TEST(BitBlt, HandleChecks) {
+    RasterCanvas src(2, 2), dst(2, 2);
+    HDC gone = CreateCompatibleDC(nullptr);
+    DeleteDC(gone);
+    EXPECT_FALSE(BitBlt(gone, 0, 0, 2, 2, src.dc, 0, 0, SRCCOPY));
+    EXPECT_FALSE(BitBlt(dst.dc, 0, 0, 2, 2, gone, 0, 0, SRCCOPY));
+    EXPECT_FALSE(BitBlt(dst.dc, 0, 0, 2, 2, reinterpret_cast<HDC>(src.bmp), 0, 0, SRCCOPY));
+    EXPECT_FALSE(BitBlt(dst.dc, 0, 0, 2, 2, nullptr, 0, 0, SRCCOPY));
+    // An operation that reads no source needs none.
+    EXPECT_TRUE(BitBlt(dst.dc, 0, 0, 1, 1, nullptr, 0, 0, BLACKNESS));
+    EXPECT_EQ(dst.at(0, 0), kBlack);
+    EXPECT_FALSE(StretchBlt(dst.dc, 0, 0, 2, 2, gone, 0, 0, 1, 1, SRCCOPY));
+    EXPECT_FALSE(PatBlt(gone, 0, 0, 1, 1, PATCOPY));
+}
+
+namespace {
+
+// A one-row source with pixel i coloured (i + 1, 0, 0).
+struct Strip {
+    RasterCanvas c;
+    explicit Strip(int n, bool mono = false) : c(n, 1, kBlack, mono) {
+        if (!mono)
+            for (int i = 0; i < n; ++i) SetPixel(c.dc, i, 0, RGB(i + 1, 0, 0));
+    }
+};
+
+std::vector<int> reds(const RasterCanvas& c, int n) {
+    std::vector<int> v;
+    for (int x = 0; x < n; ++x) v.push_back(GetRValue(c.at(x, 0)));
+    return v;
+}
+
+}  // namespace
+
+// Enlarging maps destination pixel centres into the source; a centre that falls exactly on
+// a source pixel boundary takes the lower pixel.
+TEST(StretchBlt, EnlargeMapsPixelCentres) {
+    Strip src(2);
+    RasterCanvas dst(5, 1);
+    StretchBlt(dst.dc, 0, 0, 5, 1, src.c.dc, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(reds(dst, 5), (std::vector<int>{1, 1, 1, 2, 2}));
+}
+
+// Shrinking: the stretch mode decides what the pixels falling on one destination pixel
+// become. Source 4 -> destination 2: pairs (0,1) and (2,3).
+TEST(StretchBlt, ShrinkFollowsTheStretchMode) {
+    RasterCanvas src(4, 1);
+    const COLORREF px[] = {RGB(0xF0, 0x0F, 0x33), RGB(0x3C, 0xFF, 0x0F), RGB(0x81, 0x42, 0x24), RGB(0x18, 0x24, 0x42)};
+    for (int i = 0; i < 4; ++i) SetPixel(src.dc, i, 0, px[i]);
+    RasterCanvas dst(2, 1);
+    EXPECT_EQ(GetStretchBltMode(dst.dc), BLACKONWHITE);
+    StretchBlt(dst.dc, 0, 0, 2, 1, src.dc, 0, 0, 4, 1, SRCCOPY);
+    EXPECT_EQ(dst.at(0, 0), px[0] & px[1]);
+    EXPECT_EQ(dst.at(1, 0), px[2] & px[3]);
+    SetStretchBltMode(dst.dc, WHITEONBLACK);
+    StretchBlt(dst.dc, 0, 0, 2, 1, src.dc, 0, 0, 4, 1, SRCCOPY);
+    EXPECT_EQ(dst.at(0, 0), px[0] | px[1]);
+    SetStretchBltMode(dst.dc, COLORONCOLOR);
+    StretchBlt(dst.dc, 0, 0, 2, 1, src.dc, 0, 0, 4, 1, SRCCOPY);
+    EXPECT_EQ(dst.at(0, 0), px[0]);
+    EXPECT_EQ(dst.at(1, 0), px[2]);
+}
+
+TEST(StretchBlt, OppositeSignsMirror) {
+    Strip src(4);
+    RasterCanvas dst(6, 1);
+    // A negative destination width covers the pixels left of the origin, mirrored.
+    StretchBlt(dst.dc, 5, 0, -4, 1, src.c.dc, 0, 0, 4, 1, SRCCOPY);
+    EXPECT_EQ(reds(dst, 6), (std::vector<int>{255, 4, 3, 2, 1, 255}));
+    StretchBlt(dst.dc, 0, 0, 4, 1, src.c.dc, 4, 0, -4, 1, SRCCOPY);
+    EXPECT_EQ(reds(dst, 4), (std::vector<int>{4, 3, 2, 1}));
+    // Both negative: no mirror.
+    StretchBlt(dst.dc, 4, 0, -4, 1, src.c.dc, 4, 0, -4, 1, SRCCOPY);
+    EXPECT_EQ(reds(dst, 4), (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST(StretchBlt, SourceOutsideItsSurfaceLeavesTheDestination) {
+    Strip src(2);
+    RasterCanvas dst(6, 1);
+    StretchBlt(dst.dc, 0, 0, 6, 1, src.c.dc, 0, 0, 3, 1, SRCCOPY);  // source pixel 2 does not exist
+    EXPECT_EQ(reds(dst, 6), (std::vector<int>{1, 1, 2, 2, 255, 255}));
+}
+
+TEST(StretchBlt, MonochromeSourceIsConverted) {
+    RasterCanvas mono(2, 1, kBlack, true), dst(4, 1);
+    SetPixel(mono.dc, 1, 0, kWhite);
+    SetTextColor(dst.dc, RGB(7, 0, 0));
+    SetBkColor(dst.dc, RGB(9, 0, 0));
+    StretchBlt(dst.dc, 0, 0, 4, 1, mono.dc, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(reds(dst, 4), (std::vector<int>{7, 7, 9, 9}));
+}
+
+TEST(GradientFill, VerticalRowsAndVertexOrder) {
+    RasterCanvas c(3, 5);
+    TRIVERTEX v[2] = {{0, 0, 0, 0, 0, 0}, {2, 4, 0xFF00, 0x8000, 0, 0}};
+    GRADIENT_RECT g = {0, 1};
+    ASSERT_TRUE(GradientFill(c.dc, v, 2, &g, 1, GRADIENT_FILL_RECT_V));
+    // Row i of 4 gets c1 * i / 4, top 8 bits.
+    EXPECT_EQ(c.at(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(c.at(1, 1), RGB(0x3F, 0x20, 0));
+    EXPECT_EQ(c.at(0, 2), RGB(0x7F, 0x40, 0));
+    EXPECT_EQ(c.at(1, 3), RGB(0xBF, 0x60, 0));
+    EXPECT_EQ(c.at(2, 3), kWhite);  // right edge excluded
+    EXPECT_EQ(c.at(0, 4), kWhite);  // bottom edge excluded
+    RasterCanvas d(3, 5);
+    GRADIENT_RECT swapped = {1, 0};
+    GradientFill(d.dc, v, 2, &swapped, 1, GRADIENT_FILL_RECT_V);
+    EXPECT_EQ(c.pixels(), d.pixels());
+}
+
+TEST(GradientFill, RefusesBadInput) {
+    RasterCanvas c(2, 2);
+    TRIVERTEX v[2] = {{0, 0, 0, 0, 0, 0}, {2, 2, 0xFF00, 0, 0, 0}};
+    GRADIENT_RECT bad = {0, 2};
+    EXPECT_FALSE(GradientFill(c.dc, v, 2, &bad, 1, GRADIENT_FILL_RECT_H));
+    GRADIENT_RECT g = {0, 1};
+    EXPECT_FALSE(GradientFill(c.dc, v, 2, &g, 1, 2));  // triangles are not supported
+    EXPECT_FALSE(GradientFill(nullptr, v, 2, &g, 1, GRADIENT_FILL_RECT_H));
+    EXPECT_EQ(c.mask(kWhite), rows({"##", "##"}));
+}
+
+TEST(AlphaBlend, ConstantAlphaRoundsToNearest) {
+    RasterCanvas src(1, 1, RGB(255, 0, 100)), dst(2, 1, RGB(0, 255, 100));
+    ASSERT_TRUE(AlphaBlend(dst.dc, 0, 0, 1, 1, src.dc, 0, 0, 1, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 128, 0}));
+    // (255 * 128) / 255 = 128; (255 * 127) / 255 = 127; equal channels stay.
+    EXPECT_EQ(dst.at(0, 0), RGB(128, 127, 100));
+    EXPECT_EQ(dst.at(1, 0), RGB(0, 255, 100));  // guard
+    AlphaBlend(dst.dc, 0, 0, 1, 1, src.dc, 0, 0, 1, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 255, 0});
+    EXPECT_EQ(dst.at(0, 0), RGB(255, 0, 100));
+    AlphaBlend(dst.dc, 1, 0, 1, 1, src.dc, 0, 0, 1, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 0, 0});
+    EXPECT_EQ(dst.at(1, 0), RGB(0, 255, 100));
+}
+
+TEST(AlphaBlend, StretchesTheSource) {
+    Strip src(2);
+    RasterCanvas dst(4, 1, kBlack);
+    AlphaBlend(dst.dc, 0, 0, 4, 1, src.c.dc, 0, 0, 2, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 255, 0});
+    EXPECT_EQ(reds(dst, 4), (std::vector<int>{1, 1, 2, 2}));
+}
+
+TEST(AlphaBlend, RefusesBadInput) {
+    RasterCanvas src(2, 2), dst(2, 2);
+    const BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
+    EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, src.dc, 1, 0, 2, 2, half));  // source rectangle past its surface
+    EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, -2, 2, src.dc, 0, 0, 2, 2, half));
+    EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, src.dc, 0, 0, 2, 2, BLENDFUNCTION{7, 0, 128, 0}));
+    HDC gone = CreateCompatibleDC(nullptr);
+    DeleteDC(gone);
+    EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, gone, 0, 0, 2, 2, half));
+}

@@ -1,0 +1,78 @@
+// A small memory canvas for pixel tests of the raster calls, with helpers to read it back
+// as a picture and to compare whole pictures.
+#pragma once
+
+#include <ulmaro/platform/host.h>
+#include <ulmaro/platform/win32.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ulmaro::test {
+
+using namespace ulmaro::platform;
+
+class RasterCanvas {
+public:
+    // A colour canvas (or a monochrome one) filled with `background`.
+    RasterCanvas(int w, int h, COLORREF background = RGB(255, 255, 255), bool mono = false) : w_(w), h_(h) {
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bmp = mono ? CreateBitmap(w, h, 1, 1, nullptr) : CreateCompatibleBitmap(screen, w, h);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc, bmp);
+        fill(background);
+    }
+    ~RasterCanvas() {
+        SelectObject(dc, old_);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+    }
+    RasterCanvas(const RasterCanvas&) = delete;
+    RasterCanvas& operator=(const RasterCanvas&) = delete;
+
+    int width() const { return w_; }
+    int height() const { return h_; }
+    void fill(COLORREF c) {
+        for (int y = 0; y < h_; ++y)
+            for (int x = 0; x < w_; ++x) SetPixel(dc, x, y, c);
+    }
+    COLORREF at(int x, int y) const { return GetDcPixels(dc).at(x, y); }
+    std::vector<COLORREF> pixels() const {
+        PixelView v = GetDcPixels(dc);
+        return std::vector<COLORREF>(v.px, v.px + static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_));
+    }
+    // The canvas as rows of characters: `ink(c)` names each colour.
+    std::string picture(const std::function<char(COLORREF)>& ink) const {
+        std::string s;
+        for (int y = 0; y < h_; ++y) {
+            for (int x = 0; x < w_; ++x) s += ink(at(x, y));
+            s += '\n';
+        }
+        return s;
+    }
+    // '#' where the canvas has `c`, '.' elsewhere.
+    std::string mask(COLORREF c) const {
+        return picture([c](COLORREF p) { return p == c ? '#' : '.'; });
+    }
+
+    HDC dc = nullptr;
+    HBITMAP bmp = nullptr;
+
+private:
+    int w_, h_;
+    HGDIOBJ old_ = nullptr;
+};
+
+// Joins picture rows written one per string literal, so expectations read as pictures.
+inline std::string rows(std::initializer_list<const char*> lines) {
+    std::string s;
+    for (const char* l : lines) (s += l) += '\n';
+    return s;
+}
+
+}  // namespace ulmaro::test
