@@ -9,14 +9,15 @@ namespace ulmaro::test {
 
 bool VirtualDisplay::start(std::string& why) {
     // The server writes its display number to the descriptor once it is ready, having picked
-    // a number no other server uses.
+    // a number no other server uses. It must not reset when its last client leaves: the
+    // pointer would go back to the middle of the screen between two xdotool calls.
     int fds[2];
     if (pipe(fds) != 0) {
         why = "no pipe";
         return false;
     }
     std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-    bool started = server_.start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp"});
+    bool started = server_.start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
     close(fds[1]);
     if (!started) {
         close(fds[0]);
