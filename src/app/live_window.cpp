@@ -32,8 +32,9 @@ namespace {
 constexpr std::int64_t kMaxFrameAdvanceMs = 250;
 // Longest wait for input while no timer is due.
 constexpr std::int64_t kIdleWaitMs = 250;
-// The window system delivers timer ticks no more often than this.
-constexpr std::int64_t kTimerResolutionMs = 10;
+// Like the desktop's timers, ours wake up at most this often; shorter intervals fire
+// several times in one wake-up.
+constexpr std::int64_t kTimerResolutionMs = 15;
 
 // The gallery form: in the current directory's examples/, else next to the executable's
 // folder (build/ulmaro finds ../examples/gallery.json).
