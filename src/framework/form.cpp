@@ -159,6 +159,8 @@ void Form::mouseUp(int button, int x, int y) {
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
     Control* pressed = pressed_;
+    bool afterDoubleClick = button == 1 && doubleClickHeld_;
+    if (button == 1) doubleClickHeld_ = false;
     buttons_ &= ~button;
     SetKeyDown(vkOfButton(button), false);
     if (!buttons_) pressed_ = nullptr;
@@ -169,6 +171,8 @@ void Form::mouseUp(int button, int x, int y) {
     RECT client{};
     GetClientRect(p.target->surface().hWnd(), &client);
     POINT local{static_cast<LONG>(p.x), static_cast<LONG>(p.y)};
+    // The release of a double click's second press raises none.
+    if (afterDoubleClick) return;
     if (p.target == pressed && PtInRect(&client, local) && controlOf(WindowFromPoint(POINT{x, y})) == p.target)
         p.target->Click();
 }
@@ -178,25 +182,20 @@ void Form::doubleClick(int x, int y) {
     // double click, and its release.
     mouseDown(1, x, y);
     mouseUp(1, x, y);
-    {
-        InputScope scope(inputDepth_, [this] { flushKeys(); });
-        SetCursorPos(x, y);
-        Pointer p = pointerAt(x, y);
-        buttons_ |= 1;
-        SetKeyDown(VK_LBUTTON, true);
-        if (p.target) {
-            pressed_ = p.target;
-            p.target->DblClick();
-        }
-    }
+    dblClickPress(x, y);
+    mouseUp(1, x, y);
+}
+
+void Form::dblClickPress(int x, int y) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
+    SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
-    buttons_ &= ~1;
-    SetKeyDown(VK_LBUTTON, false);
-    pressed_ = nullptr;
+    buttons_ |= 1;
+    doubleClickHeld_ = true;
+    SetKeyDown(VK_LBUTTON, true);
     if (!p.target) return;
-    std::int16_t b = 1, shift = shift_;
-    p.target->MouseUp(b, shift, p.x, p.y);
+    if (!pressed_) pressed_ = p.target;
+    p.target->DblClick();
 }
 
 void Form::setShift(int shift) {

@@ -55,7 +55,11 @@ public:
     void mouseMove(int x, int y);
     void mouseDown(int button, int x, int y);
     void mouseUp(int button, int x, int y);
+    // A whole double click: press, release, second press, release.
     void doubleClick(int x, int y);
+    // The second press of a double click as the window system reports it: DblClick instead
+    // of MouseDown; its release (mouseUp) raises no Click.
+    void dblClickPress(int x, int y);
     void keyDown(int keyCode);
     void keyUp(int keyCode);
     void keyPress(int keyAscii);
@@ -113,6 +117,7 @@ private:
     Control* focus_ = nullptr;
     Control* pressed_ = nullptr;  // the control that received the first press of a held button
     int buttons_ = 0;
+    bool doubleClickHeld_ = false;  // the held left button came down as a double click
     std::int16_t shift_ = 0;
     std::vector<std::string> pendingKeys_;
     int inputDepth_ = 0;
