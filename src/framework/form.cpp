@@ -115,10 +115,19 @@ Form::Pointer Form::pointerAt(int x, int y) const {
     Control* target = nullptr;
     if (HWND cap = GetCapture()) target = controlOf(cap);
     if (!target && buttons_ && pressed_) target = pressed_;
-    if (!target) target = controlOf(WindowFromPoint(POINT{x, y}));
+    bool hit = false;
+    if (!target) {
+        target = controlOf(WindowFromPoint(POINT{x, y}));
+        hit = true;
+    }
     if (!target) return p;
     POINT local{x, y};
     ScreenToClient(target->surface().hWnd(), &local);
+    // Over a control's frame the pointer is outside its client area: the window system
+    // sends no client mouse messages there.
+    RECT client{};
+    GetClientRect(target->surface().hWnd(), &client);
+    if (hit && !PtInRect(&client, local)) return p;
     p.target = target;
     p.x = static_cast<float>(local.x);
     p.y = static_cast<float>(local.y);
@@ -307,30 +316,72 @@ std::vector<COLORREF> Form::compose() const {
     return out;
 }
 
+namespace {
+
+// The frame a window draws around its client area: a sunken client edge, or a one-pixel
+// line in the window-frame colour. Returns the window-sized picture (only the ring is used).
+std::vector<COLORREF> framePicture(HWND h, int width, int height) {
+    std::vector<COLORREF> px;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    RECT r{0, 0, width, height};
+    if (GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) {
+        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+    } else {
+        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+    }
+    PixelView v = GetBitmapPixels(bmp);
+    if (v.px) px.assign(v.px, v.px + static_cast<std::size_t>(v.width) * static_cast<std::size_t>(v.height));
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return px;
+}
+
+}  // namespace
+
 void Form::composeInto(std::vector<COLORREF>& out, const Control* container, int ox, int oy, RECT clip) const {
     for (const auto& cp : controls_) {
         const Control& c = *cp;
         if (c.container() != container) continue;
         HWND h = const_cast<Control&>(c).surface().hWnd();
         if (!IsWindowVisible(h)) continue;
-        RECT b = boundsOf(c);
+        RECT b = boundsOf(c);  // the window, frame included
         OffsetRect(&b, ox, oy);
         RECT vis;
         if (!IntersectRect(&vis, &b, &clip)) continue;
         PixelView view = GetWindowSurface(h);
+        POINT client{0, 0};
+        ClientToScreen(h, &client);
+        RECT window{};
+        GetWindowRect(h, &window);
+        const int frame = client.x - window.left;  // frame thickness
+        const int ww = b.right - b.left, wh = b.bottom - b.top;
+        std::vector<COLORREF> framePx = frame > 0 ? framePicture(h, ww, wh) : std::vector<COLORREF>{};
         HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-        bool hasRegion = GetWindowRgn(h, rgn) != ERROR;
+        bool hasRegion = GetWindowRgn(h, rgn) != ERROR;  // window coordinates
         const Surface& s = c.surface();
         for (int y = vis.top; y < vis.bottom; ++y)
             for (int x = vis.left; x < vis.right; ++x) {
-                int lx = x - b.left, ly = y - b.top;
-                if (lx >= view.width || ly >= view.height) continue;
-                if (hasRegion && !PtInRegion(rgn, lx, ly)) continue;
-                if (!s.opaqueAt(lx, ly)) continue;
-                out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = view.at(lx, ly);
+                int wx = x - b.left, wy = y - b.top;
+                if (hasRegion && !PtInRegion(rgn, wx, wy)) continue;
+                COLORREF& dst = out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+                int lx = wx - frame, ly = wy - frame;
+                if (lx < 0 || ly < 0 || lx >= view.width || ly >= view.height) {
+                    if (!framePx.empty()) dst = framePx[static_cast<std::size_t>(wy) * static_cast<std::size_t>(ww) + static_cast<std::size_t>(wx)];
+                    continue;
+                }
+                if (s.opaqueAt(lx, ly)) dst = view.at(lx, ly);
             }
         DeleteObject(rgn);
-        if (c.classInfo().container) composeInto(out, &c, b.left, b.top, vis);
+        if (c.classInfo().container) {
+            RECT inner{b.left + frame, b.top + frame, b.right - frame, b.bottom - frame};
+            RECT innerVis;
+            if (IntersectRect(&innerVis, &inner, &vis)) composeInto(out, &c, inner.left, inner.top, innerVis);
+        }
     }
 }
 

@@ -52,6 +52,7 @@ void Surface::createWindow(HWND parent, int left, int top, int width, int height
     hwnd_ = CreateWindowExA(0, "UlmaroSurface", "", WS_CHILD | WS_VISIBLE, left, top, width, height, parent, nullptr,
                             nullptr, nullptr);
     hdc_ = GetDC(hwnd_);
+    applyBorder();
     // The host draws text on its surfaces with a transparent background.
     SetBkMode(hdc_, TRANSPARENT);
     SetTextColor(hdc_, rgb(foreColor_));
@@ -110,12 +111,50 @@ std::int32_t Surface::ScaleHeight() const {
     return r.bottom;
 }
 
+std::int32_t Surface::Width() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return (r.right - r.left) * kTwipsPerPixel;
+}
+
+std::int32_t Surface::Height() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return (r.bottom - r.top) * kTwipsPerPixel;
+}
+
+void Surface::setAppearance(std::int16_t v) {
+    appearance_ = v;
+    applyBorder();
+}
+
+void Surface::setBorderStyle(std::int16_t v) {
+    borderStyle_ = v;
+    applyBorder();
+}
+
+void Surface::applyBorder() {
+    if (!hwnd_) return;
+    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)) & ~WS_BORDER;
+    DWORD ex = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)) & ~WS_EX_CLIENTEDGE;
+    if (borderStyle_ == 1) {
+        if (appearance_ == 1)
+            ex |= WS_EX_CLIENTEDGE;
+        else
+            style |= WS_BORDER;
+    }
+    SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(ex));
+}
+
 void Surface::setWidth(std::int32_t twips) {
-    owner_.resizeFromSurface(static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))), ScaleHeight());
+    owner_.resizeFromSurface(static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))),
+                             Height() / kTwipsPerPixel);
 }
 
 void Surface::setHeight(std::int32_t twips) {
-    owner_.resizeFromSurface(ScaleWidth(), static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))));
+    owner_.resizeFromSurface(Width() / kTwipsPerPixel,
+                             static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))));
 }
 
 double Surface::ScaleX(double width, int fromScale, int toScale) const { return ulmaro::ScaleX(width, fromScale, toScale); }

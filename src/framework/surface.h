@@ -47,8 +47,9 @@ public:
     // Size: scale (client) size in pixels; Width and Height in twips (15 per pixel).
     std::int32_t ScaleWidth() const;
     std::int32_t ScaleHeight() const;
-    std::int32_t Width() const { return ScaleWidth() * kTwipsPerPixel; }
-    std::int32_t Height() const { return ScaleHeight() * kTwipsPerPixel; }
+    // The whole control, border included.
+    std::int32_t Width() const;
+    std::int32_t Height() const;
     // Setting Width or Height asks the host to resize the control (which raises Resize).
     void setWidth(std::int32_t twips);
     void setHeight(std::int32_t twips);
@@ -90,16 +91,19 @@ public:
     const std::string& AccessKeys() const { return accessKeys_; }
     void setAccessKeys(std::string keys) { accessKeys_ = std::move(keys); }
 
+    // BorderStyle 1 gives the control a frame: a sunken client edge with Appearance 1 (3-D),
+    // a one-pixel line with Appearance 0 (flat). The frame takes room from the client area.
     std::int16_t Appearance() const { return appearance_; }
-    void setAppearance(std::int16_t v) { appearance_ = v; }
+    void setAppearance(std::int16_t v);
     std::int16_t BorderStyle() const { return borderStyle_; }
-    void setBorderStyle(std::int16_t v) { borderStyle_ = v; }
+    void setBorderStyle(std::int16_t v);
 
     // The composed look of the surface at a client pixel: whether it shows there, given
     // BackStyle, the mask picture and mask colour (window regions are applied by the form).
     bool opaqueAt(int x, int y) const;
 
 private:
+    void applyBorder();
     void syncFont();
     platform::COLORREF rgb(OLE_COLOR c) const;
 

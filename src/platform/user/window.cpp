@@ -1,6 +1,8 @@
 // The window tree: creation, geometry, visibility, window regions and hit testing.
 // Every window keeps a persistent 32-bit drawing surface the size of its client area,
-// which its device contexts draw on.
+// which its device contexts draw on. A window with a border or a client edge has a frame
+// around its client area; window coordinates include the frame, client coordinates start
+// inside it.
 #include "window_data.h"
 
 #include "../common/handle_table.h"
@@ -21,8 +23,8 @@ std::uint32_t value(HWND h) { return static_cast<std::uint32_t>(reinterpret_cast
 HWND toHwnd(std::uint32_t v) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(v)); }
 
 void resizeSurface(Window& w) {
-    int nw = std::max<LONG>(0, w.rect.right - w.rect.left);
-    int nh = std::max<LONG>(0, w.rect.bottom - w.rect.top);
+    int nw = std::max<LONG>(0, w.rect.right - w.rect.left - 2 * w.frame());
+    int nh = std::max<LONG>(0, w.rect.bottom - w.rect.top - 2 * w.frame());
     Bitmap& s = w.surface;
     if (nw == s.width && nh == s.height) return;
     // Keep what overlaps; new parts start black until the window paints them.
@@ -34,14 +36,16 @@ void resizeSurface(Window& w) {
     s.height = nh;
 }
 
-bool hitsWindow(const Window& w, POINT clientPt) {
+// `pt` in window coordinates; the window region is in window coordinates too.
+bool hitsWindow(const Window& w, POINT pt) {
     RECT c{0, 0, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top};
-    if (!PtInRect(&c, clientPt)) return false;
-    return !w.region || w.region->contains(clientPt.x, clientPt.y);
+    if (!PtInRect(&c, pt)) return false;
+    return !w.region || w.region->contains(pt.x, pt.y);
 }
 
-HWND childFromPoint(HWND hwnd, POINT clientPt) {
+HWND childFromPoint(HWND hwnd, POINT windowPt) {
     Window* w = lookupWindow(hwnd);
+    POINT clientPt{windowPt.x - w->frame(), windowPt.y - w->frame()};
     for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
         Window* c = lookupWindow(*it);
         if (!c || !c->visible) continue;
@@ -63,8 +67,8 @@ Window* lookupWindow(HWND hwnd) { return windows().get(value(hwnd)); }
 POINT clientOrigin(HWND hwnd) {
     POINT p{0, 0};
     for (Window* w = lookupWindow(hwnd); w; w = lookupWindow(w->parent)) {
-        p.x += w->rect.left;
-        p.y += w->rect.top;
+        p.x += w->rect.left + w->frame();
+        p.y += w->rect.top + w->frame();
     }
     return p;
 }
@@ -76,7 +80,10 @@ Bitmap* windowSurface(HWND hwnd) {
 
 std::optional<RegionData> windowRegionOf(HWND hwnd) {
     Window* w = lookupWindow(hwnd);
-    return w ? w->region : std::nullopt;
+    if (!w || !w->region) return std::nullopt;
+    RegionData client = *w->region;
+    regionOffset(client, -w->frame(), -w->frame());
+    return client;
 }
 
 void forgetWindowInput(HWND hwnd);
@@ -165,16 +172,39 @@ BOOL MoveWindow(HWND hwnd, int X, int Y, int w, int h, BOOL) {
 BOOL GetWindowRect(HWND hwnd, LPRECT r) {
     Window* w = lookupWindow(hwnd);
     if (!w || !r) return FALSE;
-    POINT o = clientOrigin(hwnd);
-    *r = RECT{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
+    POINT o = w->parent ? clientOrigin(w->parent) : POINT{0, 0};
+    *r = RECT{o.x + w->rect.left, o.y + w->rect.top, o.x + w->rect.right, o.y + w->rect.bottom};
     return TRUE;
 }
 
 BOOL GetClientRect(HWND hwnd, LPRECT r) {
     Window* w = lookupWindow(hwnd);
     if (!w || !r) return FALSE;
-    *r = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+    *r = RECT{0, 0, w->surface.width, w->surface.height};
     return TRUE;
+}
+
+LONG GetWindowLongA(HWND hwnd, int index) {
+    Window* w = lookupWindow(hwnd);
+    if (!w) return 0;
+    if (index == GWL_STYLE) return static_cast<LONG>(w->style);
+    if (index == GWL_EXSTYLE) return static_cast<LONG>(w->exStyle);
+    return 0;
+}
+
+// Changing the border style changes the frame, and so the client area.
+LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
+    Window* w = lookupWindow(hwnd);
+    if (!w || (index != GWL_STYLE && index != GWL_EXSTYLE)) return 0;
+    DWORD& field = index == GWL_STYLE ? w->style : w->exStyle;
+    LONG old = static_cast<LONG>(field);
+    field = static_cast<DWORD>(value);
+    if (index == GWL_STYLE) {
+        w->visible = (field & WS_VISIBLE) != 0;
+        w->enabled = (field & WS_DISABLED) == 0;
+    }
+    resizeSurface(*w);
+    return old;
 }
 
 BOOL ScreenToClient(HWND hwnd, LPPOINT p) {
@@ -232,6 +262,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     if (!w) return FALSE;
     BOOL was = w->visible;
     w->visible = cmd != SW_HIDE;
+    w->style = w->visible ? (w->style | WS_VISIBLE) : (w->style & ~WS_VISIBLE);
     return was;
 }
 
@@ -246,6 +277,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
     if (!w) return FALSE;
     BOOL wasDisabled = !w->enabled;
     w->enabled = enable != FALSE;
+    w->style = w->enabled ? (w->style & ~WS_DISABLED) : (w->style | WS_DISABLED);
     return wasDisabled;
 }
 

@@ -24,6 +24,8 @@ struct Window {
     std::optional<RegionData> region;  // window coordinates
     Bitmap surface;                    // the window's persistent drawing surface
     WindowProc proc;
+    // The non-client frame: a client edge is two pixels, a plain border one.
+    int frame() const { return (exStyle & WS_EX_CLIENTEDGE) ? 2 : (style & WS_BORDER) ? 1 : 0; }
 };
 
 Window* lookupWindow(HWND hwnd);
