@@ -4,29 +4,15 @@
 
 #include <ulmaro/platform/host.h>
 
+#include "support/canvas.h"
+
 #include <gtest/gtest.h>
 
 using namespace ulmaro::platform;
 
 namespace {
 
-struct Surface {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    Surface(int w, int h) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bmp);
-    }
-    ~Surface() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
-};
+using ulmaro::test::Canvas;
 
 // Source: a 4 x 3 block whose pixel (x, y) is (10x + 1, 10y + 1, 7), with mask-coloured
 // pixels where `transparent` says so. Destination: 8 x 6, pixel (x, y) = (x, y, 200).
@@ -34,14 +20,14 @@ constexpr COLORREF kMask = RGB(255, 0, 255);
 COLORREF sourceAt(int x, int y) { return RGB(10 * x + 1, 10 * y + 1, 7); }
 COLORREF destAt(int x, int y) { return RGB(x, y, 200); }
 
-void paint(Surface& src, Surface& dst, bool (*transparent)(int, int)) {
+void paint(Canvas& src, Canvas& dst, bool (*transparent)(int, int)) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x) SetPixel(src.dc, x, y, transparent(x, y) ? kMask : sourceAt(x, y));
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x) SetPixel(dst.dc, x, y, destAt(x, y));
 }
 
-void blit(Surface& dst, int x, int y, Surface& src, COLORREF mask) {
+void blit(Canvas& dst, int x, int y, Canvas& src, COLORREF mask) {
     HDC d = dst.dc, s = src.dc;
     int32_t X = x, Y = y, W = 4, H = 3, SX = 0, SY = 0, M = static_cast<int32_t>(mask);
     ulmaro::BlitTransparent(d, X, Y, W, H, s, SX, SY, M);
@@ -50,7 +36,7 @@ void blit(Surface& dst, int x, int y, Surface& src, COLORREF mask) {
 }  // namespace
 
 TEST(BlitTransparent, MaskColourAbsentFromTheSourceIsAPlainCopy) {
-    Surface src(4, 3), dst(8, 6);
+    Canvas src(4, 3), dst(8, 6);
     paint(src, dst, [](int, int) { return false; });
     blit(dst, 2, 1, src, RGB(1, 2, 3));
     for (int y = 0; y < 6; ++y)
@@ -61,7 +47,7 @@ TEST(BlitTransparent, MaskColourAbsentFromTheSourceIsAPlainCopy) {
 }
 
 TEST(BlitTransparent, MaskColouredPixelsLeaveTheDestination) {
-    Surface src(4, 3), dst(8, 6);
+    Canvas src(4, 3), dst(8, 6);
     auto chequer = [](int x, int y) { return ((x + y) & 1) == 0; };
     paint(src, dst, chequer);
     blit(dst, 3, 2, src, kMask);
@@ -74,7 +60,7 @@ TEST(BlitTransparent, MaskColouredPixelsLeaveTheDestination) {
 }
 
 TEST(BlitTransparent, SourceBackgroundColourAndObjectCountUnchanged) {
-    Surface src(4, 3), dst(8, 6);
+    Canvas src(4, 3), dst(8, 6);
     paint(src, dst, [](int x, int) { return x == 0; });
     SetBkColor(src.dc, RGB(12, 34, 56));
     const std::size_t before = LiveGdiObjectCount();

@@ -1,12 +1,12 @@
 // Block transfers: every raster operation against a bit-by-bit evaluation of its truth
 // table, monochrome and colour conversion, clipping by clip region and source bounds,
 // overlapping copies, stretching, gradients and alpha blending.
-#include "raster_canvas.h"
+#include "support/canvas.h"
 
 #include <random>
 
 using namespace ulmaro::platform;
-using ulmaro::test::RasterCanvas;
+using ulmaro::test::Canvas;
 using ulmaro::test::rows;
 
 namespace {
@@ -37,7 +37,7 @@ struct BrushScope {
     }
 };
 
-void fillRandom(RasterCanvas& c, std::mt19937& rng) {
+void fillRandom(Canvas& c, std::mt19937& rng) {
     for (int y = 0; y < c.height(); ++y)
         for (int x = 0; x < c.width(); ++x) SetPixel(c.dc, x, y, rng() & 0xFFFFFF);
 }
@@ -50,7 +50,7 @@ const DWORD kNamedRops[] = {SRCCOPY,  SRCPAINT, SRCAND,    SRCINVERT, SRCERASE, 
 // All 256 ternary operations, the named ones among them, on random colours.
 TEST(BitBlt, EveryRasterOperationFollowsItsTruthTable) {
     std::mt19937 rng(0xB17B17);
-    RasterCanvas src(5, 3), dst(5, 3);
+    Canvas src(5, 3), dst(5, 3);
     for (unsigned code = 0; code < 256; ++code) {
         const DWORD rop = code << 16;
         fillRandom(src, rng);
@@ -77,7 +77,7 @@ TEST(BitBlt, EveryRasterOperationFollowsItsTruthTable) {
 
 TEST(PatBlt, OperationsWithoutSource) {
     std::mt19937 rng(0xFA7);
-    RasterCanvas c(4, 4);
+    Canvas c(4, 4);
     for (DWORD rop : {PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS}) {
         fillRandom(c, rng);
         const COLORREF p = rng() & 0xFFFFFF;
@@ -96,13 +96,13 @@ TEST(PatBlt, OperationsWithoutSource) {
 }
 
 TEST(PatBlt, NegativeSizesExtendLeftAndUp) {
-    RasterCanvas c(5, 5);
+    Canvas c(5, 5);
     PatBlt(c.dc, 4, 3, -2, -2, BLACKNESS);
     EXPECT_EQ(c.mask(kBlack), rows({".....", "..##.", "..##.", ".....", "....."}));
 }
 
 TEST(PatBlt, HollowBrushPaintsNothing) {
-    RasterCanvas c(3, 3);
+    Canvas c(3, 3);
     HGDIOBJ old = SelectObject(c.dc, GetStockObject(NULL_BRUSH));
     EXPECT_TRUE(PatBlt(c.dc, 0, 0, 3, 3, PATCOPY));
     EXPECT_EQ(c.mask(kWhite), rows({"###", "###", "###"}));
@@ -112,7 +112,7 @@ TEST(PatBlt, HollowBrushPaintsNothing) {
 // Colour to monochrome: the source context's background colour becomes white, every other
 // colour black, whatever the destination context's colours are.
 TEST(BitBlt, ColourToMonochrome) {
-    RasterCanvas src(4, 1), mono(4, 1, kBlack, true);
+    Canvas src(4, 1), mono(4, 1, kBlack, true);
     SetPixel(src.dc, 0, 0, RGB(10, 20, 30));
     SetPixel(src.dc, 1, 0, RGB(10, 20, 31));
     SetPixel(src.dc, 2, 0, kWhite);
@@ -130,7 +130,7 @@ TEST(BitBlt, ColourToMonochrome) {
 // Monochrome to colour: white takes the destination's background colour, black its text
 // colour; the source context's colours play no part.
 TEST(BitBlt, MonochromeToColour) {
-    RasterCanvas mono(2, 1, kBlack, true), dst(3, 1, RGB(9, 9, 9));
+    Canvas mono(2, 1, kBlack, true), dst(3, 1, RGB(9, 9, 9));
     SetPixel(mono.dc, 1, 0, kWhite);
     SetBkColor(mono.dc, RGB(50, 50, 50));
     SetTextColor(mono.dc, RGB(60, 60, 60));
@@ -146,7 +146,7 @@ TEST(BitBlt, MonochromeToColour) {
 }
 
 TEST(BitBlt, MonochromeToMonochromeCopiesBits) {
-    RasterCanvas a(3, 1, kBlack, true), b(3, 1, kBlack, true);
+    Canvas a(3, 1, kBlack, true), b(3, 1, kBlack, true);
     SetPixel(a.dc, 0, 0, kWhite);
     SetBkColor(a.dc, RGB(0, 0, 0));
     SetBkColor(b.dc, RGB(0, 0, 0));
@@ -157,7 +157,7 @@ TEST(BitBlt, MonochromeToMonochromeCopiesBits) {
 }
 
 TEST(BitBlt, ClippedByTheClipRegion) {
-    RasterCanvas src(6, 6, RGB(1, 2, 3)), dst(6, 6);
+    Canvas src(6, 6, RGB(1, 2, 3)), dst(6, 6);
     HRGN clip = CreateRectRgn(1, 2, 4, 5);
     SelectClipRgn(dst.dc, clip);
     DeleteObject(clip);
@@ -168,7 +168,7 @@ TEST(BitBlt, ClippedByTheClipRegion) {
 
 // Pixels that would come from outside the source are left alone.
 TEST(BitBlt, OnlyPixelsThatExistInTheSourceAreTransferred) {
-    RasterCanvas src(3, 3, RGB(1, 2, 3)), dst(6, 6);
+    Canvas src(3, 3, RGB(1, 2, 3)), dst(6, 6);
     BitBlt(dst.dc, 1, 1, 5, 5, src.dc, -1, 1, SRCCOPY);
     EXPECT_EQ(dst.mask(RGB(1, 2, 3)), rows({"......", "..###.", "..###.", "......", "......", "......"}));
     // Past the destination's edge nothing is written either.
@@ -178,7 +178,7 @@ TEST(BitBlt, OnlyPixelsThatExistInTheSourceAreTransferred) {
 }
 
 TEST(BitBlt, OverlappingCopyWithinOneSurface) {
-    RasterCanvas c(6, 1);
+    Canvas c(6, 1);
     for (int x = 0; x < 6; ++x) SetPixel(c.dc, x, 0, RGB(x, 0, 0));
     BitBlt(c.dc, 1, 0, 5, 1, c.dc, 0, 0, SRCCOPY);  // shift right by one
     for (int x = 1; x < 6; ++x) EXPECT_EQ(c.at(x, 0), RGB(x - 1, 0, 0));
@@ -187,7 +187,7 @@ TEST(BitBlt, OverlappingCopyWithinOneSurface) {
 }
 
 TEST(BitBlt, ExtremeOffsetsTransferNothing) {
-    RasterCanvas src(4, 4, kBlack), dst(4, 4);
+    Canvas src(4, 4, kBlack), dst(4, 4);
     EXPECT_TRUE(BitBlt(dst.dc, 2000000000, 0, 4, 4, src.dc, -2000000000, 0, SRCCOPY));
     EXPECT_TRUE(BitBlt(dst.dc, -2000000000, 0, 2000000000, 4, src.dc, 2000000000, 0, SRCCOPY));
     EXPECT_TRUE(StretchBlt(dst.dc, 0, 0, 2000000000, 4, src.dc, -2000000000, 0, 2000000000, 4, SRCCOPY));
@@ -201,7 +201,7 @@ TEST(BitBlt, ExtremeOffsetsTransferNothing) {
 }
 
 TEST(BitBlt, HandleChecks) {
-    RasterCanvas src(2, 2), dst(2, 2);
+    Canvas src(2, 2), dst(2, 2);
     HDC gone = CreateCompatibleDC(nullptr);
     DeleteDC(gone);
     EXPECT_FALSE(BitBlt(gone, 0, 0, 2, 2, src.dc, 0, 0, SRCCOPY));
@@ -219,14 +219,14 @@ namespace {
 
 // A one-row source with pixel i coloured (i + 1, 0, 0).
 struct Strip {
-    RasterCanvas c;
+    Canvas c;
     explicit Strip(int n, bool mono = false) : c(n, 1, kBlack, mono) {
         if (!mono)
             for (int i = 0; i < n; ++i) SetPixel(c.dc, i, 0, RGB(i + 1, 0, 0));
     }
 };
 
-std::vector<int> reds(const RasterCanvas& c, int n) {
+std::vector<int> reds(const Canvas& c, int n) {
     std::vector<int> v;
     for (int x = 0; x < n; ++x) v.push_back(GetRValue(c.at(x, 0)));
     return v;
@@ -238,7 +238,7 @@ std::vector<int> reds(const RasterCanvas& c, int n) {
 // a source pixel boundary takes the lower pixel.
 TEST(StretchBlt, EnlargeMapsPixelCentres) {
     Strip src(2);
-    RasterCanvas dst(5, 1);
+    Canvas dst(5, 1);
     StretchBlt(dst.dc, 0, 0, 5, 1, src.c.dc, 0, 0, 2, 1, SRCCOPY);
     EXPECT_EQ(reds(dst, 5), (std::vector<int>{1, 1, 1, 2, 2}));
 }
@@ -246,10 +246,10 @@ TEST(StretchBlt, EnlargeMapsPixelCentres) {
 // Shrinking: the stretch mode decides what the pixels falling on one destination pixel
 // become. Source 4 -> destination 2: pairs (0,1) and (2,3).
 TEST(StretchBlt, ShrinkFollowsTheStretchMode) {
-    RasterCanvas src(4, 1);
+    Canvas src(4, 1);
     const COLORREF px[] = {RGB(0xF0, 0x0F, 0x33), RGB(0x3C, 0xFF, 0x0F), RGB(0x81, 0x42, 0x24), RGB(0x18, 0x24, 0x42)};
     for (int i = 0; i < 4; ++i) SetPixel(src.dc, i, 0, px[i]);
-    RasterCanvas dst(2, 1);
+    Canvas dst(2, 1);
     EXPECT_EQ(GetStretchBltMode(dst.dc), BLACKONWHITE);
     StretchBlt(dst.dc, 0, 0, 2, 1, src.dc, 0, 0, 4, 1, SRCCOPY);
     EXPECT_EQ(dst.at(0, 0), px[0] & px[1]);
@@ -265,7 +265,7 @@ TEST(StretchBlt, ShrinkFollowsTheStretchMode) {
 
 TEST(StretchBlt, OppositeSignsMirror) {
     Strip src(4);
-    RasterCanvas dst(6, 1);
+    Canvas dst(6, 1);
     // A negative destination width covers the pixels left of the origin, mirrored.
     StretchBlt(dst.dc, 5, 0, -4, 1, src.c.dc, 0, 0, 4, 1, SRCCOPY);
     EXPECT_EQ(reds(dst, 6), (std::vector<int>{255, 4, 3, 2, 1, 255}));
@@ -278,13 +278,13 @@ TEST(StretchBlt, OppositeSignsMirror) {
 
 TEST(StretchBlt, SourceOutsideItsSurfaceLeavesTheDestination) {
     Strip src(2);
-    RasterCanvas dst(6, 1);
+    Canvas dst(6, 1);
     StretchBlt(dst.dc, 0, 0, 6, 1, src.c.dc, 0, 0, 3, 1, SRCCOPY);  // source pixel 2 does not exist
     EXPECT_EQ(reds(dst, 6), (std::vector<int>{1, 1, 2, 2, 255, 255}));
 }
 
 TEST(StretchBlt, MonochromeSourceIsConverted) {
-    RasterCanvas mono(2, 1, kBlack, true), dst(4, 1);
+    Canvas mono(2, 1, kBlack, true), dst(4, 1);
     SetPixel(mono.dc, 1, 0, kWhite);
     SetTextColor(dst.dc, RGB(7, 0, 0));
     SetBkColor(dst.dc, RGB(9, 0, 0));
@@ -293,7 +293,7 @@ TEST(StretchBlt, MonochromeSourceIsConverted) {
 }
 
 TEST(GradientFill, VerticalRowsAndVertexOrder) {
-    RasterCanvas c(3, 5);
+    Canvas c(3, 5);
     TRIVERTEX v[2] = {{0, 0, 0, 0, 0, 0}, {2, 4, 0xFF00, 0x8000, 0, 0}};
     GRADIENT_RECT g = {0, 1};
     ASSERT_TRUE(GradientFill(c.dc, v, 2, &g, 1, GRADIENT_FILL_RECT_V));
@@ -304,14 +304,14 @@ TEST(GradientFill, VerticalRowsAndVertexOrder) {
     EXPECT_EQ(c.at(1, 3), RGB(0xBF, 0x60, 0));
     EXPECT_EQ(c.at(2, 3), kWhite);  // right edge excluded
     EXPECT_EQ(c.at(0, 4), kWhite);  // bottom edge excluded
-    RasterCanvas d(3, 5);
+    Canvas d(3, 5);
     GRADIENT_RECT swapped = {1, 0};
     GradientFill(d.dc, v, 2, &swapped, 1, GRADIENT_FILL_RECT_V);
     EXPECT_EQ(c.pixels(), d.pixels());
 }
 
 TEST(GradientFill, RefusesBadInput) {
-    RasterCanvas c(2, 2);
+    Canvas c(2, 2);
     TRIVERTEX v[2] = {{0, 0, 0, 0, 0, 0}, {2, 2, 0xFF00, 0, 0, 0}};
     GRADIENT_RECT bad = {0, 2};
     EXPECT_FALSE(GradientFill(c.dc, v, 2, &bad, 1, GRADIENT_FILL_RECT_H));
@@ -322,7 +322,7 @@ TEST(GradientFill, RefusesBadInput) {
 }
 
 TEST(AlphaBlend, ConstantAlphaRoundsToNearest) {
-    RasterCanvas src(1, 1, RGB(255, 0, 100)), dst(2, 1, RGB(0, 255, 100));
+    Canvas src(1, 1, RGB(255, 0, 100)), dst(2, 1, RGB(0, 255, 100));
     ASSERT_TRUE(AlphaBlend(dst.dc, 0, 0, 1, 1, src.dc, 0, 0, 1, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 128, 0}));
     // (255 * 128) / 255 = 128; (255 * 127) / 255 = 127; equal channels stay.
     EXPECT_EQ(dst.at(0, 0), RGB(128, 127, 100));
@@ -335,13 +335,13 @@ TEST(AlphaBlend, ConstantAlphaRoundsToNearest) {
 
 TEST(AlphaBlend, StretchesTheSource) {
     Strip src(2);
-    RasterCanvas dst(4, 1, kBlack);
+    Canvas dst(4, 1, kBlack);
     AlphaBlend(dst.dc, 0, 0, 4, 1, src.c.dc, 0, 0, 2, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 255, 0});
     EXPECT_EQ(reds(dst, 4), (std::vector<int>{1, 1, 2, 2}));
 }
 
 TEST(AlphaBlend, RefusesBadInput) {
-    RasterCanvas src(2, 2), dst(2, 2);
+    Canvas src(2, 2), dst(2, 2);
     const BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
     EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, 2, 2, src.dc, 1, 0, 2, 2, half));  // source rectangle past its surface
     EXPECT_FALSE(AlphaBlend(dst.dc, 0, 0, -2, 2, src.dc, 0, 0, 2, 2, half));

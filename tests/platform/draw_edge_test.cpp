@@ -3,45 +3,19 @@
 #include <ulmaro/platform/host.h>
 #include <ulmaro/platform/win32.h>
 
+#include "support/canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace ulmaro::platform;
+using ulmaro::test::Canvas;
 
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-struct Canvas {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    int w, h;
-    Canvas(int width, int height, COLORREF fill = kWhite) : w(width), h(height) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bmp);
-        RECT all{0, 0, w, h};
-        HBRUSH b = CreateSolidBrush(fill);
-        FillRect(dc, &all, b);
-        DeleteObject(b);
-    }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
-    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
-    std::vector<COLORREF> pixels() const {
-        std::vector<COLORREF> v;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) v.push_back(at(x, y));
-        return v;
-    }
-};
 
 COLORREF sys(int i) { return GetSysColor(i); }
 

@@ -1,13 +1,13 @@
 // The scan conversion that drawn figures, regions and paths share: flat ellipses closed up
 // to their box, several figures of one path adding up by the fill mode, and slanted edges
 // from far-off vertices crossing each row exactly where the pixel rule puts them.
-#include "raster_canvas.h"
+#include "support/canvas.h"
 
 #include <cstdint>
 #include <vector>
 
 using namespace ulmaro::platform;
-using ulmaro::test::RasterCanvas;
+using ulmaro::test::Canvas;
 
 namespace {
 
@@ -63,7 +63,7 @@ HRGN twoSquares(HDC dc, int mode, bool sameDirection) {
 TEST(EllipseOutline, ReachesEverySideOfItsBox) {
     for (int w = 3; w <= 20; ++w) {
         for (int h = 3; h <= 20; ++h) {
-            RasterCanvas c(w + 4, h + 4);
+            Canvas c(w + 4, h + 4);
             HPEN pen = CreatePen(PS_SOLID, 1, kPen);
             HGDIOBJ oldPen = SelectObject(c.dc, pen), oldBrush = SelectObject(c.dc, GetStockObject(NULL_BRUSH));
             Ellipse(c.dc, 2, 2, 2 + w, 2 + h);
@@ -83,7 +83,7 @@ TEST(EllipseOutline, ReachesEverySideOfItsBox) {
 // Overlapping figures of one path: by the winding rule figures going the same way add up
 // and opposite ones cancel; by the alternate rule the overlap is always out.
 TEST(PathFigures, AddUpByTheFillMode) {
-    RasterCanvas c(4, 4);
+    Canvas c(4, 4);
     auto both = [] { return combined(rect(0, 0, 6, 6), rect(3, 3, 9, 9), RGN_OR); };
     auto either = [] { return combined(rect(0, 0, 6, 6), rect(3, 3, 9, 9), RGN_XOR); };
     EXPECT_TRUE(same(twoSquares(c.dc, WINDING, true), both()));
@@ -112,7 +112,7 @@ TEST(PolygonEdges, FarVerticesCrossEachRowExactly) {
         // canvas at a slope of about two, to the right or to the left.
         const POINT near{farX < 0 ? 200 : -100, 100};
         const POINT triangle[] = {{farX, -1000000000}, near, {2000000000, 100}};
-        RasterCanvas c(96, 64);
+        Canvas c(96, 64);
         HBRUSH brush = CreateSolidBrush(kPen);
         HGDIOBJ oldPen = SelectObject(c.dc, GetStockObject(NULL_PEN)), oldBrush = SelectObject(c.dc, brush);
         Polygon(c.dc, triangle, 3);

@@ -2,28 +2,17 @@
 #include <ulmaro/platform/host.h>
 #include <ulmaro/platform/win32.h>
 
+#include "support/canvas.h"
+
 #include <gtest/gtest.h>
 
 using namespace ulmaro::platform;
 
 namespace {
 
-struct Canvas {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    Canvas(int w, int h) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bmp);
-    }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
+// Canvases here start black, as a new compatible bitmap does.
+struct Canvas : ulmaro::test::Canvas {
+    Canvas(int w, int h) : ulmaro::test::Canvas(w, h, RGB(0, 0, 0)) {}
 };
 
 }  // namespace

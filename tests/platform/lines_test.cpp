@@ -1,6 +1,6 @@
 // Lines, polylines, the current position and pens: which pixels a line covers, what the
 // raster operation does to them, and what happens while a path is being built.
-#include "raster_canvas.h"
+#include "support/canvas.h"
 
 #include "platform/gdi/objects.h"
 
@@ -9,7 +9,7 @@
 #include <utility>
 
 using namespace ulmaro::platform;
-using ulmaro::test::RasterCanvas;
+using ulmaro::test::Canvas;
 using ulmaro::test::rows;
 
 namespace {
@@ -28,7 +28,7 @@ struct PenScope {
     }
 };
 
-std::set<std::pair<int, int>> inked(const RasterCanvas& c, COLORREF ink) {
+std::set<std::pair<int, int>> inked(const Canvas& c, COLORREF ink) {
     std::set<std::pair<int, int>> s;
     for (int y = 0; y < c.height(); ++y)
         for (int x = 0; x < c.width(); ++x)
@@ -39,7 +39,7 @@ std::set<std::pair<int, int>> inked(const RasterCanvas& c, COLORREF ink) {
 }  // namespace
 
 TEST(Lines, LastPixelIsLeftOutInEveryDirection) {
-    RasterCanvas c(7, 7);
+    Canvas c(7, 7);
     PenScope pen(c.dc, PS_SOLID, 1, kRed);
     MoveToEx(c.dc, 1, 1, nullptr);
     LineTo(c.dc, 5, 1);  // right: (5,1) left out
@@ -57,7 +57,7 @@ TEST(Lines, LastPixelIsLeftOutInEveryDirection) {
 }
 
 TEST(Lines, ZeroLengthLineDrawsNothingButMoves) {
-    RasterCanvas c(4, 4);
+    Canvas c(4, 4);
     PenScope pen(c.dc, PS_SOLID, 1, kRed);
     MoveToEx(c.dc, 2, 2, nullptr);
     EXPECT_TRUE(LineTo(c.dc, 2, 2));
@@ -71,7 +71,7 @@ TEST(Lines, SamePixelsInBothDirections) {
     std::uniform_int_distribution<int> coord(0, 31);
     for (int iteration = 0; iteration < 300; ++iteration) {
         POINT a{coord(rng), coord(rng)}, b{coord(rng), coord(rng)};
-        RasterCanvas forward(32, 32), backward(32, 32);
+        Canvas forward(32, 32), backward(32, 32);
         {
             PenScope pen(forward.dc, PS_SOLID, 1, kRed);
             MoveToEx(forward.dc, a.x, a.y, nullptr);
@@ -91,7 +91,7 @@ TEST(Lines, SamePixelsInBothDirections) {
 
 // Lines that pass exactly half way between two pixels take the upper or left one.
 TEST(Lines, HalfwayPixelsGoToTheSmallerCoordinate) {
-    RasterCanvas c(6, 3);
+    Canvas c(6, 3);
     PenScope pen(c.dc, PS_SOLID, 1, kRed);
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 4, 2);  // y = x / 2: x = 1 and x = 3 fall half way
@@ -101,7 +101,7 @@ TEST(Lines, HalfwayPixelsGoToTheSmallerCoordinate) {
 }
 
 TEST(Lines, FarEndpointsAreClippedQuickly) {
-    RasterCanvas c(8, 8);
+    Canvas c(8, 8);
     PenScope pen(c.dc, PS_SOLID, 1, kRed);
     MoveToEx(c.dc, -1000000000, 3, nullptr);
     LineTo(c.dc, 1000000000, 3);
@@ -113,7 +113,7 @@ TEST(Lines, FarEndpointsAreClippedQuickly) {
 }
 
 TEST(Lines, CurrentPosition) {
-    RasterCanvas c(4, 4);
+    Canvas c(4, 4);
     POINT p{-1, -1};
     EXPECT_TRUE(MoveToEx(c.dc, 3, 1, &p));
     EXPECT_EQ(p.x, 0);
@@ -130,7 +130,7 @@ TEST(Lines, CurrentPosition) {
 }
 
 TEST(Lines, NullPenDrawsNothingButMoves) {
-    RasterCanvas c(5, 5);
+    Canvas c(5, 5);
     HGDIOBJ old = SelectObject(c.dc, GetStockObject(NULL_PEN));
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 4, 4);
@@ -142,7 +142,7 @@ TEST(Lines, NullPenDrawsNothingButMoves) {
 }
 
 TEST(Lines, RasterOperations) {
-    RasterCanvas c(4, 3, RGB(0x10, 0x20, 0x30));
+    Canvas c(4, 3, RGB(0x10, 0x20, 0x30));
     PenScope pen(c.dc, PS_SOLID, 1, RGB(0xF0, 0x0F, 0x55));
     EXPECT_EQ(SetROP2(c.dc, R2_XORPEN), R2_COPYPEN);
     MoveToEx(c.dc, 0, 0, nullptr);
@@ -164,7 +164,7 @@ TEST(Lines, RasterOperations) {
 
 // A polyline drawn with xor touches each vertex once: every segment leaves out its end.
 TEST(Lines, XorPolylineTouchesVerticesOnce) {
-    RasterCanvas c(6, 6);
+    Canvas c(6, 6);
     PenScope pen(c.dc, PS_SOLID, 1, RGB(255, 255, 255));
     SetROP2(c.dc, R2_XORPEN);
     const POINT pts[] = {{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}};
@@ -180,7 +180,7 @@ TEST(Lines, XorPolylineTouchesVerticesOnce) {
 // A wide line is a band as wide as the pen, centred on the line, with a round nib at both
 // ends (which the last-pixel rule of thin lines does not touch).
 TEST(Lines, WidePenHasRoundEnds) {
-    RasterCanvas c(12, 9);
+    Canvas c(12, 9);
     PenScope pen(c.dc, PS_SOLID, 5, kRed);
     MoveToEx(c.dc, 3, 4, nullptr);
     LineTo(c.dc, 8, 4);
@@ -196,7 +196,7 @@ TEST(Lines, WidePenHasRoundEnds) {
 }
 
 TEST(Lines, EvenWidthPenCoversTheRowsAboveMore) {
-    RasterCanvas c(10, 8);
+    Canvas c(10, 8);
     PenScope pen(c.dc, PS_SOLID, 2, kRed);
     MoveToEx(c.dc, 2, 4, nullptr);
     LineTo(c.dc, 7, 4);
@@ -212,19 +212,19 @@ TEST(Lines, EvenWidthPenCoversTheRowsAboveMore) {
 
 // A wide polyline is painted as one area: xor leaves no holes where segments overlap.
 TEST(Lines, WideXorPolylineIsPaintedOnce) {
-    RasterCanvas c(16, 16, RGB(0, 0, 0));
+    Canvas c(16, 16, RGB(0, 0, 0));
     PenScope pen(c.dc, PS_SOLID, 3, RGB(255, 255, 255));
     SetROP2(c.dc, R2_XORPEN);
     const POINT pts[] = {{2, 2}, {12, 2}, {12, 12}, {3, 6}};
     Polyline(c.dc, pts, 4);
-    RasterCanvas copy(16, 16, RGB(0, 0, 0));
+    Canvas copy(16, 16, RGB(0, 0, 0));
     PenScope pen2(copy.dc, PS_SOLID, 3, RGB(255, 255, 255));
     Polyline(copy.dc, pts, 4);
     EXPECT_EQ(c.pixels(), copy.pixels());
 }
 
 TEST(Lines, ClippedByTheClipRegion) {
-    RasterCanvas c(8, 3);
+    Canvas c(8, 3);
     PenScope pen(c.dc, PS_SOLID, 1, kRed);
     HRGN clip = CreateRectRgn(2, 0, 5, 3);
     SelectClipRgn(c.dc, clip);
@@ -238,7 +238,7 @@ TEST(Lines, ClippedByTheClipRegion) {
 }
 
 TEST(Lines, MonochromeSurfaceTakesTheNearestOfBlackAndWhite) {
-    RasterCanvas c(4, 1, RGB(0, 0, 0), true);
+    Canvas c(4, 1, RGB(0, 0, 0), true);
     PenScope pen(c.dc, PS_SOLID, 1, RGB(200, 220, 180));
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 3, 0);
@@ -247,7 +247,7 @@ TEST(Lines, MonochromeSurfaceTakesTheNearestOfBlackAndWhite) {
 }
 
 TEST(Lines, WhileAPathIsOpenLinesAreRecorded) {
-    RasterCanvas c(8, 8);
+    Canvas c(8, 8);
     PenScope pen(c.dc, PS_SOLID, 1, kRed);
     auto* dc = ulmaro::platform::detail::lookupDc(c.dc);
     ASSERT_NE(dc, nullptr);
@@ -274,7 +274,7 @@ TEST(Lines, WhileAPathIsOpenLinesAreRecorded) {
 }
 
 TEST(Lines, StaleAndWrongHandlesFail) {
-    RasterCanvas c(2, 2);
+    Canvas c(2, 2);
     HDC gone = CreateCompatibleDC(nullptr);
     DeleteDC(gone);
     EXPECT_FALSE(MoveToEx(gone, 0, 0, nullptr));

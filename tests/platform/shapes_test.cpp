@@ -1,11 +1,11 @@
 // Rectangles, ellipses, rounded rectangles and polygons: outline and fill pixels, the
 // null-pen and null-brush forms, fill modes and raster operations.
-#include "raster_canvas.h"
+#include "support/canvas.h"
 
 #include "platform/gdi/objects.h"
 
 using namespace ulmaro::platform;
-using ulmaro::test::RasterCanvas;
+using ulmaro::test::Canvas;
 using ulmaro::test::rows;
 
 namespace {
@@ -40,7 +40,7 @@ char ink(COLORREF c) { return c == kPen ? 'o' : c == kBrush ? '+' : c == kWhite 
 }  // namespace
 
 TEST(Rectangle, OutlineThroughCornersAndFillInside) {
-    RasterCanvas c(8, 6);
+    Canvas c(8, 6);
     Tools t(c.dc, kPen, kBrush);
     EXPECT_TRUE(Rectangle(c.dc, 1, 1, 6, 5));
     EXPECT_EQ(c.picture(ink), rows({"........",
@@ -52,7 +52,7 @@ TEST(Rectangle, OutlineThroughCornersAndFillInside) {
 }
 
 TEST(Rectangle, CornersInAnyOrderGiveOneRectangle) {
-    RasterCanvas a(8, 6), b(8, 6);
+    Canvas a(8, 6), b(8, 6);
     Tools ta(a.dc, kPen, kBrush), tb(b.dc, kPen, kBrush);
     Rectangle(a.dc, 1, 1, 6, 5);
     Rectangle(b.dc, 6, 5, 1, 1);
@@ -60,7 +60,7 @@ TEST(Rectangle, CornersInAnyOrderGiveOneRectangle) {
 }
 
 TEST(Rectangle, WithoutPenTheFillIsOnePixelSmaller) {
-    RasterCanvas c(7, 5);
+    Canvas c(7, 5);
     Tools t(c.dc, -1, kBrush);
     Rectangle(c.dc, 1, 1, 5, 4);
     EXPECT_EQ(c.picture(ink), rows({".......",
@@ -71,7 +71,7 @@ TEST(Rectangle, WithoutPenTheFillIsOnePixelSmaller) {
 }
 
 TEST(Rectangle, WithoutBrushOnlyTheOutline) {
-    RasterCanvas c(6, 5, RGB(1, 2, 3));
+    Canvas c(6, 5, RGB(1, 2, 3));
     Tools t(c.dc, kPen, -1);
     Rectangle(c.dc, 0, 0, 5, 4);
     EXPECT_EQ(c.at(2, 2), RGB(1, 2, 3));
@@ -80,14 +80,14 @@ TEST(Rectangle, WithoutBrushOnlyTheOutline) {
 }
 
 TEST(Rectangle, EmptyRectangleDrawsNothing) {
-    RasterCanvas c(4, 4);
+    Canvas c(4, 4);
     Tools t(c.dc, kPen, kBrush);
     EXPECT_TRUE(Rectangle(c.dc, 2, 0, 2, 4));
     EXPECT_EQ(c.mask(kWhite), rows({"####", "####", "####", "####"}));
 }
 
 TEST(Rectangle, WidePenIsCentredWithRoundedCorners) {
-    RasterCanvas c(10, 9);
+    Canvas c(10, 9);
     Tools t(c.dc, kPen, kBrush, 3);
     Rectangle(c.dc, 2, 2, 8, 7);
     EXPECT_EQ(c.picture(ink), rows({"..........",
@@ -104,7 +104,7 @@ TEST(Rectangle, WidePenIsCentredWithRoundedCorners) {
 // Brush and pen together touch every pixel once, so xor drawn twice restores the canvas.
 TEST(Rectangle, XorTwiceRestores) {
     for (int width : {1, 3}) {
-        RasterCanvas c(12, 12, RGB(10, 20, 30));
+        Canvas c(12, 12, RGB(10, 20, 30));
         const auto before = c.pixels();
         Tools t(c.dc, RGB(255, 0, 255), RGB(0, 255, 0), width);
         SetROP2(c.dc, R2_XORPEN);
@@ -116,7 +116,7 @@ TEST(Rectangle, XorTwiceRestores) {
 }
 
 TEST(Ellipse, SmallCircleOutlineAndFill) {
-    RasterCanvas c(9, 9);
+    Canvas c(9, 9);
     Tools t(c.dc, kPen, kBrush);
     Ellipse(c.dc, 1, 1, 8, 8);
     EXPECT_EQ(c.picture(ink), rows({".........",
@@ -133,7 +133,7 @@ TEST(Ellipse, SmallCircleOutlineAndFill) {
 // Without a pen an ellipse is filled like the outline and inside of an ellipse one pixel
 // narrower and shorter drawn with a pen.
 TEST(Ellipse, WithoutPenFillsTheEllipseOneSmaller) {
-    RasterCanvas a(30, 20), b(30, 20);
+    Canvas a(30, 20), b(30, 20);
     Tools ta(a.dc, -1, kBrush), tb(b.dc, kBrush, kBrush);
     Ellipse(a.dc, 2, 3, 27, 18);
     Ellipse(b.dc, 2, 3, 26, 17);
@@ -141,7 +141,7 @@ TEST(Ellipse, WithoutPenFillsTheEllipseOneSmaller) {
 }
 
 TEST(Ellipse, TinyEllipsesAreRectangles) {
-    RasterCanvas a(6, 6), b(6, 6);
+    Canvas a(6, 6), b(6, 6);
     Tools ta(a.dc, kPen, kBrush), tb(b.dc, kPen, kBrush);
     Ellipse(a.dc, 1, 1, 3, 5);
     Rectangle(b.dc, 1, 1, 3, 5);
@@ -151,7 +151,7 @@ TEST(Ellipse, TinyEllipsesAreRectangles) {
 
 TEST(Ellipse, XorTwiceRestores) {
     for (int width : {1, 3, 4}) {
-        RasterCanvas c(24, 20, RGB(10, 20, 30));
+        Canvas c(24, 20, RGB(10, 20, 30));
         const auto before = c.pixels();
         Tools t(c.dc, RGB(255, 0, 255), RGB(0, 255, 0), width);
         SetROP2(c.dc, R2_XORPEN);
@@ -162,7 +162,7 @@ TEST(Ellipse, XorTwiceRestores) {
 }
 
 TEST(RoundRect, CornersAreQuarterEllipses) {
-    RasterCanvas c(12, 9);
+    Canvas c(12, 9);
     Tools t(c.dc, kPen, kBrush);
     RoundRect(c.dc, 1, 1, 11, 8, 4, 4);
     EXPECT_EQ(c.picture(ink), rows({"............",
@@ -177,7 +177,7 @@ TEST(RoundRect, CornersAreQuarterEllipses) {
 }
 
 TEST(RoundRect, LargerCornersCutMore) {
-    RasterCanvas c(14, 10);
+    Canvas c(14, 10);
     Tools t(c.dc, kPen, kBrush);
     RoundRect(c.dc, 1, 1, 13, 9, 8, 6);
     EXPECT_EQ(c.picture(ink), rows({"..............",
@@ -193,7 +193,7 @@ TEST(RoundRect, LargerCornersCutMore) {
 }
 
 TEST(RoundRect, CornersAsLargeAsTheBoxMakeAnEllipse) {
-    RasterCanvas a(20, 16), b(20, 16);
+    Canvas a(20, 16), b(20, 16);
     Tools ta(a.dc, kPen, kBrush), tb(b.dc, kPen, kBrush);
     RoundRect(a.dc, 2, 1, 18, 14, 100, 100);
     Ellipse(b.dc, 2, 1, 18, 14);
@@ -201,7 +201,7 @@ TEST(RoundRect, CornersAsLargeAsTheBoxMakeAnEllipse) {
 }
 
 TEST(RoundRect, NoCornersMakeARectangle) {
-    RasterCanvas a(10, 8), b(10, 8);
+    Canvas a(10, 8), b(10, 8);
     Tools ta(a.dc, kPen, kBrush), tb(b.dc, kPen, kBrush);
     RoundRect(a.dc, 1, 1, 9, 7, 0, 0);
     Rectangle(b.dc, 1, 1, 9, 7);
@@ -209,7 +209,7 @@ TEST(RoundRect, NoCornersMakeARectangle) {
 }
 
 TEST(Polygon, SquareCoversItsPixelsButNotItsRightAndBottomEdges) {
-    RasterCanvas c(7, 7);
+    Canvas c(7, 7);
     Tools t(c.dc, -1, kBrush);
     const POINT square[] = {{1, 1}, {5, 1}, {5, 5}, {1, 5}};
     EXPECT_TRUE(Polygon(c.dc, square, 4));
@@ -223,7 +223,7 @@ TEST(Polygon, SquareCoversItsPixelsButNotItsRightAndBottomEdges) {
 }
 
 TEST(Polygon, OutlineDrawnOverTheFill) {
-    RasterCanvas c(7, 7);
+    Canvas c(7, 7);
     Tools t(c.dc, kPen, kBrush);
     const POINT tri[] = {{1, 1}, {5, 1}, {1, 5}};
     Polygon(c.dc, tri, 3);
@@ -240,7 +240,7 @@ TEST(Polygon, OutlineDrawnOverTheFill) {
 // outside by the alternate rule.
 TEST(Polygon, FillModes) {
     const POINT star[] = {{10, 1}, {16, 19}, {1, 7}, {19, 7}, {4, 19}};
-    RasterCanvas alt(21, 21), wind(21, 21);
+    Canvas alt(21, 21), wind(21, 21);
     Tools ta(alt.dc, -1, kBrush), tw(wind.dc, -1, kBrush);
     EXPECT_EQ(SetPolyFillMode(wind.dc, WINDING), ALTERNATE);
     Polygon(alt.dc, star, 5);
@@ -253,7 +253,7 @@ TEST(Polygon, FillModes) {
 }
 
 TEST(Shapes, ClippedByTheClipRegion) {
-    RasterCanvas c(10, 10);
+    Canvas c(10, 10);
     Tools t(c.dc, kPen, kBrush);
     HRGN clip = CreateRectRgn(0, 0, 5, 10);
     SelectClipRgn(c.dc, clip);
@@ -267,7 +267,7 @@ TEST(Shapes, ClippedByTheClipRegion) {
 }
 
 TEST(Shapes, InsideAPathFiguresAreRecorded) {
-    RasterCanvas c(10, 10);
+    Canvas c(10, 10);
     Tools t(c.dc, kPen, kBrush);
     auto* dc = ulmaro::platform::detail::lookupDc(c.dc);
     dc->path.phase = ulmaro::platform::detail::PathState::Phase::Open;
@@ -282,7 +282,7 @@ TEST(Shapes, InsideAPathFiguresAreRecorded) {
 // Far-off and huge figures are cut to the surface (or refused) instead of being traced
 // pixel by pixel.
 TEST(Shapes, HugeFiguresStayCheap) {
-    RasterCanvas c(8, 8);
+    Canvas c(8, 8);
     Tools t(c.dc, kPen, kBrush, 3);
     EXPECT_TRUE(Rectangle(c.dc, -2000000000, 2, 2000000000, 2000000000));
     EXPECT_EQ(c.at(4, 2), kPen);
@@ -292,7 +292,7 @@ TEST(Shapes, HugeFiguresStayCheap) {
     EXPECT_TRUE(RoundRect(c.dc, -2000000000, -2000000000, 2000000000, 2000000000, 10, 10));
     EXPECT_EQ(c.at(4, 4), kBrush);
     EXPECT_TRUE(RoundRect(c.dc, 1500000000, 1500000000, 2100000000, 2100000000, 10, 10));
-    RasterCanvas d(8, 8);
+    Canvas d(8, 8);
     Tools u(d.dc, kPen, kBrush);
     const POINT far[] = {{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};
     EXPECT_TRUE(Polygon(d.dc, far, 3));
@@ -309,6 +309,6 @@ TEST(Shapes, StaleHandlesFail) {
     EXPECT_FALSE(RoundRect(gone, 0, 0, 5, 5, 2, 2));
     const POINT pts[] = {{0, 0}, {3, 0}, {0, 3}};
     EXPECT_FALSE(Polygon(gone, pts, 3));
-    RasterCanvas c(2, 2);
+    Canvas c(2, 2);
     EXPECT_FALSE(Polygon(c.dc, pts, 1));
 }

@@ -1,4 +1,4 @@
-// A small memory canvas for pixel tests of the raster calls, with helpers to read it back
+// A small memory canvas for pixel tests of the platform calls, with helpers to read it back
 // as a picture and to compare whole pictures.
 #pragma once
 
@@ -16,10 +16,10 @@ namespace ulmaro::test {
 
 using namespace ulmaro::platform;
 
-class RasterCanvas {
+class Canvas {
 public:
     // A colour canvas (or a monochrome one) filled with `background`.
-    RasterCanvas(int w, int h, COLORREF background = RGB(255, 255, 255), bool mono = false) : w_(w), h_(h) {
+    Canvas(int w, int h, COLORREF background = RGB(255, 255, 255), bool mono = false) : w_(w), h_(h) {
         HDC screen = GetDC(nullptr);
         dc = CreateCompatibleDC(screen);
         bmp = mono ? CreateBitmap(w, h, 1, 1, nullptr) : CreateCompatibleBitmap(screen, w, h);
@@ -27,13 +27,13 @@ public:
         old_ = SelectObject(dc, bmp);
         fill(background);
     }
-    ~RasterCanvas() {
+    ~Canvas() {
         SelectObject(dc, old_);
         DeleteObject(bmp);
         DeleteDC(dc);
     }
-    RasterCanvas(const RasterCanvas&) = delete;
-    RasterCanvas& operator=(const RasterCanvas&) = delete;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
     int width() const { return w_; }
     int height() const { return h_; }
