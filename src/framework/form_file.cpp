@@ -292,6 +292,9 @@ std::string formToText(Form& form, const std::string& path) {
 
 void saveForm(Form& form, const std::string& path) {
     std::string text = formToText(form, path);
+    std::error_code ec;
+    fs::path parent = fs::path(path).parent_path();
+    if (!parent.empty()) fs::create_directories(parent, ec);
     std::ofstream out(path, std::ios::binary);
     if (!out) throw FormFileError(path + ": cannot write the file");
     out << text;
