@@ -53,6 +53,19 @@ void setFontAttribute(StdFont& f, const std::string& a, const Variant& v) {
     else bad("a font has no member " + a);
 }
 
+// A value converted to a parameter type, as the language converts on assignment.
+Variant coerce(const Variant& v, VarType type) {
+    switch (type) {
+        case VarType::Boolean: return Variant(v.toBool());
+        case VarType::Integer: return Variant(v.toInt16());
+        case VarType::Long: return Variant(v.toInt32());
+        case VarType::Single: return Variant(v.toFloat());
+        case VarType::Double: return Variant(v.toDouble());
+        case VarType::String: return Variant(v.toString());
+        default: return v;
+    }
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::unique_ptr<Form>& form, std::ostream& out)
@@ -221,7 +234,15 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
                 if (sameName(e->params[p].name, arg)) index = p;
             need(index < e->params.size(), e->name + " has no argument " + arg);
             need(e->params[index].byRef, arg + " of " + e->name + " is not passed by reference");
-            as.push_back(Assignment{index, value(t[i].substr(eq + 1))});
+            // The value must suit the argument's type: a handler cannot assign "two" to a
+            // Button.
+            Variant v = value(t[i].substr(eq + 1));
+            try {
+                v = coerce(v, e->params[index].type);
+            } catch (const RuntimeError&) {
+                bad(arg + " of " + e->name + " takes a value of type " + varTypeName(e->params[index].type));
+            }
+            as.push_back(Assignment{index, v});
         }
         handlers_[lower(c.name() + "." + e->name)] = std::move(as);
     } else if (cmd == "off") {

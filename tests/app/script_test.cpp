@@ -94,3 +94,12 @@ TEST(Command, RenderWritesThePictureAndPrintsEvents) {
     std::ofstream(dir + "/cli_bad.json") << "{\"Form\": {\"Width\": 10}\n";
     EXPECT_EQ(WEXITSTATUS(std::system((dir + "/ulmaro render " + dir + "/cli_bad.json -o " + dir + "/none.png 2>/dev/null").c_str())), 2);
 }
+
+TEST(Script, HandlersAssignByReferenceArgumentsUntilTurnedOff) {
+    Harness h;
+    h.run("new ZynLabel Label1 0 0 100 30\n");
+    EXPECT_EQ(h.run("on Label1.MouseDown X=7.5 Shift=4\ndown 2 3 4\n"), "Label1.MouseDown 2 4 7.5 4\n");
+    EXPECT_EQ(h.run("off Label1.MouseDown\nup 2 3 4\ndown 1 5 6\n"),
+              "Label1.MouseUp 2 0 3 4\nLabel1.Click\nLabel1.MouseDown 1 0 5 6\n");
+    EXPECT_NE(h.runBad("on Label1.MouseDown Button=\"two\"\ndown 1 1 1\n").find("script:1:"), std::string::npos);
+}
