@@ -236,9 +236,14 @@ void ZynCommand::BlitButtonPicture(std::int32_t X, std::int32_t Y) {
             FillRect(workDc, &all, brush);
             DeleteObject(brush);
             AlphaBlend(workDc, 0, 0, PW, PH, picDc, 0, 0, PW, PH, faded);
-            // Outside the picture the platform answers CLR_INVALID: then nothing is see-through.
-            std::int32_t mask = static_cast<std::int32_t>(GetPixel(workDc, fx, fy));
-            BlitTransparent(surfaceDc, X, Y, PW, PH, workDc, zero, zero, mask);
+            // Without a mask-coloured pixel the position lies outside the picture, where the
+            // platform answers CLR_INVALID, a colour no pixel has: nothing is see-through.
+            if (found) {
+                std::int32_t mask = static_cast<std::int32_t>(GetPixel(workDc, fx, fy));
+                BlitTransparent(surfaceDc, X, Y, PW, PH, workDc, zero, zero, mask);
+            } else {
+                BitBlt(surfaceDc, X, Y, PW, PH, workDc, 0, 0, SRCCOPY);
+            }
         }
         SelectObject(workDc, oldWork);
         DeleteObject(work);

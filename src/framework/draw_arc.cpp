@@ -39,14 +39,15 @@ void DrawArc(HDC DC, int32_t X, int32_t Y, int32_t Radius, float StartAngle, flo
     if (SweepAngle == 0.0f) return;
     // 2. From the current position to the start of the arc.
     lineToAngle(DC, X, Y, Radius, StartAngle);
-    // 3. Every 15 degrees from the start, the end included when a step lands on it.
+    // 3. Every 15 degrees from the start, the end included when a step lands on it: a
+    // counted loop on a single-precision counter, compared with the end on every pass as
+    // the language's For loop does. The cap only stops sweeps so large that adding 15 no
+    // longer changes the counter.
     const float endAngle = StartAngle + SweepAngle;
     const float step = SweepAngle > 0.0f ? 15.0f : -15.0f;
-    double steps = std::floor((static_cast<double>(endAngle) - static_cast<double>(StartAngle)) / step);
-    if (!(steps >= 0.0)) steps = -1.0;               // no pass at all (not a number)
-    steps = std::min(steps, kMostSteps);
-    float a = StartAngle;
-    for (long i = 0; i <= static_cast<long>(steps); ++i, a += step) lineToAngle(DC, X, Y, Radius, a);
+    long passes = 0;
+    for (float a = StartAngle; (step > 0 ? a <= endAngle : a >= endAngle) && passes <= kMostSteps; a += step, ++passes)
+        lineToAngle(DC, X, Y, Radius, a);
     // 4. The end of the arc.
     lineToAngle(DC, X, Y, Radius, endAngle);
 }

@@ -24,13 +24,21 @@ struct InputScope {
     }
 };
 
-int vkOfButton(int button) { return button == 1 ? VK_LBUTTON : button == 2 ? VK_RBUTTON : VK_MBUTTON; }
+// Key state of the mouse buttons in `buttons` (1 left, 2 right, 4 middle).
+void setButtonKeys(int buttons, bool down) {
+    if (buttons & 1) SetKeyDown(VK_LBUTTON, down);
+    if (buttons & 2) SetKeyDown(VK_RBUTTON, down);
+    if (buttons & 4) SetKeyDown(VK_MBUTTON, down);
+}
 
 }  // namespace
 
 Form::Form(int width, int height) : width_(width), height_(height) {
     hwnd_ = CreateWindowExA(0, "UlmaroForm", "", WS_VISIBLE, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
     ResetInputState();
+    // Until the first pointer input the pointer is somewhere off the form, so no control
+    // takes the hover look by itself.
+    SetCursorPos(-1, -1);
 }
 
 Form::~Form() {
@@ -110,14 +118,45 @@ std::vector<Control*> Form::parentControls(const Control& c) const {
 
 // ---- Pointer ------------------------------------------------------------------------------------------
 
+Control* Form::controlAt(int x, int y) const { return hitTest(nullptr, x, y); }
+
+Control* Form::hitTest(const Control* container, int x, int y) const {
+    const POINT pt{x, y};
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        Control& c = **it;
+        if (c.container() != container) continue;
+        HWND h = c.surface().hWnd();
+        RECT window{};
+        if (!IsWindowVisible(h) || !GetWindowRect(h, &window) || !PtInRect(&window, pt)) continue;
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        bool outsideRegion = GetWindowRgn(h, rgn) != ERROR && !PtInRegion(rgn, x - window.left, y - window.top);
+        DeleteObject(rgn);
+        if (outsideRegion) continue;
+        POINT local = pt;
+        ScreenToClient(h, &local);
+        RECT client{};
+        GetClientRect(h, &client);
+        if (!PtInRect(&client, local)) return &c;  // on the frame
+        if (c.classInfo().container)
+            if (Control* inner = hitTest(&c, x, y)) return inner;
+        if (c.surface().opaqueAt(local.x, local.y)) return &c;
+    }
+    return nullptr;
+}
+
 Form::Pointer Form::pointerAt(int x, int y) const {
     Pointer p;
     Control* target = nullptr;
     if (HWND cap = GetCapture()) target = controlOf(cap);
-    if (!target && buttons_ && pressed_) target = pressed_;
+    // While a button is held, the window that took the press keeps the pointer; a press on
+    // the form itself keeps it from every control.
+    if (!target && buttons_ && pressHeld_) {
+        if (!pressed_) return p;
+        target = pressed_;
+    }
     bool hit = false;
     if (!target) {
-        target = controlOf(WindowFromPoint(POINT{x, y}));
+        target = controlAt(x, y);
         hit = true;
     }
     if (!target) return p;
@@ -143,6 +182,9 @@ Control* Form::pointerTarget() const {
 void Form::mouseMove(int x, int y) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     SetCursorPos(x, y);
+    // Each move starts from the window's own arrow; a control that wants another shape sets
+    // it while it handles the move.
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     Pointer p = pointerAt(x, y);
     if (!p.target) return;
     std::int16_t button = static_cast<std::int16_t>(buttons_), shift = shift_;
@@ -153,10 +195,13 @@ void Form::mouseDown(int button, int x, int y) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
+    if (!buttons_) {
+        pressHeld_ = true;
+        pressed_ = p.target;
+    }
     buttons_ |= button;
-    SetKeyDown(vkOfButton(button), true);
+    setButtonKeys(button, true);
     if (!p.target) return;
-    if (!pressed_) pressed_ = p.target;
     // A press on a control that takes the focus moves the focus there first.
     if (p.target->classInfo().canGetFocus && focus_ != p.target) setFocus(p.target);
     std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
@@ -171,8 +216,11 @@ void Form::mouseUp(int button, int x, int y) {
     bool afterDoubleClick = button == 1 && doubleClickHeld_;
     if (button == 1) doubleClickHeld_ = false;
     buttons_ &= ~button;
-    SetKeyDown(vkOfButton(button), false);
-    if (!buttons_) pressed_ = nullptr;
+    setButtonKeys(button, false);
+    if (!buttons_) {
+        pressed_ = nullptr;
+        pressHeld_ = false;
+    }
     if (!p.target) return;
     std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
     p.target->MouseUp(b, shift, p.x, p.y);
@@ -182,8 +230,8 @@ void Form::mouseUp(int button, int x, int y) {
     POINT local{static_cast<LONG>(p.x), static_cast<LONG>(p.y)};
     // The release of a double click's second press raises none.
     if (afterDoubleClick) return;
-    if (p.target == pressed && PtInRect(&client, local) && controlOf(WindowFromPoint(POINT{x, y})) == p.target)
-        p.target->Click();
+    const bool reaches = controlAt(x, y) == p.target || GetCapture() == p.target->surface().hWnd();
+    if (p.target == pressed && PtInRect(&client, local) && reaches) p.target->Click();
 }
 
 void Form::doubleClick(int x, int y) {
@@ -199,11 +247,14 @@ void Form::dblClickPress(int x, int y) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
+    if (!buttons_) {
+        pressHeld_ = true;
+        pressed_ = p.target;
+    }
     buttons_ |= 1;
     doubleClickHeld_ = true;
     SetKeyDown(VK_LBUTTON, true);
     if (!p.target) return;
-    if (!pressed_) pressed_ = p.target;
     p.target->DblClick();
 }
 

@@ -71,6 +71,10 @@ public:
     void tick(std::int64_t ms);
     // The control the pointer is over (or the one holding the capture), for the cursor.
     Control* pointerTarget() const;
+    // The control under a point of the form as the window system finds it: the topmost
+    // visible one whose window and window region hold the point, passing through the parts
+    // a transparent control shows through; contained controls lie above their container.
+    Control* controlAt(int x, int y) const;
 
     // Every event raised by a control passes through here before the control goes on.
     using EventHandler = std::function<void(Control&, const EventInfo&, std::vector<Variant>&)>;
@@ -100,6 +104,7 @@ private:
         float x = 0, y = 0;
     };
     Pointer pointerAt(int x, int y) const;
+    Control* hitTest(const Control* container, int x, int y) const;
     void moveFocus(int direction);
     void flushKeys();
     void composeInto(std::vector<platform::COLORREF>& out, const Control* container, int ox, int oy,
@@ -116,6 +121,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focus_ = nullptr;
     Control* pressed_ = nullptr;  // the control that received the first press of a held button
+    bool pressHeld_ = false;      // a press is held; with pressed_ null the form itself has it
     int buttons_ = 0;
     bool doubleClickHeld_ = false;  // the held left button came down as a double click
     std::int16_t shift_ = 0;

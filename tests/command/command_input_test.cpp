@@ -44,6 +44,14 @@ TEST_F(Input, DraggingOffAndBackFollowsThePointer) {
     EXPECT_EQ(value(), kFalse);
 }
 
+TEST_F(Input, APressOnTheFormKeepsThePointerFromTheButton) {
+    EXPECT_EQ(h.run("down 1 150 80\nmove 40 20\n"), "");
+    EXPECT_EQ(value(), kFalse);
+    EXPECT_EQ(h.run("up 1 40 20\n"), "");
+    EXPECT_EQ(value(), kFalse);
+    EXPECT_EQ(h.run("down 1 40 20\nup 1 40 20\n"), "Command1.Click\n");  // the next press is the button's
+}
+
 TEST_F(Input, RightAndBothButtonsAreIgnored) {
     EXPECT_EQ(h.run("down 2 40 20\nup 2 40 20\n"), "");
     EXPECT_EQ(value(), kFalse);

@@ -88,10 +88,14 @@ TEST_F(PictureFixture, DisabledPictureIsFadedWithTheMaskStillSeeThrough) {
 }
 
 TEST_F(PictureFixture, DisabledPictureWithoutMaskColourHasNothingSeeThrough) {
+    // Blue on the left, white on the right: white must not turn see-through either.
     std::vector<COLORREF> px(16 * 16, kBlue);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 8; x < 16; ++x) px[y * 16 + x] = RGB(255, 255, 255);
     button->setPicture(StdPicture::FromPixels(16, 16, px));
-    h.run("set Command1.Caption \"\"\nset Command1.Enabled False\n");
-    COLORREF corner = surface(42, 12), centre = surface(50, 20);
-    EXPECT_EQ(corner, centre);  // the whole picture is drawn faded
-    EXPECT_NE(corner, RGB(231, 231, 231));
+    h.run("set Command1.Caption \"\"\nset Command1.Enabled False\nset Command1.BackColor &HFFFFFF\n");
+    COLORREF left = surface(42, 12), right = surface(57, 27);
+    EXPECT_NE(left, RGB(231, 231, 231));  // the whole picture is drawn faded
+    EXPECT_EQ(right, RGB(255, 255, 255));  // white faded onto a white back stays white
+    EXPECT_NE(surface(57, 27), surface(5, 20));
 }

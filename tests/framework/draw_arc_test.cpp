@@ -104,3 +104,11 @@ TEST(DrawArc, DrawsWithTheCurrentPen) {
     EXPECT_EQ(p.x, 30);
     EXPECT_EQ(p.y, 50);
 }
+
+TEST(DrawArc, TheCounterIsSinglePrecisionAndComparedOnEveryPass) {
+    // 0.2 + 15 in single precision is exactly the end value, so the loop's second pass lands
+    // on it and draws it (then step 4 draws it once more).
+    const float start = 0.2f, end = start + 15.0f;
+    const std::vector<POINT> pts = arcPoints(32, 32, 20, start, 15.0f);
+    expectPoints(pts, {start, start, end, end}, 32, 32, 20);
+}
