@@ -18,10 +18,7 @@ bool altOnly(int shift) { return (shift & 6) == 4; }
 
 int FormInput::pointerMoved(int x, int y, int shift) {
     form_.setShift(shift);
-    // Each move starts from the window's own arrow; a control that wants another shape
-    // sets it while it handles the move.
-    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-    form_.mouseMove(x, y);
+    form_.mouseMove(x, y);  // resets the cursor to the arrow; a control may set another
     return shownCursor();
 }
 
