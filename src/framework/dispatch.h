@@ -150,6 +150,8 @@ public:
         m.name = std::move(name);
         m.type = VariantCast<T>::type;
         m.enumName = std::move(enumName);
+        // Colours travel as Longs but are published as the host's colour type.
+        if (m.enumName.empty() && std::is_same_v<T, OLE_COLOR>) m.enumName = "OLE_COLOR";
         m.get = [](Control& c, std::vector<Variant>&) { return VariantCast<T>::to((static_cast<C&>(c).*Get)()); };
         if constexpr (!std::is_same_v<decltype(Let), std::nullptr_t>) {
             m.let = [](Control& c, std::vector<Variant>&, const Variant& v) {
