@@ -88,18 +88,37 @@ std::shared_ptr<StdFont> fontFromJson(const json& j, const LoadContext& ctx, con
     for (auto it = j.begin(); it != j.end(); ++it) {
         const std::string& k = it.key();
         const json& v = it.value();
-        auto need = [&](bool ok) {
-            if (!ok) ctx.fail("font \"" + key + "\": wrong type for " + k);
+        auto wrong = [&] { ctx.fail("font \"" + key + "\": wrong type or range for " + k); };
+        auto flag = [&] {
+            if (!v.is_boolean()) wrong();
+            return v.get<bool>();
         };
-        if (k == "Name") need(v.is_string()), f->SetName(v.get<std::string>());
-        else if (k == "Size") need(v.is_number() && v.get<double>() > 0), f->SetSize(v.get<double>());
-        else if (k == "Bold") need(v.is_boolean()), f->SetBold(v.get<bool>());
-        else if (k == "Italic") need(v.is_boolean()), f->SetItalic(v.get<bool>());
-        else if (k == "Underline") need(v.is_boolean()), f->SetUnderline(v.get<bool>());
-        else if (k == "Strikethrough") need(v.is_boolean()), f->SetStrikethrough(v.get<bool>());
-        else if (k == "Weight") need(v.is_number_integer() && v.get<int>() >= 0 && v.get<int>() <= 1000), f->SetWeight(static_cast<std::int16_t>(v.get<int>()));
-        else if (k == "Charset") need(v.is_number_integer() && v.get<int>() >= 0 && v.get<int>() <= 255), f->SetCharset(static_cast<std::int16_t>(v.get<int>()));
-        else ctx.fail("font \"" + key + "\": unknown key " + k);
+        auto whole = [&](std::int64_t min, std::int64_t max) {
+            if (!v.is_number_integer() || v.get<std::int64_t>() < min || v.get<std::int64_t>() > max) wrong();
+            return static_cast<std::int16_t>(v.get<std::int64_t>());
+        };
+        if (k == "Name") {
+            if (!v.is_string()) wrong();
+            f->SetName(v.get<std::string>());
+        } else if (k == "Size") {
+            // The host's font sizes run up to 2160 points.
+            if (!v.is_number() || !(v.get<double>() > 0 && v.get<double>() <= 2160)) wrong();
+            f->SetSize(v.get<double>());
+        } else if (k == "Bold") {
+            f->SetBold(flag());
+        } else if (k == "Italic") {
+            f->SetItalic(flag());
+        } else if (k == "Underline") {
+            f->SetUnderline(flag());
+        } else if (k == "Strikethrough") {
+            f->SetStrikethrough(flag());
+        } else if (k == "Weight") {
+            f->SetWeight(whole(0, 1000));
+        } else if (k == "Charset") {
+            f->SetCharset(whole(0, 255));
+        } else {
+            ctx.fail("font \"" + key + "\": unknown key " + k);
+        }
     }
     return f;
 }

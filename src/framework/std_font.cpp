@@ -26,6 +26,9 @@ void StdFont::SetSize(double points) {
     // font size, so only a NaN or an absurd size overflows.
     double scaled = std::nearbyint(points * 10000.0);
     if (!(std::fabs(scaled) < 9.2e18)) throw RuntimeError(kOverflowError);
+    // A font has a size above nothing and up to 2160 points, as the host's font object
+    // accepts; anything else is an invalid property value.
+    if (!(points > 0 && points <= 2160)) throw RuntimeError(errors::InvalidPropertyValue);
     sizeTenThousandths_ = static_cast<std::int64_t>(scaled);
 }
 

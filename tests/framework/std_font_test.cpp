@@ -1,6 +1,8 @@
 // The standard font object: defaults, sizes, weights, sharing and the platform description.
 #include "framework/std_font.h"
 
+#include "support/run_time_error.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -120,4 +122,13 @@ TEST(StdFont, LogFontTruncatesLongFaceNames) {
     LOGFONTA lf = StdFont(name, 10).ToLogFont();
     EXPECT_EQ(std::strlen(lf.lfFaceName), 31u);
     EXPECT_EQ(lf.lfFaceName[LF_FACESIZE - 1], '\0');
+}
+
+TEST(StdFont, SizesOutsideTheHostsRangeAreInvalidPropertyValues) {
+    StdFont f;
+    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(0); }), 380);
+    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(-5); }), 380);
+    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(2160.5); }), 380);
+    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(2160); }), 0);
+    EXPECT_EQ(f.Size(), 2160);
 }
