@@ -173,7 +173,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
             need(container->classInfo().container, t[8] + " cannot contain controls");
         }
         form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
-                     number(t[5], 0, 16384), number(t[6], 0, 16384), container);
+                     number(t[5], 0, Form::kMaxSide), number(t[6], 0, Form::kMaxSide), container);
     } else if (cmd == "move") {
         args(2, 2);
         form_->mouseMove(number(t[1], -kCoord, kCoord), number(t[2], -kCoord, kCoord));
@@ -307,7 +307,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
     } else if (cmd == "resize") {
         args(3, 3);
         Control& c = control(t[1]);
-        form_->resize(c, number(t[2], 0, 16384), number(t[3], 0, 16384));
+        form_->resize(c, number(t[2], 0, Form::kMaxSide), number(t[3], 0, Form::kMaxSide));
         c.Paint();
     } else if (cmd == "save") {
         args(1, 1);

@@ -33,8 +33,9 @@ void setButtonKeys(int buttons, bool down) {
 
 }  // namespace
 
-Form::Form(int width, int height) : width_(width), height_(height) {
-    hwnd_ = CreateWindowExA(0, "UlmaroForm", "", WS_VISIBLE, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+Form::Form(int width, int height)
+    : width_(std::clamp(width, 1, kMaxSide)), height_(std::clamp(height, 1, kMaxSide)) {
+    hwnd_ = CreateWindowExA(0, "UlmaroForm", "", WS_VISIBLE, 0, 0, width_, height_, nullptr, nullptr, nullptr, nullptr);
     ResetInputState();
     // Until the first pointer input the pointer is somewhere off the form, so no control
     // takes the hover look by itself.
@@ -58,7 +59,8 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
     if (container && !container->classInfo().container)
         throw std::invalid_argument(container->name() + " cannot contain controls");
-    if (width < 0 || height < 0) throw std::invalid_argument("negative size for " + name);
+    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
+        throw std::invalid_argument("size out of range for " + name);
     std::unique_ptr<Control> c = cls->create();
     Control& ref = *c;
     c->attach(*cls, name, *this, container);
@@ -98,8 +100,10 @@ RECT Form::boundsOf(const Control& c) const {
 
 void Form::resize(Control& c, int width, int height) {
     RECT b = boundsOf(c);
-    if (width < 0) width = 0;
-    if (height < 0) height = 0;
+    // A control may grow past kMaxSide on its own (an auto-sized label with a long
+    // caption); the platform refuses only windows too large to hold.
+    width = std::max(width, 0);
+    height = std::max(height, 0);
     if (b.right - b.left == width && b.bottom - b.top == height) return;
     MoveWindow(c.surface().hWnd(), b.left, b.top, width, height, TRUE);
     c.Resize();

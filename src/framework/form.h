@@ -18,6 +18,10 @@ namespace ulmaro {
 
 class Form : public Site {
 public:
+    // The largest form side, and control side a form file or script may ask for, in pixels:
+    // a picture of that size still fits in memory comfortably.
+    static constexpr int kMaxSide = 4096;
+
     Form(int width = 640, int height = 480);
     ~Form() override;
     Form(const Form&) = delete;

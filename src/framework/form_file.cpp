@@ -178,8 +178,8 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
         if (!info || !info->placeable) ctx.fail("unknown class " + cls);
         int left = intField(item, "Left", ctx, -32768, 32767);
         int top = intField(item, "Top", ctx, -32768, 32767);
-        int width = intField(item, "Width", ctx, 0, 16384);
-        int height = intField(item, "Height", ctx, 0, 16384);
+        int width = intField(item, "Width", ctx, 0, Form::kMaxSide);
+        int height = intField(item, "Height", ctx, 0, Form::kMaxSide);
         PropertyBag bag;
         if (item.contains("Properties")) {
             const json& props = item["Properties"];
@@ -232,8 +232,8 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
         if (it.key() != "Form" && it.key() != "Controls") ctx.fail("unknown key \"" + it.key() + "\"", 1);
     if (!doc.contains("Form") || !doc["Form"].is_object()) ctx.fail("missing \"Form\" object", 1);
     const json& f = doc["Form"];
-    int width = intField(f, "Width", ctx, 1, 16384);
-    int height = intField(f, "Height", ctx, 1, 16384);
+    int width = intField(f, "Width", ctx, 1, Form::kMaxSide);
+    int height = intField(f, "Height", ctx, 1, Form::kMaxSide);
     auto form = std::make_unique<Form>(width, height);
     form->setUserMode(userMode);
     form->setEventHandler(std::move(onEvent));
