@@ -195,14 +195,19 @@ void Form::mouseMove(int x, int y) {
     p.target->MouseMove(button, shift, p.x, p.y);
 }
 
+// Who keeps the pointer while a button is held: set by the first press, cleared by the
+// last release;
+// `target`, or the form itself when it is null.
+void Form::setPress(Control* target, bool held) {
+    pressHeld_ = held;
+    pressed_ = target;
+}
+
 void Form::mouseDown(int button, int x, int y) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
-    if (!buttons_) {
-        pressHeld_ = true;
-        pressed_ = p.target;
-    }
+    if (!buttons_) setPress(p.target);
     buttons_ |= button;
     setButtonKeys(button, true);
     if (!p.target) return;
@@ -221,10 +226,7 @@ void Form::mouseUp(int button, int x, int y) {
     if (button == 1) doubleClickHeld_ = false;
     buttons_ &= ~button;
     setButtonKeys(button, false);
-    if (!buttons_) {
-        pressed_ = nullptr;
-        pressHeld_ = false;
-    }
+    if (!buttons_) setPress(nullptr, false);
     if (!p.target) return;
     std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
     p.target->MouseUp(b, shift, p.x, p.y);
@@ -251,10 +253,7 @@ void Form::dblClickPress(int x, int y) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
-    if (!buttons_) {
-        pressHeld_ = true;
-        pressed_ = p.target;
-    }
+    if (!buttons_) setPress(p.target);
     buttons_ |= 1;
     doubleClickHeld_ = true;
     SetKeyDown(VK_LBUTTON, true);

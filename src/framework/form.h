@@ -109,6 +109,7 @@ private:
     };
     Pointer pointerAt(int x, int y) const;
     Control* hitTest(const Control* container, int x, int y) const;
+    void setPress(Control* target, bool held = true);
     void moveFocus(int direction);
     void flushKeys();
     void composeInto(std::vector<platform::COLORREF>& out, const Control* container, int ox, int oy,
