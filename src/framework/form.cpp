@@ -195,9 +195,8 @@ void Form::mouseMove(int x, int y) {
     p.target->MouseMove(button, shift, p.x, p.y);
 }
 
-// Who keeps the pointer while a button is held: set by the first press, cleared by the
-// last release;
-// `target`, or the form itself when it is null.
+// Who keeps the pointer while a button is held (set by the first press, cleared by the last
+// release): `target`, or the form itself when it is null.
 void Form::setPress(Control* target, bool held) {
     pressHeld_ = held;
     pressed_ = target;
