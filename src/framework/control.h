@@ -65,6 +65,10 @@ public:
     const std::vector<Timer*>& timers() const { return timers_; }
     // Width or Height set on the surface: forwarded to the host.
     void resizeFromSurface(int width, int height);
+    // The control's window exists: its timers run as that window's timers.
+    void bindTimers();
+    // WM_TIMER `id` of the control's window.
+    void timerFired(std::uintptr_t id);
 
     // ---- Dispatch ------------------------------------------------------------------------------
     Variant getProperty(std::string_view name, std::vector<Variant> index = {});
@@ -88,7 +92,7 @@ protected:
     void SendKeys(std::string_view keys);
     // The controls of this control's container (Parent.Controls).
     std::vector<Control*> ParentControls() const;
-    // Timers placed on the control run on its host's clock.
+    // Timers placed on the control run as timers of its window.
     void addTimer(Timer& t);
 
 private:

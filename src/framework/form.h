@@ -1,7 +1,8 @@
-// The form: the container that hosts controls. It owns the controls and their windows,
-// delivers their life cycle and the input notifications the way a window system does,
-// keeps the focus and tab order, runs timers from its clock, and composes every control's
-// surface into the form's picture.
+// The form: the top-level window that hosts controls, each in a child window of the form
+// (or of its container's window). It owns the controls, delivers their life cycle, turns
+// the host's input into window messages to the window under the pointer or with the focus
+// (the window procedure makes notifications of them), keeps the tab order, and runs the
+// platform's timers from its clock. The platform composes the window tree into the picture.
 #pragma once
 
 #include "control.h"
@@ -44,7 +45,7 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
     OLE_COLOR backColor() const { return backColor_; }
-    void setBackColor(OLE_COLOR c) { backColor_ = c; }
+    void setBackColor(OLE_COLOR c);
     OLE_COLOR foreColor() const { return foreColor_; }
     void setForeColor(OLE_COLOR c) { foreColor_ = c; }
     const std::shared_ptr<StdFont>& font() const { return font_; }
@@ -70,8 +71,11 @@ public:
     // The user pressing Alt with `key`: AccessKeyPress goes to the control whose access
     // keys hold it, wherever the focus is; false if no control has that key.
     bool accessKey(char key);
+    // Moves the platform's focus to the control's window (the form's own with null).
     void setFocus(Control* c);
-    Control* focused() const { return focus_; }
+    // The form's active control: the one whose window last took the focus; it keeps that
+    // place while the focus is in another program.
+    Control* focused() const { return active_; }
     void tick(std::int64_t ms);
     // The control the pointer is over (or the one holding the capture), for the cursor.
     Control* pointerTarget() const;
@@ -85,8 +89,9 @@ public:
     void setEventHandler(EventHandler h) { onEvent_ = std::move(h); }
 
     // ---- Picture -------------------------------------------------------------------------------------
-    // The form as it shows: background, then each visible control's surface in z-order,
-    // honouring transparency masks and window regions.
+    // The form as it shows: its window tree composed by the platform (background, then each
+    // visible control's frame and surface in z-order, honouring see-through parts and window
+    // regions).
     std::vector<platform::COLORREF> compose() const;
 
     // ---- Site ----------------------------------------------------------------------------------------
@@ -101,19 +106,25 @@ public:
     Clock& clock() override { return clock_; }
     void resizeControl(Control& c, int width, int height) override { resize(c, width, height); }
     std::vector<Control*> parentControls(const Control& c) const override;
+    void focusMessage(Control& c, bool gained, platform::HWND other) override;
+    std::int16_t shiftState() const override { return shift_; }
 
 private:
+    static platform::LRESULT windowProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
     struct Pointer {
-        Control* target = nullptr;
-        float x = 0, y = 0;
+        platform::HWND target = nullptr;
+        platform::POINT local{0, 0};
     };
     Pointer pointerAt(int x, int y) const;
-    Control* hitTest(const Control* container, int x, int y) const;
-    void setPress(Control* target, bool held = true);
+    Control* owningControl(platform::HWND hwnd) const;
+    void setPress(platform::HWND target, bool held = true);
+    platform::WPARAM mouseKeys() const;
+    platform::WPARAM buttonKeys(int button) const;
     void moveFocus(int direction);
     void flushKeys();
-    void composeInto(std::vector<platform::COLORREF>& out, const Control* container, int ox, int oy,
-                     platform::RECT clip) const;
+    // Delivers the messages posted to the form's windows (paint waits for composition).
+    void drainMessages();
+    void afterInput();
 
     int width_, height_;
     OLE_COLOR backColor_ = 0x8000000F;
@@ -124,9 +135,9 @@ private:
     platform::HWND hwnd_ = nullptr;
     Clock clock_;
     std::vector<std::unique_ptr<Control>> controls_;
-    Control* focus_ = nullptr;
-    Control* pressed_ = nullptr;  // the control that received the first press of a held button
-    bool pressHeld_ = false;      // a press is held; with pressed_ null the form itself has it
+    Control* active_ = nullptr;
+    platform::HWND pressed_ = nullptr;  // the window that received the first press of a held button
+    bool pressHeld_ = false;            // a press is held; with pressed_ null the form itself has it
     int buttons_ = 0;
     bool doubleClickHeld_ = false;  // the held left button came down as a double click
     std::int16_t shift_ = 0;

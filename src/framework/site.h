@@ -5,6 +5,8 @@
 #include "dispatch.h"
 #include "ole_color.h"
 
+#include <ulmaro/platform/win32.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +36,11 @@ public:
     virtual void resizeControl(Control& c, int width, int height) = 0;
     // The controls of the container that holds `c` (its Parent.Controls).
     virtual std::vector<Control*> parentControls(const Control& c) const = 0;
+    // The platform moved the focus to (`gained`) or away from the control's window; `other`
+    // is the window it came from or goes to.
+    virtual void focusMessage(Control& c, bool gained, platform::HWND other) = 0;
+    // Shift, Ctrl and Alt (bits 1, 2, 4) as the host reports them with input notifications.
+    virtual std::int16_t shiftState() const = 0;
 };
 
 }  // namespace ulmaro
