@@ -134,3 +134,18 @@ TEST_F(ProgressModel, SavesAndLoadsEveryPropertyWithoutEvents) {
     EXPECT_EQ(p->StartAngle(), 270);
     EXPECT_EQ(p->captionText(), "12/30 left");
 }
+
+TEST_F(ProgressModel, OnlyLayoutAndColourChangesRebuildTheBuffers) {
+    const int builds = bar->bufferBuilds();
+    h.run("set P.Value 10\ncall P.Inc 5\nset P.ShowCaption False\nset P.SmoothScrolling False\nset P.CaptionOffsetX 4\n");
+    EXPECT_EQ(bar->bufferBuilds(), builds);
+    h.run("set P.BarColor 255\n");
+    EXPECT_EQ(bar->bufferBuilds(), builds + 1);
+    h.run("set P.Max 50\n");
+    EXPECT_EQ(bar->bufferBuilds(), builds + 2);
+    h.run("resize P 120 30\n");
+    EXPECT_EQ(bar->bufferBuilds(), builds + 3);
+    // Gone when the control ends; the next Refresh would build them again.
+    bar->Terminate();
+    EXPECT_FALSE(bar->hasBuffers());
+}
