@@ -2,6 +2,7 @@
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
+#include "listbox/zyn_list_box.h"
 
 namespace ulmaro {
 
@@ -15,6 +16,7 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynListBox::describe());
         return true;
     }();
     (void)done;
