@@ -2,6 +2,7 @@
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
+#include "listbox/zyn_list_box.h"
 #include "progress/zyn_progress_bar.h"
 
 namespace ulmaro {
@@ -16,6 +17,7 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynListBox::describe());
         lib.addEnum(EnumInfo{"ZynProgressCaption",
                              {{"Caption : Pourcentages Int", 0}, {"Caption : Pourcentages Dec", 1}, {"Caption : Valeur", 2}, {"Caption : Etapes", 3}}});
         lib.addEnum(EnumInfo{"ZynProgressType", {{"Type : Bar", 0}, {"Type : Round", 1}}});
