@@ -1,4 +1,6 @@
 // The library's published classes and enumerations, registered once.
+#include "checkoption/zyn_check_box.h"
+#include "checkoption/zyn_option_button.h"
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
@@ -15,6 +17,8 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynCheckBox::describe());
+        lib.addClass(ZynOptionButton::describe());
         return true;
     }();
     (void)done;
