@@ -4,6 +4,7 @@
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
+#include "listbox/zyn_list_box.h"
 
 namespace ulmaro {
 
@@ -19,6 +20,7 @@ void registerLibraryClasses() {
         lib.addClass(ZynLabel::describe());
         lib.addClass(ZynCheckBox::describe());
         lib.addClass(ZynOptionButton::describe());
+        lib.addClass(ZynListBox::describe());
         return true;
     }();
     (void)done;
