@@ -1,7 +1,10 @@
 // The library's published classes and enumerations, registered once.
 #include "command/zyn_command.h"
+#include "frame/zyn_draw_edge.h"
+#include "frame/zyn_frame.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
+#include "scrollbar/zyn_scroll_bar.h"
 
 namespace ulmaro {
 
@@ -15,6 +18,11 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynScrollBar::describe());
+        lib.addClass(ZynFrame::describe());
+        lib.addEnum(EnumInfo{"Edge_Rect", {{"BF_RIGHT", 4}, {"BF_TOP", 2}, {"BF_BOTTOM", 8}, {"BF_LEFT", 1}, {"BF_RECT", 15}, {"BF_BOTTOM_TOP", 10}}});
+        lib.addEnum(EnumInfo{"Edge_Style", {{"EDGE_BUMP", 9}, {"EDGE_ETCHED", 6}, {"EDGE_RAISED", 5}, {"EDGE_SUNKEN", 10}}});
+        lib.addClass(ZynDrawEdge::describe());
         return true;
     }();
     (void)done;
