@@ -4,6 +4,7 @@
 #include "frame/zyn_frame.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
+#include "listbox/zyn_list_box.h"
 #include "scrollbar/zyn_scroll_bar.h"
 
 namespace ulmaro {
@@ -18,6 +19,7 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynListBox::describe());
         lib.addClass(ZynScrollBar::describe());
         lib.addClass(ZynFrame::describe());
         lib.addEnum(EnumInfo{"Edge_Rect", {{"BF_RIGHT", 4}, {"BF_TOP", 2}, {"BF_BOTTOM", 8}, {"BF_LEFT", 1}, {"BF_RECT", 15}, {"BF_BOTTOM_TOP", 10}}});
