@@ -6,6 +6,7 @@
 #include <ulmaro/platform/host.h>
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -62,6 +63,8 @@ Form::Form(int width, int height)
     }();
     (void)registered;
     hwnd_ = CreateWindowExA(0, kFormClass, "", WS_VISIBLE, 0, 0, width_, height_, nullptr, nullptr, nullptr, this);
+    hdc_ = GetDC(hwnd_);
+    clearForm();
     // Until the first pointer input the pointer is somewhere off the form, so no control
     // takes the hover look by itself.
     SetCursorPos(-1, -1);
@@ -73,10 +76,11 @@ Form::~Form() {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->surface().destroyWindow();
     active_ = nullptr;
     controls_.clear();
+    ReleaseDC(hwnd_, hdc_);
     DestroyWindow(hwnd_);
 }
 
-// The form's window paints its background and hears the focus come to the form itself.
+// The form's window keeps its own picture and hears the focus come to the form itself.
 LRESULT Form::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
@@ -85,14 +89,8 @@ LRESULT Form::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(h, GWLP_USERDATA));
     if (!form) return DefWindowProcA(h, msg, wp, lp);
     switch (msg) {
-        case WM_ERASEBKGND: {
-            RECT all{};
-            GetClientRect(h, &all);
-            HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(form->backColor_)));
-            FillRect(reinterpret_cast<HDC>(wp), &all, b);
-            DeleteObject(b);
-            return 1;
-        }
+        // The form's window keeps what was drawn on it (Parent.hDC): nothing is erased.
+        case WM_ERASEBKGND: return 1;
         case WM_SETFOCUS:
             // No control has the focus any more.
             if (Control* old = std::exchange(form->active_, nullptr)) {
@@ -106,7 +104,17 @@ LRESULT Form::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 
 void Form::setBackColor(OLE_COLOR c) {
     backColor_ = c;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    clearForm();
+}
+
+// The form's own window shows its back colour until something draws on it; nothing is
+// left for the window to paint.
+void Form::clearForm() {
+    HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(backColor_)));
+    RECT r{0, 0, width_, height_};
+    FillRect(hdc_, &r, b);
+    DeleteObject(b);
+    ValidateRect(hwnd_, nullptr);
 }
 
 Control& Form::place(const std::string& className, const std::string& name, int left, int top, int width, int height,
@@ -132,12 +140,27 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     else
         ref.InitProperties();
     ref.Resize();
-    ref.Show();
-    // The first paint, at once, as a window shown on a form gets it.
-    HWND h = ref.surface().hWnd();
+    if (loading_) {
+        unshown_.push_back(&ref);
+        return ref;
+    }
+    showAndPaint(ref);
+    return ref;
+}
+
+// Show, then the first paint at once, as a window shown on a form gets it.
+void Form::showAndPaint(Control& c) {
+    c.Show();
+    HWND h = c.surface().hWnd();
     InvalidateRect(h, nullptr, FALSE);
     UpdateWindow(h);
-    return ref;
+}
+
+void Form::endLoad() {
+    loading_ = false;
+    std::vector<Control*> pending = std::move(unshown_);
+    unshown_.clear();
+    for (Control* c : pending) showAndPaint(*c);
 }
 
 Control* Form::find(std::string_view name) const {
@@ -178,6 +201,17 @@ void Form::resize(Control& c, int width, int height) {
     MoveWindow(c.surface().hWnd(), b.left, b.top, width, height, TRUE);
 }
 
+void Form::move(Control& c, int left, int top) {
+    RECT b = boundsOf(c);
+    MoveWindow(c.surface().hWnd(), left, top, b.right - b.left, b.bottom - b.top, TRUE);
+}
+
+bool Form::takesInput(const Control& c) const {
+    for (const Control* k = &c; k; k = k->container())
+        if (!IsWindowEnabled(k->surface().hWnd())) return false;
+    return true;
+}
+
 void Form::raiseEvent(Control& source, const EventInfo& event, std::vector<Variant>& args) {
     if (onEvent_) onEvent_(source, event, args);
 }
@@ -186,6 +220,13 @@ std::vector<Control*> Form::parentControls(const Control& c) const {
     std::vector<Control*> out;
     for (const auto& o : controls_)
         if (o->container() == c.container()) out.push_back(o.get());
+    return out;
+}
+
+std::vector<Control*> Form::containedControls(const Control& c) const {
+    std::vector<Control*> out;
+    for (const auto& o : controls_)
+        if (o->container() == &c) out.push_back(o.get());
     return out;
 }
 
@@ -360,6 +401,7 @@ bool Form::accessKey(char key) {
     InputScope scope(inputDepth_, [this] { afterInput(); });
     auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     for (const auto& c : controls_) {
+        if (!IsWindowVisible(c->surface().hWnd()) || !takesInput(*c)) continue;
         const std::string& keys = c->surface().AccessKeys();
         if (std::any_of(keys.begin(), keys.end(), [&](char k) { return lower(k) == lower(key); })) {
             SendMessageA(c->surface().hWnd(), WM_HOST_ACCESSKEY, static_cast<unsigned char>(key), 0);
@@ -402,10 +444,22 @@ void Form::focusMessage(Control& c, bool gained, HWND other) {
     c.ExitFocus();
 }
 
+// The tab order: the form's controls in the order they were placed, each container's
+// controls right after the container; hidden and disabled ones (or inside a hidden or
+// disabled container) are left out.
+void Form::tabOrder(const Control* container, std::vector<Control*>& out) const {
+    for (const auto& c : controls_) {
+        if (c->container() != container) continue;
+        HWND h = c->surface().hWnd();
+        if (!IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+        if (c->classInfo().canGetFocus) out.push_back(c.get());
+        if (c->classInfo().container) tabOrder(c.get(), out);
+    }
+}
+
 void Form::moveFocus(int direction) {
     std::vector<Control*> order;
-    for (const auto& c : controls_)
-        if (c->classInfo().canGetFocus && IsWindowVisible(c->surface().hWnd())) order.push_back(c.get());
+    tabOrder(nullptr, order);
     if (order.empty()) return;
     auto it = std::find(order.begin(), order.end(), active_);
     std::ptrdiff_t n = static_cast<std::ptrdiff_t>(order.size());
@@ -450,6 +504,71 @@ void Form::drainMessages() {
 
 // ---- Composition -------------------------------------------------------------------------------------
 
-std::vector<COLORREF> Form::compose() const { return ComposeWindow(hwnd_); }
+std::vector<COLORREF> Form::compose() const {
+    showLines();
+    return ComposeWindow(hwnd_);
+}
+
+namespace {
+
+// The client pixels a line object covers, as a region: the line drawn with the platform's
+// pen rules, and its end point added, as a line object shows both of its ends.
+HRGN lineArea(const LineObject& l, int width, int height) {
+    if (width <= 0 || height <= 0) return CreateRectRgn(0, 0, 0, 0);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    auto px = [](float v) { return static_cast<int>(roundHalfEven(v)); };
+    MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
+    LineTo(dc, px(l.X2), px(l.Y2));
+    SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
+    // One rectangle per run of covered pixels in each row.
+    PixelView v = GetBitmapPixels(bmp);
+    std::vector<RECT> runs;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width;) {
+            if (!v.at(x, y)) {
+                ++x;
+                continue;
+            }
+            int start = x;
+            while (x < width && v.at(x, y)) ++x;
+            runs.push_back(RECT{start, y, x, y + 1});
+        }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
+                         static_cast<DWORD>(runs.size() * sizeof(RECT)), RECT{0, 0, 0, 0}};
+    std::memcpy(data.data(), &header, sizeof header);
+    if (!runs.empty()) std::memcpy(data.data() + sizeof header, runs.data(), runs.size() * sizeof(RECT));
+    return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+}
+
+}  // namespace
+
+// Line objects have no window: they lie over their control's client area, wherever it shows.
+void Form::showLines() const {
+    for (const auto& c : controls_) {
+        if (c->lines().empty()) continue;
+        HWND h = c->surface().hWnd();
+        ClearWindowOverlays(h);
+        RECT client{};
+        GetClientRect(h, &client);
+        for (const LineObject* l : c->lines())
+            if (l->Visible)
+                AddWindowOverlay(h, lineArea(*l, client.right, client.bottom),
+                                 static_cast<COLORREF>(TranslateColor(l->BorderColor)));
+    }
+}
 
 }  // namespace ulmaro

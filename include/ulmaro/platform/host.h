@@ -42,7 +42,12 @@ std::int64_t TickCount64();
 // to the eye and to the pointer. A null region (the default) makes the whole client area
 // show. The window owns the region from now on, as with SetWindowRgn.
 void SetWindowOpaqueRgn(HWND hwnd, HRGN clientRgn);
-// The deepest visible window under a point of `top`'s client area, looking through
+// Colours laid over parts of a window's client area when it is composed, after its surface
+// and before its children, wherever the client area lies (see-through parts included): the
+// windowless figures a host draws over a window. The window owns each region from now on.
+void ClearWindowOverlays(HWND hwnd);
+void AddWindowOverlay(HWND hwnd, HRGN clientRgn, COLORREF color);
+// The deepest visible, enabled window under a point of `top`'s client area, looking through
 // see-through parts; `top` itself when no child holds the point, null when outside.
 HWND WindowFromPointIn(HWND top, POINT clientPt);
 // Paints whatever waits for painting in the tree, then composes it: each visible window's

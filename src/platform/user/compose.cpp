@@ -1,7 +1,8 @@
 // Composing a window tree into one picture. Each window's visible shape is a region: its
 // rectangle, cut by its window region and by its parent's client shape; the frame ring and
 // the client area (less its see-through parts) are copied from the frame picture and the
-// client surface one rectangle at a time, row spans with no per-pixel tests.
+// client surface one rectangle at a time, row spans with no per-pixel tests; overlays are
+// filled over the client area the same way.
 #include "window_data.h"
 
 #include <algorithm>
@@ -29,6 +30,14 @@ void copyArea(Canvas& out, const RegionData& area, const COLORREF* from, int src
             std::memcpy(dst, src, n * sizeof(COLORREF));
         }
     }
+}
+
+void fillArea(Canvas& out, const RegionData& area, COLORREF c) {
+    for (const RECT& r : area.rects)
+        for (int y = r.top; y < r.bottom; ++y) {
+            COLORREF* row = out.px.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width);
+            std::fill(row + r.left, row + r.right, c);
+        }
 }
 
 // Composes the children of `hwnd`, whose client origin sits at `origin` on the canvas and
@@ -59,6 +68,11 @@ void composeChildren(Canvas& out, const Window& parent, POINT origin, const Regi
                 shown = regionCombine(shown, o, RGN_AND);
             }
             copyArea(out, shown, w->surface.px.data(), w->surface.width, client);
+            for (const Overlay& o : w->overlays) {
+                RegionData area = o.area;
+                regionOffset(area, client.x, client.y);
+                fillArea(out, regionCombine(area, inner, RGN_AND), o.color);
+            }
             composeChildren(out, *w, client, inner);
         }
     }

@@ -57,7 +57,9 @@ bool inShape(const Window& w, POINT pt) {
 }
 
 // The deepest window under `windowPt` (window coordinates of `hwnd`): its frame, then its
-// children from the top, then its own client area where it is not see-through.
+// children from the top, then its own client area where it is not see-through. A disabled
+// window is never found: the point belongs to the enabled window around the outermost
+// disabled one.
 HWND deepestAt(HWND hwnd, POINT windowPt) {
     Window* w = lookupWindow(hwnd);
     const int f = w->frame();
@@ -68,7 +70,7 @@ HWND deepestAt(HWND hwnd, POINT windowPt) {
         if (!c || !c->visible) continue;
         POINT local{client.x - c->rect.left, client.y - c->rect.top};
         if (!inShape(*c, local)) continue;
-        if (HWND hit = deepestAt(*it, local)) return hit;
+        if (HWND hit = deepestAt(*it, local)) return c->enabled ? hit : hwnd;
     }
     if (w->opaque && !w->opaque->contains(client.x, client.y)) return nullptr;
     return hwnd;
@@ -402,6 +404,17 @@ void SetWindowOpaqueRgn(HWND hwnd, HRGN hrgn) {
     }
     if (Region* r = lookupRegion(hrgn)) w->opaque = r->data;
     DeleteObject(hrgn);
+}
+
+void ClearWindowOverlays(HWND hwnd) {
+    if (Window* w = lookupWindow(hwnd)) w->overlays.clear();
+}
+
+void AddWindowOverlay(HWND hwnd, HRGN clientRgn, COLORREF color) {
+    Window* w = lookupWindow(hwnd);
+    Region* r = lookupRegion(clientRgn);
+    if (w && r) w->overlays.push_back(Overlay{r->data, color});
+    DeleteObject(clientRgn);
 }
 
 int GetWindowRgn(HWND hwnd, HRGN hrgn) {

@@ -18,6 +18,12 @@ struct Procedure {
     bool empty() const { return !fn && !hostProc; }
 };
 
+// A colour laid over part of a window's client area (client coordinates).
+struct Overlay {
+    RegionData area;
+    COLORREF color;
+};
+
 struct Window {
     std::string className;
     std::string text;
@@ -33,6 +39,7 @@ struct Window {
     bool enabled = true;
     std::optional<RegionData> region;  // window coordinates
     std::optional<RegionData> opaque;  // client coordinates; none: the whole client area shows
+    std::vector<Overlay> overlays;     // drawn over the client area, in order
     Bitmap surface;                    // the window's persistent drawing surface
     Procedure proc;
     LONG_PTR userData = 0;
