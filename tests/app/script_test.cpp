@@ -103,3 +103,14 @@ TEST(Script, HandlersAssignByReferenceArgumentsUntilTurnedOff) {
               "Label1.MouseUp 2 0 3 4\nLabel1.Click\nLabel1.MouseDown 1 0 5 6\n");
     EXPECT_NE(h.runBad("on Label1.MouseDown Button=\"two\"\ndown 1 1 1\n").find("script:1:"), std::string::npos);
 }
+
+TEST(Script, TypeLibraryShowsKeysAndDefaults) {
+    registerLibraryClasses();
+    std::ostringstream out;
+    app::printTypeLibrary(out);
+    std::string t = out.str();
+    EXPECT_NE(t.find("6 Property CheckBox As Boolean  ' key \"Checkbox\", default False\n"), std::string::npos);
+    EXPECT_NE(t.find("Property BackColor As OLE_COLOR  ' key \"BackColor\", default &H8000000F&\n"), std::string::npos);
+    EXPECT_NE(t.find("Property Caption As String  ' key \"Caption\", default the ambient DisplayName\n"), std::string::npos);
+    EXPECT_NE(t.find("Property Text As String (run-time only)\n"), std::string::npos);
+}
