@@ -1,4 +1,6 @@
 // The library's published classes and enumerations, registered once.
+#include "bar/zyn_bar_element.h"
+#include "bar/zyn_bar_tool.h"
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
@@ -17,6 +19,8 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
         lib.addClass(ZynListBox::describe());
+        lib.addClass(ZynBarElement::describe());
+        lib.addClass(ZynBarTool::describe());
         return true;
     }();
     (void)done;
