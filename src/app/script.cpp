@@ -10,6 +10,7 @@
 #include <cctype>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
 namespace ulmaro::app {
 
@@ -152,6 +153,14 @@ int ScriptRunner::run(std::istream& in, const std::string& name, std::ostream& e
         }
     }
     return 0;
+}
+
+int ScriptRunner::runFormLoad(const std::string& formPath, std::ostream& err) {
+    if (!form_) return 0;
+    std::string text;
+    for (const std::string& line : form_->loadScript()) text += line + "\n";
+    std::istringstream in(text);
+    return run(in, formPath + " (Load)", err);
 }
 
 void ScriptRunner::command(const std::vector<std::string>& t, const std::string& rawLine) {

@@ -229,7 +229,8 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
     }
     if (!doc.is_object()) ctx.fail("a form file holds one object", 1);
     for (auto it = doc.begin(); it != doc.end(); ++it)
-        if (it.key() != "Form" && it.key() != "Controls") ctx.fail("unknown key \"" + it.key() + "\"", 1);
+        if (it.key() != "Form" && it.key() != "Controls" && it.key() != "Load")
+            ctx.fail("unknown key \"" + it.key() + "\"", 1);
     if (!doc.contains("Form") || !doc["Form"].is_object()) ctx.fail("missing \"Form\" object", 1);
     const json& f = doc["Form"];
     int width = intField(f, "Width", ctx, 1, Form::kMaxSide);
@@ -252,6 +253,16 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
         }
     }
     if (doc.contains("Controls")) loadControls(*form, doc["Controls"], nullptr, ctx);
+    if (doc.contains("Load")) {
+        const json& load = doc["Load"];
+        std::vector<std::string> lines;
+        if (!load.is_array()) ctx.fail("\"Load\" must be a list of script lines", 1);
+        for (const json& line : load) {
+            if (!line.is_string()) ctx.fail("\"Load\" must be a list of script lines", 1);
+            lines.push_back(line.get<std::string>());
+        }
+        form->setLoadScript(std::move(lines));
+    }
     return form;
 }
 
@@ -306,6 +317,7 @@ std::string formToText(Form& form, const std::string& path) {
     if (!(*form.font() == StdFont())) f["Font"] = fontToJson(*form.font());
     doc["Form"] = f;
     doc["Controls"] = controlsToJson(form, nullptr, path);
+    if (!form.loadScript().empty()) doc["Load"] = form.loadScript();
     return doc.dump(2) + "\n";
 }
 
