@@ -260,7 +260,9 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
             ctx.fail("unknown form key \"" + k + "\"", 1);
         }
     }
+    form->beginLoad();
     if (doc.contains("Controls")) loadControls(*form, doc["Controls"], nullptr, ctx);
+    form->endLoad();
     if (doc.contains("Load")) {
         const json& load = doc["Load"];
         std::vector<std::string> lines;
