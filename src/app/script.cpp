@@ -181,8 +181,12 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
             container = &control(t[8]);
             need(container->classInfo().container, t[8] + " cannot contain controls");
         }
-        form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
-                     number(t[5], 0, Form::kMaxSide), number(t[6], 0, Form::kMaxSide), container);
+        try {
+            form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
+                         number(t[5], 0, Form::kMaxSide), number(t[6], 0, Form::kMaxSide), container);
+        } catch (const std::invalid_argument& e) {
+            bad(e.what());
+        }
     } else if (cmd == "move") {
         args(2, 2);
         form_->mouseMove(number(t[1], -kCoord, kCoord), number(t[2], -kCoord, kCoord));

@@ -82,6 +82,8 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     c->attach(*cls, name, *this, container);
     c->surface().setFont(font_->Clone());
     c->surface().createWindow(container ? container->surface().hWnd() : hwnd_, left, top, width, height);
+    // The platform refuses windows past its quota: the control is not placed at all.
+    if (!c->surface().hWnd()) throw std::invalid_argument("no window can be made for " + name + " (too many windows)");
     controls_.push_back(std::move(c));
     if (bag)
         ref.ReadProperties(*bag);
