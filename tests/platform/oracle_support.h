@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -78,10 +79,20 @@ inline void expectMatchesOracle(const std::string& name, const std::function<voi
         if (!same && bad++ < 8) first << " (" << i % W << "," << i / W << ") want " << std::hex << expected[i] << " got " << ours[i] << std::dec;
     }
     if (bad) {
-        std::string base = std::string(ULMARO_BINARY_DIR) + "/" + name;
+        std::string flat = name;
+        for (char& c : flat)
+            if (c == '/') c = '_';
+        std::string base = std::string(ULMARO_BINARY_DIR) + "/" + flat;
         WritePng(base + ".png", PixelView{expected.data(), W, H, false});
         WritePng(base + ".new.png", PixelView{ours.data(), W, H, false});
         WritePng(base + ".diff.png", PixelView{diff.data(), W, H, false});
+        // Ours in the reference format too, for comparing side by side with other tools.
+        std::ofstream txt(base + ".new.txt");
+        for (int i = 0; i < W * H; ++i) {
+            char px[8];
+            std::snprintf(px, sizeof px, "%02X%02X%02X", GetRValue(ours[i]), GetGValue(ours[i]), GetBValue(ours[i]));
+            txt << px << (i % W + 1 < W ? ' ' : '\n');
+        }
     }
     EXPECT_EQ(bad, 0) << name << ": " << bad << " pixels differ;" << first.str();
 }

@@ -369,7 +369,7 @@ bool FontFace::open(const Source& src) {
     // Character maps: .fon strikes are indexed by the byte itself; symbol fonts keep their
     // characters in the private area at U+F000 + byte; text fonts by Unicode.
     map_ = Map::Unicode;
-    if (src.fon) {
+    if (bitmap_) {
         if (f->num_charmaps > 0) FT_Set_Charmap(f, f->charmaps[0]);
         map_ = Map::Bytes;
     } else if (src.symbol) {
@@ -452,36 +452,30 @@ void FontFace::computeMetrics(const Source& src) {
             static_cast<BYTE>(src.family | kVector | kTrueType | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = src.symbol ? SYMBOL_CHARSET : ANSI_CHARSET;
 
-        // Underline and strike-out where the font's tables put them.
-        int ulThick = std::max(1, static_cast<int>(roundScaled(f->underline_thickness, scale)));
+        // Underline and strike-out where the font's tables put them: each position is the
+        // line's centre (the underline's below the baseline), so the line's top is half its
+        // thickness above it.
+        auto* post = static_cast<TT_Postscript*>(FT_Get_Sfnt_Table(f, FT_SFNT_POST));
+        const long ulPos = post ? post->underlinePosition : -(tm.tmDescent > 1);
+        const long ulSize = post ? post->underlineThickness : 0;
+        const int ulThick = std::max(1, static_cast<int>(roundScaled(ulSize, scale)));
         lines_.underlineThickness = ulThick;
-        lines_.underlineTop = f->underline_thickness > 0
-                                  ? static_cast<int>(tm.tmAscent + roundScaled(-f->underline_position, scale))
-                                  : static_cast<int>(tm.tmAscent + 1);
+        lines_.underlineTop = static_cast<int>(tm.tmAscent - roundScaled(ulPos, scale) - ulThick / 2);
         if (os2 && os2->yStrikeoutSize > 0) {
             lines_.strikeoutThickness = std::max(1, static_cast<int>(roundScaled(os2->yStrikeoutSize, scale)));
-            lines_.strikeoutTop = static_cast<int>(tm.tmAscent - roundScaled(os2->yStrikeoutPosition, scale));
+            lines_.strikeoutTop = static_cast<int>(tm.tmAscent - roundScaled(os2->yStrikeoutPosition, scale) -
+                                                   lines_.strikeoutThickness / 2);
         } else {
             lines_.strikeoutThickness = ulThick;
             lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 3);
         }
     }
     if (bitmap_) {
-        // Hand-drawn fonts carry no line positions: underline one row below the baseline
-        // when the descent has room, strike through the middle of the lower-case letters.
+        // Hand-drawn fonts carry no line positions: the underline takes the first row below
+        // the baseline, the strike-out line sits half the ascent above it.
         lines_.underlineThickness = lines_.strikeoutThickness = 1 + (tm.tmHeight >= 26);
-        lines_.underlineTop = static_cast<int>(tm.tmAscent + (tm.tmDescent >= 2 ? 1 : 0));
-        // Strike glyphs are whole cells: find the x-height from the first inked row of 'x'.
-        const Glyph& x = glyph('x');
-        int firstInk = x.height;
-        for (int i = 0; i < x.width * x.height; ++i)
-            if (x.ink[static_cast<std::size_t>(i)]) {
-                firstInk = i / x.width;
-                break;
-            }
-        int xHeight = -(x.top + firstInk);
-        if (xHeight <= 0) xHeight = static_cast<int>(tm.tmAscent / 2);
-        lines_.strikeoutTop = static_cast<int>(tm.tmAscent - (xHeight + 1) / 2);
+        lines_.underlineTop = static_cast<int>(tm.tmAscent);
+        lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 2);
     }
     lines_.underlineTop =
         std::clamp<int>(lines_.underlineTop, 0, std::max<int>(0, tm.tmHeight - lines_.underlineThickness));
