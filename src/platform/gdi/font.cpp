@@ -81,8 +81,9 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl) {
     return TRUE;
 }
 
-// Without lpnFit the maximum extent is not looked at; each entry of lpnDx is the extent of
-// the string up to and including that character.
+// With lpnFit, it receives how many characters fit in nMaxExtent (all of them when the
+// maximum is negative), and lpnDx only the extents of those: each the extent of the string
+// up to and including that character. Without lpnFit every extent is given.
 BOOL GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit, LPINT lpnDx,
                            LPSIZE lpSize) {
     Dc* dc = lookupDc(hdc);
@@ -92,8 +93,9 @@ BOOL GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxEx
     int x = 0, fit = 0;
     for (int i = 0; i < cchString; ++i) {
         x += face->advance(static_cast<unsigned char>(lpszString[i]));
-        if (lpnDx) lpnDx[i] = x;
-        if (x <= nMaxExtent && fit == i) fit = i + 1;
+        const bool fits = fit == i && (nMaxExtent < 0 || x <= nMaxExtent);
+        if (fits) fit = i + 1;
+        if (lpnDx && (fits || !lpnFit)) lpnDx[i] = x;
     }
     if (lpnFit) *lpnFit = fit;
     if (lpSize) *lpSize = SIZE{x, face->metrics().tmHeight};

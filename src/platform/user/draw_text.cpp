@@ -56,8 +56,8 @@ Line stripPrefixes(std::string_view s, bool prefixes) {
     return line;
 }
 
-// Breaks a line at spaces so that each piece fits `limit`; the spaces at a break are not
-// drawn. A word wider than the limit by itself stays whole on its own line (and is clipped),
+// Breaks a line at spaces so that each piece fits `limit`; of the spaces at a break the
+// first stays with the line, the others are dropped. A word wider than the limit by itself stays whole on its own line (and is clipped),
 // unless `splitWords` (DT_EDITCONTROL) breaks it between characters as an edit box does.
 void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords, std::vector<Line>& out) {
     const std::string& t = line.text;
@@ -75,12 +75,16 @@ void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords
             out.push_back(line.slice(pos, n));
             break;
         }
-        std::size_t brk = end;
+        // A word fits only with the blank after it: when that blank is what overflows,
+        // the word goes to the next line too.
+        std::size_t brk = t[end] == ' ' ? end - 1 : end;
         while (brk > pos && t[brk] != ' ') --brk;
         if (brk > pos) {
+            // The line keeps the blank after its last word: that blank was measured to fit,
+            // and it counts in the line's width (DT_CALCRECT, alignment).
             std::size_t stop = brk;
             while (stop > pos && t[stop - 1] == ' ') --stop;
-            out.push_back(line.slice(pos, stop));
+            out.push_back(line.slice(pos, stop + 1));
             pos = brk;
             while (pos < n && t[pos] == ' ') ++pos;
         } else if (splitWords) {

@@ -2,6 +2,7 @@
 // to the next tab stop. Stops are measured from a tab origin; with no stops given they fall
 // every eight average character widths, with one they repeat at that spacing.
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -20,33 +21,45 @@ struct TabStops {
 
     TabStops(int n, const INT* positions, const TEXTMETRICA& tm) {
         const int byDefault = std::max(1, 8 * static_cast<int>(tm.tmAveCharWidth));
-        spacing = (n == 1 && positions && positions[0] > 0) ? positions[0] : byDefault;
+        spacing = (n == 1 && positions && positions[0] != 0) ? std::abs(positions[0]) : byDefault;
         if (n > 1 && positions) {
             stops = positions;
             count = n;
         }
     }
-    // The first stop after x, both measured from the tab origin. Past the last listed stop
-    // the default spacing takes over.
+    // The first stop after x, both measured from the tab origin; negative when the text
+    // after the tab is to end at that stop instead of starting there. Past the last listed
+    // stop the default spacing takes over.
     int next(int x) const {
         for (int i = 0; i < count; ++i)
-            if (stops[i] > x) return stops[i];
+            if (std::abs(stops[i]) > x) return stops[i];
         const int q = x >= 0 ? x / spacing : -((-x + spacing - 1) / spacing);
         return (q + 1) * spacing;
     }
 };
 
+int advanceOf(FontFace& face, char ch) { return face.advance(static_cast<unsigned char>(ch)); }
+
 // Each character's advance, tabs reaching to their stops; the text keeps a blank where
-// each tab was so that nothing is drawn there.
+// each tab was so that nothing is drawn there. A right-aligned stop places the text up to
+// the next tab so that it ends at the stop, or right after what came before if it is
+// wider than the room left.
 int layOutTabs(FontFace& face, std::string& text, std::vector<int>& dx, const TabStops& tabs, int origin) {
     dx.resize(text.size());
     int x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\t') {
-            dx[i] = std::max(0, tabs.next(x + origin) - origin - x);
-            text[i] = ' ';
+        if (text[i] != '\t') {
+            dx[i] = advanceOf(face, text[i]);
         } else {
-            dx[i] = face.advance(static_cast<unsigned char>(text[i]));
+            const int stop = tabs.next(x + origin);
+            int to = std::abs(stop) - origin;
+            if (stop < 0) {
+                int segment = 0;
+                for (std::size_t j = i + 1; j < text.size() && text[j] != '\t'; ++j) segment += advanceOf(face, text[j]);
+                to -= segment;
+            }
+            dx[i] = std::max(0, to - x);
+            text[i] = ' ';
         }
         x += dx[i];
     }
