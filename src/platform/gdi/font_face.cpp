@@ -49,6 +49,7 @@ struct FontFace::Source {
     bool bold = false;
     bool italic = false;
     std::string regularPath;  // a bold file: the regular file of its family
+    bool turned = false;      // drawn at an angle
 };
 
 namespace {
@@ -277,6 +278,7 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     FontFace::Source src;
     src.bold = lf.lfWeight >= 600;
     src.italic = lf.lfItalic != 0;
+    src.turned = lf.lfEscapement % 3600 != 0;
     bool byEm = lf.lfHeight < 0;
     int pixels =
         lf.lfHeight == 0 ? kDefaultCellHeight : static_cast<int>(std::min<long>(std::labs(lf.lfHeight), kMaxPixels));
@@ -356,7 +358,7 @@ std::shared_ptr<FontFace> FontFace::forLogFont(const LOGFONTA& lf) {
     if (!lib) return nullptr;
     std::string key = lower(trimmedFaceName(lf)) + '|' + std::to_string(lf.lfHeight) + '|' +
                       std::to_string(lf.lfWeight >= 600) + std::to_string(lf.lfItalic != 0) +
-                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH);
+                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH) + std::to_string(lf.lfEscapement % 3600 != 0);
     auto& cache = faceCache();
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
@@ -390,6 +392,9 @@ bool FontFace::open(const Source& src) {
     if (FT_New_Face(lib_->lib, src.path.c_str(), src.faceIndex, &f) != 0) return false;
     face_ = f;
     bitmap_ = src.fon || src.strike >= 0;
+    // Turned text comes from the outlines: the bitmaps some outline files carry for small
+    // sizes are drawn upright only.
+    outlinesOnly_ = src.turned && !bitmap_;
     bool regularStrike = false;
     if (src.strike >= 0) {
         if (FT_Select_Size(f, src.strike) != 0) return false;
@@ -408,7 +413,7 @@ bool FontFace::open(const Source& src) {
         // Where the bold file only repeats the regular bitmaps (its outlines are no bolder
         // there when drawn without anti-aliasing), bold is simulated on those bitmaps, as
         // for a face that has no bold at all.
-        regularStrike = !src.regularPath.empty() &&
+        regularStrike = !src.regularPath.empty() && !src.turned &&
                         strikeCopiesRegular(lib_->lib, f, src.regularPath, static_cast<int>(f->size->metrics.y_ppem));
     }
     // Character maps: .fon strikes are indexed by the byte itself; symbol fonts keep their
@@ -586,7 +591,8 @@ void shearRows(Glyph& g) {
     g.width = w;
 }
 
-// The platform's simulated bold: the glyph drawn twice, the second time one pixel right.
+// The platform's simulated bold for hand-drawn glyphs: the glyph drawn twice, the second
+// time one pixel right.
 void embolden(Glyph& g) {
     g.advance += 1;
     if (g.width == 0 || g.height == 0) return;
@@ -606,11 +612,19 @@ void embolden(Glyph& g) {
 
 Glyph FontFace::render(unsigned char ch) {
     Glyph g;
-    FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO;
+    FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO | (outlinesOnly_ ? FT_LOAD_NO_BITMAP : 0);
     if (FT_Load_Glyph(face_, glyphIndex(ch), flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
     FT_GlyphSlot slot = face_->glyph;
     g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
-    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+    const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
+    if (outline) {
+        if (emboldenSim_) {
+            // Simulated bold on an outline grows it by a twenty-fourth of the em across and
+            // up; like every simulated bold character it advances one pixel more.
+            const FT_Pos s = FT_MulFix(face_->units_per_EM, face_->size->metrics.y_scale) / 24;
+            FT_Outline_EmboldenXY(&slot->outline, s, s);
+            g.advance += 1;
+        }
         if (italicSim_) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
@@ -632,8 +646,8 @@ Glyph FontFace::render(unsigned char ch) {
     }
     // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
     // sizes) are slanted row by row.
-    if (italicSim_ && slot->format == FT_GLYPH_FORMAT_BITMAP) shearRows(g);
-    if (emboldenSim_) embolden(g);
+    if (italicSim_ && !outline) shearRows(g);
+    if (emboldenSim_ && !outline) embolden(g);
     return g;
 }
 

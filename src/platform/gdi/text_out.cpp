@@ -103,7 +103,7 @@ BOOL drawTextRun(Dc& dc, int x, int y, const TextRun& run) {
     const bool updateCp = (align & TA_UPDATECP) != 0;
     const int x0 = (align & TA_CENTER) == TA_CENTER ? -w / 2 : (align & TA_RIGHT) ? -w : 0;
     const int y0 = (align & TA_BASELINE) == TA_BASELINE ? -static_cast<int>(tm.tmAscent) : (align & TA_BOTTOM) ? -h : 0;
-    TextPainter p{std::move(target), face, quarterTurns(lf.lfEscapement), updateCp ? dc.pos : POINT{x, y}};
+    TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), updateCp ? dc.pos : POINT{x, y}};
 
     if (dc.bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc.bkColor);
     p.glyphs(x0, y0, run.text, dc.textColor, run.dx);

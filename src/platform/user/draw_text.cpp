@@ -190,7 +190,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     Target target = targetOf(*dc);
     if (!target.ok()) return result;
     if (!(format & DT_NOCLIP)) target.visible = regionIntersectRect(target.visible, rc);
-    TextPainter p{std::move(target), face, quarterTurns(lf.lfEscapement), {0, 0}};
+    TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), {0, 0}};
     const LineMetrics& lm = face->lines();
     const bool drawText = !(format & DT_PREFIXONLY);
     const bool drawMarks = !(format & DT_HIDEPREFIX);

@@ -18,10 +18,12 @@ struct TabStops {
     const INT* stops = nullptr;  // a list of stops, or null for stops at a fixed spacing
     int count = 0;
     int spacing = 1;
+    bool rightAligned = false;  // a single negative spacing: every stop right-aligned
 
     TabStops(int n, const INT* positions, const TEXTMETRICA& tm) {
         const int byDefault = std::max(1, 8 * static_cast<int>(tm.tmAveCharWidth));
         spacing = (n == 1 && positions && positions[0] != 0) ? std::abs(positions[0]) : byDefault;
+        rightAligned = n == 1 && positions && positions[0] < 0;
         if (n > 1 && positions) {
             stops = positions;
             count = n;
@@ -34,7 +36,7 @@ struct TabStops {
         for (int i = 0; i < count; ++i)
             if (std::abs(stops[i]) > x) return stops[i];
         const int q = x >= 0 ? x / spacing : -((-x + spacing - 1) / spacing);
-        return (q + 1) * spacing;
+        return rightAligned && count == 0 ? -(q + 1) * spacing : (q + 1) * spacing;
     }
 };
 
