@@ -591,8 +591,7 @@ void shearRows(Glyph& g) {
     g.width = w;
 }
 
-// The platform's simulated bold for hand-drawn glyphs: the glyph drawn twice, the second
-// time one pixel right.
+// The platform's simulated bold: the glyph drawn twice, the second time one pixel right.
 void embolden(Glyph& g) {
     g.advance += 1;
     if (g.width == 0 || g.height == 0) return;
@@ -618,13 +617,6 @@ Glyph FontFace::render(unsigned char ch) {
     g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
     const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
     if (outline) {
-        if (emboldenSim_) {
-            // Simulated bold on an outline grows it by a twenty-fourth of the em across and
-            // up; like every simulated bold character it advances one pixel more.
-            const FT_Pos s = FT_MulFix(face_->units_per_EM, face_->size->metrics.y_scale) / 24;
-            FT_Outline_EmboldenXY(&slot->outline, s, s);
-            g.advance += 1;
-        }
         if (italicSim_) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
@@ -647,7 +639,7 @@ Glyph FontFace::render(unsigned char ch) {
     // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
     // sizes) are slanted row by row.
     if (italicSim_ && !outline) shearRows(g);
-    if (emboldenSim_ && !outline) embolden(g);
+    if (emboldenSim_) embolden(g);
     return g;
 }
 
