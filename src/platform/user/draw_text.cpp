@@ -2,6 +2,7 @@
 // and at spaces with DT_WORDBREAK), the `&` mnemonic prefixes are taken out and remembered,
 // and each line is aligned in the rectangle and drawn in the context's font and colours.
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -100,9 +101,10 @@ void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords
     }
 }
 
-// Shortens a line that does not fit and ends it with "...".
-void endEllipsis(Line& line, const Layout& layout, int limit) {
-    if (layout.width(line.text) <= limit) return;
+// Shortens a line that does not fit (or, with `more`, one that is followed by text left
+// out) and ends it with "...".
+void endEllipsis(Line& line, const Layout& layout, int limit, bool more = false) {
+    if (!more && layout.width(line.text) <= limit) return;
     const int dots = layout.width("...");
     std::size_t keep = line.text.size();
     while (keep > 0 && layout.width(std::string_view(line.text).substr(0, keep)) + dots > limit) --keep;
@@ -112,7 +114,27 @@ void endEllipsis(Line& line, const Layout& layout, int limit) {
     line.marked.insert(line.marked.end(), 3, false);
 }
 
-std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, int limit) {
+// Shortens a path that does not fit: the part after the last backslash stays whole, and as
+// much of the start as fits before "..." takes the place of the rest.
+void pathEllipsis(Line& line, const Layout& layout, int limit) {
+    if (layout.width(line.text) <= limit) return;
+    const std::size_t slash = line.text.rfind('\\');
+    if (slash == std::string::npos) {
+        endEllipsis(line, layout, limit);
+        return;
+    }
+    const std::string tail = line.text.substr(slash);
+    std::size_t keep = slash;
+    while (keep > 0 && layout.width(line.text.substr(0, keep) + "..." + tail) > limit) --keep;
+    Line out = line.slice(0, keep);
+    out.text += "..." + tail;
+    out.marked.resize(out.text.size(), false);
+    line = std::move(out);
+}
+
+// The lines to draw. `rows` is how many lines start inside the rectangle: when wrapped text
+// goes on below them and an ellipsis is asked for, the last of them ends in "...".
+std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, int limit, int rows) {
     const bool prefixes = !(format & DT_NOPREFIX);
     std::vector<Line> lines;
     if (format & DT_SINGLELINE) {
@@ -133,8 +155,18 @@ std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, 
             if (pos < s.size()) pos += (s[pos] == '\r' && pos + 1 < s.size() && s[pos + 1] == '\n') ? 2 : 1;
         }
     }
-    if (format & DT_END_ELLIPSIS)
+    if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) {
+        if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE) && !(format & DT_CALCRECT) &&
+            static_cast<int>(lines.size()) > rows) {
+            lines.resize(static_cast<std::size_t>(std::max(rows, 1)));
+            endEllipsis(lines.back(), layout, limit, true);
+        }
+        // A word that does not fit is cut like the end of the text, as the platform does
+        // with DT_WORD_ELLIPSIS as well.
         for (Line& line : lines) endEllipsis(line, layout, limit);
+    } else if (format & DT_PATH_ELLIPSIS) {
+        for (Line& line : lines) pathEllipsis(line, layout, limit);
+    }
     return lines;
 }
 
@@ -160,10 +192,19 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     }
     const Layout layout{*face, (format & DT_EXPANDTABS) ? tabChars * static_cast<int>(tm.tmAveCharWidth) : 0};
     const RECT rc = *lprc;
-    std::vector<Line> lines = layOut(s, format, layout, rc.right - rc.left);
-
     const int cell = static_cast<int>(tm.tmHeight);
     const int lineHeight = cell + ((format & DT_EXTERNALLEADING) ? static_cast<int>(tm.tmExternalLeading) : 0);
+    std::vector<Line> lines =
+        layOut(s, format, layout, rc.right - rc.left,
+               lineHeight > 0 ? (rc.bottom - rc.top + lineHeight - 1) / lineHeight : 1);
+
+    // DT_MODIFYSTRING: the caller's text becomes what a shortened single line shows.
+    if ((format & DT_MODIFYSTRING) && (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) &&
+        lines.size() == 1 && !s.empty() && lines[0].text != s) {
+        char* out = const_cast<char*>(lpchText);  // the platform writes through the same pointer
+        std::memcpy(out, lines[0].text.data(), lines[0].text.size());
+        out[lines[0].text.size()] = '\0';
+    }
     const int total = static_cast<int>(lines.size()) * lineHeight;
     std::vector<int> widths;
     int widest = 0;
