@@ -64,6 +64,7 @@ private:
     platform::RECT ThumbRect{};
     std::array<platform::RECT, 2> ArrowRect{};
     bool Dragging = false;
+    bool Held = false;  // a left press that began on the bar is still down
     float DragOffset = 0;
     std::array<float, 4> PressTime{};  // the host's Timer at the press; -1 when none
     std::array<std::int16_t, 2> Pressed{};  // arrow glyph drawn in BackColor while set

@@ -33,7 +33,10 @@ void ZynScrollBar::ShowHand() {
 }
 
 void ZynScrollBar::MouseDown(std::int16_t& Button, std::int16_t&, float& X, float& Y) {
-    if (Button == 1) SetCapture(surface().hWnd());
+    if (Button == 1) {
+        SetCapture(surface().hWnd());
+        Held = true;
+    }
     const bool inArrows = InArrow(0, X, Y) || InArrow(1, X, Y);
     if (InThumb(X, Y) && Button == 1) {
         Dragging = true;
@@ -76,6 +79,7 @@ void ZynScrollBar::MouseMove(std::int16_t& Button, std::int16_t&, float& X, floa
 void ZynScrollBar::MouseUp(std::int16_t& Button, std::int16_t&, float& X, float& Y) {
     if (Button == 1) {
         ReleaseCapture();
+        Held = false;
         if (Dragging) {
             Dragging = false;
             DrawScrollBar();
@@ -108,12 +112,13 @@ void ZynScrollBar::Timer1_Timer() {
     GetClientRect(h, &client);
     Pressed = {0, 0};
     const bool left = LeftButtonDown();
-    if (left)
+    // The bar keeps the pointer while its own press is held, and gives up only its own
+    // capture: a tick never takes the pointer from a control pressed elsewhere.
+    if (left && Held)
         SetCapture(h);
-    else if (GetCapture() == h)
-        // Only the bar's own capture is given up: a tick must not take the pointer from
-        // another control that holds it.
+    else if (!left && GetCapture() == h)
         ReleaseCapture();
+    if (!left) Held = false;
     if (Dragging) return;
     const float X = static_cast<float>(pt.x), Y = static_cast<float>(pt.y);
     const float now = HostTimer();

@@ -105,3 +105,11 @@ TEST_F(ScrollBarFixture, Pictures) {
     h.run("set SB.Size 25\nset SB.Value 100\nset SB.ForeColor &H00E0F0FF\nset SB.BackColor &H000060C0\nresize SB 30 120\n");
     ulmaro::test::expectSnapshot("scrollbar", "wide_coloured_at_max", controlPicture(h, "SB"));
 }
+
+TEST(ScrollBarTimer, LeavesOtherControlsPressesAlone) {
+    Harness h{200, 220};
+    h.run("new ZynScrollBar SB 10 10 17 200\nnew ZynCommand C 60 10 80 23\non C.Click\n");
+    // The bar's timer runs once the pointer has crossed it; a press on the button while it
+    // runs still ends on the button.
+    EXPECT_EQ(h.run("move 18 100\nmove 100 20\ndown 1 100 20\ntick 50\nup 1 100 20\n"), "C.Click\n");
+}
