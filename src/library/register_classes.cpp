@@ -23,15 +23,6 @@ void registerLibraryClasses() {
         lib.addClass(ZynCheckBox::describe());
         lib.addClass(ZynOptionButton::describe());
         lib.addClass(ZynListBox::describe());
-        lib.addEnum(EnumInfo{"ZynProgressCaption",
-                             {{"Caption : Pourcentages Int", 0}, {"Caption : Pourcentages Dec", 1}, {"Caption : Valeur", 2}, {"Caption : Etapes", 3}}});
-        lib.addEnum(EnumInfo{"ZynProgressType", {{"Type : Bar", 0}, {"Type : Round", 1}}});
-        lib.addEnum(EnumInfo{"ZynProgressCaptionAlignment",
-                             {{"CaptionAlignment : TopLeft", 32}, {"CaptionAlignment : TopCenter", 33}, {"CaptionAlignment : TopRight", 34},
-                              {"CaptionAlignment : MiddleLeft", 36}, {"CaptionAlignment : MiddleCenter", 37}, {"CaptionAlignment : MiddleRight", 38},
-                              {"CaptionAlignment : BottomLeft", 40}, {"CaptionAlignment : BottomCenter", 41}, {"CaptionAlignment : BottomRight", 42}}});
-        lib.addEnum(EnumInfo{"ZynDirection", {{"Direction : Right", 0}, {"Direction : left", 1}, {"Direction : Up", 2}, {"Direction : Down", 3},
-                                              {"Direction : ClockWise", 4}, {"Direction : CounterClockWise", 5}}});
         lib.addClass(ZynProgressBar::describe());
         lib.addClass(ZynScrollBar::describe());
         lib.addClass(ZynFrame::describe());
