@@ -27,6 +27,7 @@ using LONG_PTR = std::intptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using LPINT = int*;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using LPVOID = void*;
@@ -158,6 +159,8 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
 constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr WORD LOWORD(DWORD v) { return static_cast<WORD>(v & 0xFFFF); }
+constexpr WORD HIWORD(DWORD v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Raster operations --------------------------------------------------------------
@@ -275,6 +278,10 @@ constexpr UINT TA_RIGHT = 2;
 constexpr UINT TA_CENTER = 6;
 constexpr UINT TA_BOTTOM = 8;
 constexpr UINT TA_BASELINE = 24;
+
+// ExtTextOut options.
+constexpr UINT ETO_OPAQUE = 0x0002;
+constexpr UINT ETO_CLIPPED = 0x0004;
 
 // DrawText formats.
 constexpr UINT DT_TOP = 0x00000000;
@@ -523,6 +530,11 @@ int GetTextFaceA(HDC hdc, int c, LPSTR lpName);
 UINT SetTextAlign(HDC hdc, UINT align);
 UINT GetTextAlign(HDC hdc);
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,
+                 const INT* lpDx);
+BOOL GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit,
+                           LPINT lpnDx, LPSIZE lpSize);
+BOOL GetCharWidth32A(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);
 
 // ---- USER: rectangles ---------------------------------------------------------------------------
 BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
@@ -541,6 +553,10 @@ BOOL PtInRect(const RECT* lprc, POINT pt);
 int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chCount, int nTabPositions,
+                    const INT* lpnTabStopPositions, int nTabOrigin);
+DWORD GetTabbedTextExtentA(HDC hdc, LPCSTR lpString, int chCount, int nTabPositions,
+                           const INT* lpnTabStopPositions);
 DWORD GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 
