@@ -2,6 +2,8 @@
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
+#include "listbox/zyn_list_box.h"
+#include "progress/zyn_progress_bar.h"
 
 namespace ulmaro {
 
@@ -15,6 +17,17 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynListBox::describe());
+        lib.addEnum(EnumInfo{"ZynProgressCaption",
+                             {{"Caption : Pourcentages Int", 0}, {"Caption : Pourcentages Dec", 1}, {"Caption : Valeur", 2}, {"Caption : Etapes", 3}}});
+        lib.addEnum(EnumInfo{"ZynProgressType", {{"Type : Bar", 0}, {"Type : Round", 1}}});
+        lib.addEnum(EnumInfo{"ZynProgressCaptionAlignment",
+                             {{"CaptionAlignment : TopLeft", 32}, {"CaptionAlignment : TopCenter", 33}, {"CaptionAlignment : TopRight", 34},
+                              {"CaptionAlignment : MiddleLeft", 36}, {"CaptionAlignment : MiddleCenter", 37}, {"CaptionAlignment : MiddleRight", 38},
+                              {"CaptionAlignment : BottomLeft", 40}, {"CaptionAlignment : BottomCenter", 41}, {"CaptionAlignment : BottomRight", 42}}});
+        lib.addEnum(EnumInfo{"ZynDirection", {{"Direction : Right", 0}, {"Direction : left", 1}, {"Direction : Up", 2}, {"Direction : Down", 3},
+                                              {"Direction : ClockWise", 4}, {"Direction : CounterClockWise", 5}}});
+        lib.addClass(ZynProgressBar::describe());
         return true;
     }();
     (void)done;
