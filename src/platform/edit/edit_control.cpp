@@ -14,9 +14,11 @@ namespace ulmaro::platform::edit {
 
 namespace {
 
+// Held for the life of the process: edits still open at exit are not torn down after the
+// object tables they use.
 std::map<HWND, std::unique_ptr<EditControl>>& edits() {
-    static std::map<HWND, std::unique_ptr<EditControl>> m;
-    return m;
+    static auto* m = new std::map<HWND, std::unique_ptr<EditControl>>;
+    return *m;
 }
 
 // Controls whose windows were destroyed go with them.
