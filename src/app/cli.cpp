@@ -2,10 +2,13 @@
 
 #include "form_picture.h"
 #include "live_window.h"
+#include "picture_diff.h"
 #include "script.h"
 #include "typelib_text.h"
 
 #include "framework/form_file.h"
+
+#include <ulmaro/platform/png.h>
 
 #include <fstream>
 #include <iostream>
@@ -18,7 +21,7 @@ namespace {
 
 const char* kUsage =
     "usage:\n"
-    "  ulmaro render [FORM] [-o OUT.png] [--script FILE] [--design]\n"
+    "  ulmaro render [FORM] [-o OUT.png] [--expect REF.png] [--script FILE] [--design]\n"
     "  ulmaro run [FORM] [--screenshot OUT.png] [--quit-after MS]\n"
     "  ulmaro typelib\n";
 
@@ -28,7 +31,7 @@ int usage(const std::string& problem) {
 }
 
 struct Options {
-    std::string form, out, script, screenshot;
+    std::string form, out, script, screenshot, expect;
     bool design = false;
     long quitAfter = -1;
 };
@@ -45,6 +48,8 @@ bool parseOptions(const std::vector<std::string>& a, Options& o, std::string& pr
         };
         if (a[i] == "-o" || a[i] == "--output") {
             if (!value(o.out)) return false;
+        } else if (a[i] == "--expect") {
+            if (!value(o.expect)) return false;
         } else if (a[i] == "--script") {
             if (!value(o.script)) return false;
         } else if (a[i] == "--screenshot") {
@@ -71,6 +76,31 @@ bool parseOptions(const std::vector<std::string>& a, Options& o, std::string& pr
         }
     }
     return true;
+}
+
+// --expect: the rendered form against a reference picture. On a difference the marked
+// picture goes beside the output (OUT.diff.png) and the status is 1.
+int compareWithReference(const Form& form, const Options& o) {
+    platform::Image expected, actual;
+    std::string error;
+    if (!platform::ReadPng(o.expect, expected, &error)) {
+        std::cerr << "ulmaro: " << error << "\n";
+        return 2;
+    }
+    std::vector<platform::COLORREF> px = form.compose();
+    actual.width = form.width();
+    actual.height = form.height();
+    actual.px = std::move(px);
+    PictureDifference d = comparePictures(expected, actual);
+    std::string message = describeDifference(d, expected, actual, o.expect);
+    if (message.empty()) return 0;
+    std::cout << message << "\n";
+    if (d.sameSize && !o.out.empty()) {
+        std::string out = o.out;
+        if (out.size() > 4 && out.compare(out.size() - 4, 4, ".png") == 0) out.resize(out.size() - 4);
+        if (!platform::WritePng(out + ".diff.png", d.marked.view(), &error)) std::cerr << "ulmaro: " << error << "\n";
+    }
+    return 1;
 }
 
 int render(const Options& o) {
@@ -105,6 +135,7 @@ int render(const Options& o) {
             return 1;
         }
     }
+    if (status == 0 && !o.expect.empty()) status = compareWithReference(*form, o);
     std::cout.flush();
     return status;
 }

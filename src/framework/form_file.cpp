@@ -226,6 +226,14 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
         std::string what = e.what();
         auto colon = what.find("syntax error");
         ctx.fail(colon != std::string::npos ? what.substr(colon) : what, lineOfOffset(text, e.byte > 0 ? e.byte - 1 : 0));
+    } catch (const json::out_of_range& e) {
+        // A number too large for a double: the parser names the number but not where it
+        // is, so the line is the first place that text appears.
+        std::string what = e.what();
+        std::size_t open = what.find('\''), close = what.rfind('\'');
+        std::string number = open != std::string::npos && close > open ? what.substr(open + 1, close - open - 1) : "";
+        std::size_t at = number.empty() ? std::string::npos : text.find(number);
+        ctx.fail("the number " + number + " is too large", at == std::string::npos ? 1 : lineOfOffset(text, at));
     }
     if (!doc.is_object()) ctx.fail("a form file holds one object", 1);
     for (auto it = doc.begin(); it != doc.end(); ++it)
@@ -306,7 +314,9 @@ std::string formToText(Form& form, const std::string& path) {
     if (!(*form.font() == StdFont())) f["Font"] = fontToJson(*form.font());
     doc["Form"] = f;
     doc["Controls"] = controlsToJson(form, nullptr, path);
-    return doc.dump(2) + "\n";
+    // Form files are UTF-8: a string holding bytes that are not (set from a script or a
+    // program) is saved with U+FFFD in their place rather than refused.
+    return doc.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 void saveForm(Form& form, const std::string& path) {

@@ -36,7 +36,10 @@ StdPicturePtr StdPicture::Load(const std::string& path) {
     if (!in) fail(path, "the file cannot be opened");
     std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) fail(path, "the file cannot be read");
+    return FromFileBytes(file, path);
+}
 
+StdPicturePtr StdPicture::FromFileBytes(const std::vector<std::uint8_t>& file, const std::string& path) {
     if (LooksLikeBmp(file)) {
         BmpPixels bmp;
         std::string error;
@@ -48,7 +51,7 @@ StdPicturePtr StdPicture::Load(const std::string& path) {
         // colours), as with bitmaps.
         platform::Image png;
         std::string error;
-        if (!platform::ReadPng(path, png, &error)) fail(path, error);
+        if (!platform::ReadPngFromMemory(file.data(), file.size(), path, png, &error)) fail(path, error);
         return StdPicturePtr(new StdPicture(png.width, png.height, png.px, path));
     }
     fail(path, "not a BMP or PNG file");

@@ -28,6 +28,8 @@ public:
     // Reads a BMP (1, 4, 8, 24 or 32 bits per pixel, uncompressed) or PNG file, recognised by
     // its contents. Throws PictureLoadError naming the file.
     static StdPicturePtr Load(const std::string& path);
+    // The same from a BMP or PNG file's bytes; `path` names them in messages.
+    static StdPicturePtr FromFileBytes(const std::vector<std::uint8_t>& file, const std::string& path);
 
     // A picture of the given pixels (COLORREF 0x00BBGGRR, rows from the top); no source file.
     static StdPicturePtr FromPixels(int width, int height, const std::vector<platform::COLORREF>& pixels);

@@ -1,4 +1,6 @@
 // The library's published classes and enumerations, registered once.
+#include "checkoption/zyn_check_box.h"
+#include "checkoption/zyn_option_button.h"
 #include "command/zyn_command.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
@@ -17,6 +19,8 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
         lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
+        lib.addClass(ZynCheckBox::describe());
+        lib.addClass(ZynOptionButton::describe());
         lib.addClass(ZynListBox::describe());
         lib.addEnum(EnumInfo{"ZynProgressCaption",
                              {{"Caption : Pourcentages Int", 0}, {"Caption : Pourcentages Dec", 1}, {"Caption : Valeur", 2}, {"Caption : Etapes", 3}}});

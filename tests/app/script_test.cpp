@@ -6,6 +6,7 @@
 
 #include <ulmaro/platform/png.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -102,4 +103,34 @@ TEST(Script, HandlersAssignByReferenceArgumentsUntilTurnedOff) {
     EXPECT_EQ(h.run("off Label1.MouseDown\nup 2 3 4\ndown 1 5 6\n"),
               "Label1.MouseUp 2 0 3 4\nLabel1.Click\nLabel1.MouseDown 1 0 5 6\n");
     EXPECT_NE(h.runBad("on Label1.MouseDown Button=\"two\"\ndown 1 1 1\n").find("script:1:"), std::string::npos);
+}
+
+TEST(Command, RenderExpectComparesWithAReferencePicture) {
+    const std::string dir = ULMARO_BINARY_DIR;
+    const std::string ulmaro = dir + "/ulmaro render ";
+    auto status = [](const std::string& cmd) { return WEXITSTATUS(std::system(cmd.c_str())); };
+    auto slurp = [](const std::string& path) {
+        std::ifstream in(path);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    };
+    std::ofstream(dir + "/expect_a.txt") << "new ZynCommand C1 4 4 60 24\nset C1.Caption \"A\"\n";
+    std::ofstream(dir + "/expect_b.txt") << "new ZynCommand C1 4 4 60 24\nset C1.Caption \"B\"\n";
+    std::remove((dir + "/expect_b.diff.png").c_str());
+    ASSERT_EQ(status(ulmaro + "--script " + dir + "/expect_a.txt -o " + dir + "/expect_ref.png"), 0);
+    // The same drawing matches its reference; another differs, with a picture of where.
+    EXPECT_EQ(status(ulmaro + "--script " + dir + "/expect_a.txt -o " + dir + "/expect_a.png --expect " + dir +
+                     "/expect_ref.png > " + dir + "/expect_out.txt"),
+              0);
+    EXPECT_EQ(slurp(dir + "/expect_out.txt"), "");
+    EXPECT_EQ(status(ulmaro + "--script " + dir + "/expect_b.txt -o " + dir + "/expect_b.png --expect " + dir +
+                     "/expect_ref.png > " + dir + "/expect_out.txt"),
+              1);
+    const std::string printed = slurp(dir + "/expect_out.txt");
+    EXPECT_NE(printed.find(" pixels differ from " + dir + "/expect_ref.png\n"), std::string::npos) << printed;
+    EXPECT_GT(std::stol(printed), 0);
+    platform::Image diff;
+    ASSERT_TRUE(platform::ReadPng(dir + "/expect_b.diff.png", diff));
+    EXPECT_EQ(std::count(diff.px.begin(), diff.px.end(), platform::RGB(255, 0, 0)), std::stol(printed));
+    // A reference that cannot be read is an error of its own.
+    EXPECT_EQ(status(ulmaro + "--script " + dir + "/expect_a.txt --expect " + dir + "/none.png 2>/dev/null"), 2);
 }

@@ -7,6 +7,8 @@
 
 #include "harness.h"
 
+#include "app/picture_diff.h"
+
 #include <ulmaro/platform/host.h>
 #include <ulmaro/platform/png.h>
 
@@ -48,36 +50,23 @@ inline long compareWithSnapshot(const std::string& group, const std::string& sta
         platform::WritePng(ref.string(), ours.view(), message);
         return 0;
     }
+    const fs::path out = fs::path(ULMARO_BINARY_DIR) / "snapshots" / group;
+    fs::create_directories(out);
     platform::Image expected;
     std::string error;
     long differing = -1;
     if (!platform::ReadPng(ref.string(), expected, &error)) {
         *message = "no reference picture " + ref.string() + " (" + error +
                    "); run the tests with ULMARO_UPDATE_SNAPSHOTS=1 to write it, then look at it";
-    } else if (expected.width != ours.width || expected.height != ours.height) {
-        *message = "size " + std::to_string(ours.width) + " x " + std::to_string(ours.height) + " differs from " +
-                   ref.string() + " (" + std::to_string(expected.width) + " x " + std::to_string(expected.height) + ")";
     } else {
-        differing = 0;
-        for (std::size_t i = 0; i < ours.px.size(); ++i) differing += ours.px[i] != expected.px[i];
-        if (differing == 0) return 0;
-        *message = std::to_string(differing) + " pixels differ from " + ref.string();
+        app::PictureDifference d = app::comparePictures(expected, ours);
+        *message = app::describeDifference(d, expected, ours, ref.string());
+        if (message->empty()) return 0;
+        differing = d.sameSize ? d.differing : -1;
+        if (d.sameSize) platform::WritePng((out / (state + ".diff.png")).string(), d.marked.view());
     }
-    const fs::path out = fs::path(ULMARO_BINARY_DIR) / "snapshots" / group;
-    fs::create_directories(out);
     platform::WritePng((out / (state + ".new.png")).string(), ours.view());
-    if (differing >= 0) {
-        platform::WritePng((out / (state + ".png")).string(), expected.view());
-        platform::Image diff = ours;
-        for (std::size_t i = 0; i < diff.px.size(); ++i) {
-            platform::COLORREF c = expected.px[i];
-            // Faded: halfway to white, so the red marks stand out.
-            auto fade = [](unsigned v) { return (v + 255) / 2; };
-            diff.px[i] = ours.px[i] != c ? platform::RGB(255, 0, 0)
-                                         : platform::RGB(fade(c & 0xFF), fade((c >> 8) & 0xFF), fade((c >> 16) & 0xFF));
-        }
-        platform::WritePng((out / (state + ".diff.png")).string(), diff.view());
-    }
+    if (differing >= 0) platform::WritePng((out / (state + ".png")).string(), expected.view());
     *message += " (see " + out.string() + ")";
     return differing;
 }

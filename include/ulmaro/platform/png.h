@@ -3,6 +3,7 @@
 
 #include <ulmaro/platform/host.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,8 @@ struct Image {
     PixelView view() const { return PixelView{px.data(), width, height, false}; }
 };
 bool ReadPng(const std::string& path, Image& out, std::string* error = nullptr);
+// The same from a PNG file's bytes in memory; `name` names them in messages.
+bool ReadPngFromMemory(const void* data, std::size_t size, const std::string& name, Image& out,
+                       std::string* error = nullptr);
 
 }  // namespace ulmaro::platform

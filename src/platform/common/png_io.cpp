@@ -3,6 +3,8 @@
 
 #include <png.h>
 
+#include <cstdint>
+
 namespace ulmaro::platform {
 
 bool WritePng(const std::string& path, const PixelView& view, std::string* error) {
@@ -32,17 +34,25 @@ bool WritePng(const std::string& path, const PixelView& view, std::string* error
     return true;
 }
 
-bool ReadPng(const std::string& path, Image& out, std::string* error) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
-        if (error) *error = std::string("cannot read ") + path + ": " + image.message;
+namespace {
+
+// Anything larger than this many pixels is refused rather than allocated: a PNG header can
+// promise far more than its file holds.
+constexpr std::uint64_t kMaxPngPixels = std::uint64_t{1} << 28;
+
+// Finishes a read begun from a file or from memory; `name` names the source in messages.
+bool finishRead(png_image& image, const std::string& name, Image& out, std::string* error) {
+    if (std::uint64_t{image.width} * image.height > kMaxPngPixels) {
+        if (error)
+            *error = "cannot read " + name + ": " + std::to_string(image.width) + " x " + std::to_string(image.height) +
+                     " pixels is too large";
+        png_image_free(&image);
         return false;
     }
     image.format = PNG_FORMAT_RGBA;
     std::vector<png_byte> rgba(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
-        if (error) *error = std::string("cannot read ") + path + ": " + image.message;
+        if (error) *error = "cannot read " + name + ": " + image.message;
         png_image_free(&image);
         return false;
     }
@@ -56,6 +66,30 @@ bool ReadPng(const std::string& path, Image& out, std::string* error) {
         out.alpha[i] = rgba[i * 4 + 3];
     }
     return true;
+}
+
+}  // namespace
+
+bool ReadPng(const std::string& path, Image& out, std::string* error) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        if (error) *error = std::string("cannot read ") + path + ": " + image.message;
+        png_image_free(&image);
+        return false;
+    }
+    return finishRead(image, path, out, error);
+}
+
+bool ReadPngFromMemory(const void* data, std::size_t size, const std::string& name, Image& out, std::string* error) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, data, size)) {
+        if (error) *error = "cannot read " + name + ": " + image.message;
+        png_image_free(&image);
+        return false;
+    }
+    return finishRead(image, name, out, error);
 }
 
 }  // namespace ulmaro::platform
