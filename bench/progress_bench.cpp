@@ -19,7 +19,8 @@ ZynProgressBar& placeBar(Form& form, const benchmark::State& state) {
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {
-    b->Args({300, 24, 0, 1})->Args({300, 24, 0, 0})->Args({24, 300, 0, 1})->Args({160, 160, 1, 1});
+    b->Args({300, 24, 0, 1})->Args({300, 24, 0, 0})->Args({300, 60, 0, 0})->Args({24, 300, 0, 1})->Args({24, 300, 0, 0});
+    b->Args({160, 160, 1, 1});
 }
 
 }  // namespace

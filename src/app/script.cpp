@@ -257,6 +257,21 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         auto ref = reference(t[1], 2, 3);
         Control& c = control(ref[0]);
         const MemberInfo* m = c.classInfo().member(ref[1]);
+        // Properties the host adds to every control (Visible, Enabled, Left, Top).
+        if (!m && ref.size() == 2) {
+            static const char* extender[] = {"Visible", "Enabled", "Left", "Top"};
+            for (const char* e : extender) {
+                if (!sameName(ref[1], e)) continue;
+                if (cmd == "get") {
+                    need(t.size() == 2, "usage: get NAME.PROPERTY");
+                    out_ << c.name() << "." << e << " = " << formatValue(c.getProperty(e)) << "\n";
+                } else {
+                    need(t.size() == 3, "usage: set NAME.PROPERTY VALUE");
+                    c.setProperty(e, value(t[2]));
+                }
+                return;
+            }
+        }
         need(m && m->kind == MemberInfo::Kind::Property, c.classInfo().name + " has no property " + ref[1]);
         std::size_t last = cmd == "set" ? t.size() - 1 : t.size();
         std::vector<Variant> index;

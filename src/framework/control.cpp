@@ -54,14 +54,90 @@ std::vector<Control*> Control::ParentControls() const {
     return site_ ? site_->parentControls(*this) : std::vector<Control*>{};
 }
 
+std::vector<Control*> Control::ContainedControls() const {
+    return site_ ? site_->containedControls(*this) : std::vector<Control*>{};
+}
+
+float Control::HostTimer() const {
+    if (!site_) return 0.0f;
+    constexpr std::int64_t kDayMs = 86400000;
+    return static_cast<float>(static_cast<double>(site_->clock().now() % kDayMs) / 1000.0);
+}
+
+platform::HWND Control::ParentHwnd() const { return site_ ? site_->formHwnd() : nullptr; }
+
+platform::HDC Control::ParentHdc() const { return site_ ? site_->formHdc() : nullptr; }
+
+// ---- Extender -----------------------------------------------------------------------------------
+
+bool Control::extenderVisible() const {
+    platform::HWND h = surface_.hWnd();
+    return h && (platform::GetWindowLongA(h, platform::GWL_STYLE) & platform::WS_VISIBLE) != 0;
+}
+
+void Control::setExtenderVisible(bool v) {
+    if (v == extenderVisible()) return;
+    platform::ShowWindow(surface_.hWnd(), v ? platform::SW_SHOW : platform::SW_HIDE);
+    if (v) {
+        Show();
+        Paint();
+    } else {
+        Hide();
+    }
+}
+
+bool Control::extenderEnabled() const { return platform::IsWindowEnabled(surface_.hWnd()) != 0; }
+
+void Control::setExtenderEnabled(bool v) { platform::EnableWindow(surface_.hWnd(), v ? platform::TRUE : platform::FALSE); }
+
+namespace {
+
+enum class Extender { None, Visible, Enabled, Left, Top };
+
+Extender extenderMember(std::string_view name) {
+    if (sameName(name, "Visible")) return Extender::Visible;
+    if (sameName(name, "Enabled")) return Extender::Enabled;
+    if (sameName(name, "Left")) return Extender::Left;
+    if (sameName(name, "Top")) return Extender::Top;
+    return Extender::None;
+}
+
+}  // namespace
+
 Variant Control::getProperty(std::string_view name, std::vector<Variant> index) {
     const MemberInfo* m = class_ ? class_->member(name) : nullptr;
+    if (!m && index.empty()) {
+        platform::RECT r{};
+        switch (extenderMember(name)) {
+            case Extender::Visible: return Variant(extenderVisible());
+            case Extender::Enabled: return Variant(extenderEnabled());
+            case Extender::Left:
+            case Extender::Top:
+                platform::GetWindowRect(surface_.hWnd(), &r);
+                {
+                    platform::POINT o{0, 0};
+                    platform::ClientToScreen(platform::GetParent(surface_.hWnd()), &o);
+                    return Variant(static_cast<std::int32_t>(extenderMember(name) == Extender::Left ? r.left - o.x : r.top - o.y));
+                }
+            case Extender::None: break;
+        }
+    }
     if (!m || m->kind != MemberInfo::Kind::Property) throw RuntimeError(errors::NotSupported);
     return m->get(*this, index);
 }
 
 void Control::setProperty(std::string_view name, const Variant& value, std::vector<Variant> index) {
     const MemberInfo* m = class_ ? class_->member(name) : nullptr;
+    if (!m && index.empty()) {
+        Extender e = extenderMember(name);
+        if (e == Extender::Visible) return setExtenderVisible(value.toBool());
+        if (e == Extender::Enabled) return setExtenderEnabled(value.toBool());
+        if ((e == Extender::Left || e == Extender::Top) && site_) {
+            std::int32_t left = getProperty("Left").toInt32(), top = getProperty("Top").toInt32();
+            (e == Extender::Left ? left : top) = value.toInt32();
+            return site_->moveControl(*this, left, top);
+        }
+    }
     if (!m || m->kind != MemberInfo::Kind::Property) throw RuntimeError(errors::NotSupported);
     if (!m->let) throw RuntimeError(errors::WrongArguments);
     m->let(*this, index, value);

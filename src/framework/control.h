@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dispatch.h"
+#include "line_object.h"
 #include "property_bag.h"
 #include "site.h"
 #include "surface.h"
@@ -63,8 +64,18 @@ public:
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
     const std::vector<Timer*>& timers() const { return timers_; }
+    // Line objects placed on the control; the form draws them.
+    const std::vector<LineObject*>& lines() const { return lines_; }
     // Width or Height set on the surface: forwarded to the host.
     void resizeFromSurface(int width, int height);
+
+    // ---- Extender: what the host adds to every control it places ------------------------------
+    // Visible and Enabled are the control window's; Left and Top its place in the container.
+    // Scripts and form code reach them by name when the class publishes no member of that name.
+    bool extenderVisible() const;
+    void setExtenderVisible(bool v);
+    bool extenderEnabled() const;
+    void setExtenderEnabled(bool v);
 
     // ---- Dispatch ------------------------------------------------------------------------------
     Variant getProperty(std::string_view name, std::vector<Variant> index = {});
@@ -88,8 +99,17 @@ protected:
     void SendKeys(std::string_view keys);
     // The controls of this control's container (Parent.Controls).
     std::vector<Control*> ParentControls() const;
+    // The controls placed inside this control, when it is a container.
+    std::vector<Control*> ContainedControls() const;
+    // The host's Timer function: seconds since midnight on the form's clock.
+    float HostTimer() const;
+    // The window and a device context of the form that holds the control (Parent.hWnd and
+    // Parent.hDC); null without a host.
+    platform::HWND ParentHwnd() const;
+    platform::HDC ParentHdc() const;
     // Timers placed on the control run on its host's clock.
     void addTimer(Timer& t);
+    void addLine(LineObject& l) { lines_.push_back(&l); }
 
 private:
     const ClassInfo* class_ = nullptr;
@@ -98,6 +118,7 @@ private:
     Control* container_ = nullptr;
     Surface surface_;
     std::vector<Timer*> timers_;
+    std::vector<LineObject*> lines_;
 };
 
 }  // namespace ulmaro

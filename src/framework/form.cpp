@@ -36,6 +36,8 @@ void setButtonKeys(int buttons, bool down) {
 Form::Form(int width, int height)
     : width_(std::clamp(width, 1, kMaxSide)), height_(std::clamp(height, 1, kMaxSide)) {
     hwnd_ = CreateWindowExA(0, "UlmaroForm", "", WS_VISIBLE, 0, 0, width_, height_, nullptr, nullptr, nullptr, nullptr);
+    hdc_ = GetDC(hwnd_);
+    clearForm();
     ResetInputState();
     // Until the first pointer input the pointer is somewhere off the form, so no control
     // takes the hover look by itself.
@@ -47,7 +49,21 @@ Form::~Form() {
     // Contained controls go before their containers.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->surface().destroyWindow();
     controls_.clear();
+    ReleaseDC(hwnd_, hdc_);
     DestroyWindow(hwnd_);
+}
+
+void Form::setBackColor(OLE_COLOR c) {
+    backColor_ = c;
+    clearForm();
+}
+
+// The form's own window shows its back colour until something draws on it.
+void Form::clearForm() {
+    HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(backColor_)));
+    RECT r{0, 0, width_, height_};
+    FillRect(hdc_, &r, b);
+    DeleteObject(b);
 }
 
 Control& Form::place(const std::string& className, const std::string& name, int left, int top, int width, int height,
@@ -72,9 +88,23 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     else
         ref.InitProperties();
     ref.Resize();
+    if (loading_) {
+        unshown_.push_back(&ref);
+        return ref;
+    }
     ref.Show();
     ref.Paint();
     return ref;
+}
+
+void Form::endLoad() {
+    loading_ = false;
+    std::vector<Control*> pending = std::move(unshown_);
+    unshown_.clear();
+    for (Control* c : pending) {
+        c->Show();
+        c->Paint();
+    }
 }
 
 Control* Form::find(std::string_view name) const {
@@ -109,6 +139,17 @@ void Form::resize(Control& c, int width, int height) {
     c.Resize();
 }
 
+void Form::move(Control& c, int left, int top) {
+    RECT b = boundsOf(c);
+    MoveWindow(c.surface().hWnd(), left, top, b.right - b.left, b.bottom - b.top, TRUE);
+}
+
+bool Form::takesInput(const Control& c) const {
+    for (const Control* k = &c; k; k = k->container())
+        if (!IsWindowEnabled(k->surface().hWnd())) return false;
+    return true;
+}
+
 void Form::raiseEvent(Control& source, const EventInfo& event, std::vector<Variant>& args) {
     if (onEvent_) onEvent_(source, event, args);
 }
@@ -117,6 +158,13 @@ std::vector<Control*> Form::parentControls(const Control& c) const {
     std::vector<Control*> out;
     for (const auto& o : controls_)
         if (o->container() == c.container()) out.push_back(o.get());
+    return out;
+}
+
+std::vector<Control*> Form::containedControls(const Control& c) const {
+    std::vector<Control*> out;
+    for (const auto& o : controls_)
+        if (o->container() == &c) out.push_back(o.get());
     return out;
 }
 
@@ -162,6 +210,10 @@ Form::Pointer Form::pointerAt(int x, int y) const {
     if (!target) {
         target = controlAt(x, y);
         hit = true;
+        // The window system finds no disabled window under the pointer: the pointer belongs
+        // to the enabled container around the outermost disabled one (or to the form).
+        for (Control* k = target; k; k = k->container())
+            if (!IsWindowEnabled(k->surface().hWnd())) target = k->container();
     }
     if (!target) return p;
     POINT local{x, y};
@@ -301,6 +353,7 @@ bool Form::accessKey(char key) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     for (const auto& c : controls_) {
+        if (!IsWindowVisible(c->surface().hWnd()) || !takesInput(*c)) continue;
         const std::string& keys = c->surface().AccessKeys();
         if (std::any_of(keys.begin(), keys.end(), [&](char k) { return lower(k) == lower(key); })) {
             std::int16_t ascii = static_cast<std::int16_t>(static_cast<unsigned char>(key));
@@ -327,10 +380,22 @@ void Form::setFocus(Control* c) {
     }
 }
 
+// The tab order: the form's controls in the order they were placed, each container's
+// controls right after the container; hidden and disabled ones (or inside a hidden or
+// disabled container) are left out.
+void Form::tabOrder(const Control* container, std::vector<Control*>& out) const {
+    for (const auto& c : controls_) {
+        if (c->container() != container) continue;
+        HWND h = c->surface().hWnd();
+        if (!IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
+        if (c->classInfo().canGetFocus) out.push_back(c.get());
+        if (c->classInfo().container) tabOrder(c.get(), out);
+    }
+}
+
 void Form::moveFocus(int direction) {
     std::vector<Control*> order;
-    for (const auto& c : controls_)
-        if (c->classInfo().canGetFocus && IsWindowVisible(c->surface().hWnd())) order.push_back(c.get());
+    tabOrder(nullptr, order);
     if (order.empty()) return;
     auto it = std::find(order.begin(), order.end(), focus_);
     std::ptrdiff_t n = static_cast<std::ptrdiff_t>(order.size());
@@ -363,8 +428,8 @@ void Form::tick(std::int64_t ms) {
 // ---- Composition -------------------------------------------------------------------------------------
 
 std::vector<COLORREF> Form::compose() const {
-    std::vector<COLORREF> out(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-                              static_cast<COLORREF>(TranslateColor(backColor_)));
+    PixelView own = GetWindowSurface(hwnd_);
+    std::vector<COLORREF> out(own.px, own.px + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
     composeInto(out, nullptr, 0, 0, RECT{0, 0, width_, height_});
     return out;
 }
@@ -392,6 +457,35 @@ std::vector<COLORREF> framePicture(HWND h, int width, int height) {
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return px;
+}
+
+// Where a line object covers its control's client area: one byte per pixel. The line is
+// drawn with the platform's pen rules, and its end point is added, as a line object
+// shows both of its ends.
+std::vector<unsigned char> lineCoverage(const LineObject& l, int width, int height) {
+    std::vector<unsigned char> cover(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    if (width <= 0 || height <= 0) return cover;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    auto px = [](float v) { return static_cast<int>(roundHalfEven(v)); };
+    MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
+    LineTo(dc, px(l.X2), px(l.Y2));
+    SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
+    PixelView v = GetBitmapPixels(bmp);
+    for (std::size_t i = 0; i < cover.size(); ++i) cover[i] = v.px[i] != 0;
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return cover;
 }
 
 }  // namespace
@@ -429,6 +523,20 @@ void Form::composeInto(std::vector<COLORREF>& out, const Control* container, int
                 }
                 if (s.opaqueAt(lx, ly)) dst = view.at(lx, ly);
             }
+        // Line objects lie over the control's own drawing, inside its client area.
+        for (const LineObject* l : c.lines()) {
+            if (!l->Visible) continue;
+            std::vector<unsigned char> cover = lineCoverage(*l, view.width, view.height);
+            const COLORREF color = static_cast<COLORREF>(TranslateColor(l->BorderColor));
+            for (int y = vis.top; y < vis.bottom; ++y)
+                for (int x = vis.left; x < vis.right; ++x) {
+                    int wx = x - b.left, wy = y - b.top, lx = wx - frame, ly = wy - frame;
+                    if (lx < 0 || ly < 0 || lx >= view.width || ly >= view.height) continue;
+                    if (hasRegion && !PtInRegion(rgn, wx, wy)) continue;
+                    if (cover[static_cast<std::size_t>(ly) * static_cast<std::size_t>(view.width) + static_cast<std::size_t>(lx)])
+                        out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = color;
+                }
+        }
         DeleteObject(rgn);
         if (c.classInfo().container) {
             RECT inner{b.left + frame, b.top + frame, b.right - frame, b.bottom - frame};

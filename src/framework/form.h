@@ -33,18 +33,28 @@ public:
     // unplaceable class, a duplicate name or a bad container.
     Control& place(const std::string& className, const std::string& name, int left, int top, int width, int height,
                    Control* container = nullptr, PropertyBag* bag = nullptr);
+    // While a form file loads, every control is placed first and shown afterwards, in the
+    // order placed, as a host shows a form once it has loaded (a container's Show then
+    // finds its contained controls there).
+    void beginLoad() { loading_ = true; }
+    void endLoad();
     Control* find(std::string_view name) const;
     Control* controlOf(platform::HWND hwnd) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // Position and size in the container's pixels.
     platform::RECT boundsOf(const Control& c) const;
     void resize(Control& c, int width, int height);
+    // Moves a control within its container (pixels); its contained controls move with it.
+    void move(Control& c, int left, int top);
+    // Whether a control takes input: its window and every container around it are enabled.
+    bool takesInput(const Control& c) const;
 
     // ---- Form properties ---------------------------------------------------------------------------
     int width() const { return width_; }
     int height() const { return height_; }
     OLE_COLOR backColor() const { return backColor_; }
-    void setBackColor(OLE_COLOR c) { backColor_ = c; }
+    // Setting the back colour clears the form's own drawing to it.
+    void setBackColor(OLE_COLOR c);
     OLE_COLOR foreColor() const { return foreColor_; }
     void setForeColor(OLE_COLOR c) { foreColor_ = c; }
     const std::shared_ptr<StdFont>& font() const { return font_; }
@@ -101,6 +111,10 @@ public:
     Clock& clock() override { return clock_; }
     void resizeControl(Control& c, int width, int height) override { resize(c, width, height); }
     std::vector<Control*> parentControls(const Control& c) const override;
+    std::vector<Control*> containedControls(const Control& c) const override;
+    void moveControl(Control& c, int left, int top) override { move(c, left, top); }
+    platform::HWND formHwnd() const override { return hwnd_; }
+    platform::HDC formHdc() const override { return hdc_; }
 
 private:
     struct Pointer {
@@ -111,6 +125,8 @@ private:
     Control* hitTest(const Control* container, int x, int y) const;
     void setPress(Control* target, bool held = true);
     void moveFocus(int direction);
+    void tabOrder(const Control* container, std::vector<Control*>& out) const;
+    void clearForm();
     void flushKeys();
     void composeInto(std::vector<platform::COLORREF>& out, const Control* container, int ox, int oy,
                      platform::RECT clip) const;
@@ -122,6 +138,7 @@ private:
     bool userMode_ = true;
     bool dirty_ = false;
     platform::HWND hwnd_ = nullptr;
+    platform::HDC hdc_ = nullptr;  // draws on the form's own window (Parent.hDC)
     Clock clock_;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focus_ = nullptr;
@@ -133,6 +150,8 @@ private:
     std::vector<std::string> pendingKeys_;
     int inputDepth_ = 0;
     EventHandler onEvent_;
+    bool loading_ = false;
+    std::vector<Control*> unshown_;
 };
 
 }  // namespace ulmaro

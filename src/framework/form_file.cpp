@@ -259,7 +259,9 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
             ctx.fail("unknown form key \"" + k + "\"", 1);
         }
     }
+    form->beginLoad();
     if (doc.contains("Controls")) loadControls(*form, doc["Controls"], nullptr, ctx);
+    form->endLoad();
     return form;
 }
 

@@ -5,6 +5,8 @@
 #include "dispatch.h"
 #include "ole_color.h"
 
+#include <ulmaro/platform/win32.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +36,13 @@ public:
     virtual void resizeControl(Control& c, int width, int height) = 0;
     // The controls of the container that holds `c` (its Parent.Controls).
     virtual std::vector<Control*> parentControls(const Control& c) const = 0;
+    // The controls placed inside the container `c`.
+    virtual std::vector<Control*> containedControls(const Control& c) const = 0;
+    // Extender Left and Top: moves the control within its container (pixels).
+    virtual void moveControl(Control& c, int left, int top) = 0;
+    // The form's own window and a device context that draws on it.
+    virtual platform::HWND formHwnd() const = 0;
+    virtual platform::HDC formHdc() const = 0;
 };
 
 }  // namespace ulmaro

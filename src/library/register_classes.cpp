@@ -2,10 +2,13 @@
 #include "checkoption/zyn_check_box.h"
 #include "checkoption/zyn_option_button.h"
 #include "command/zyn_command.h"
+#include "frame/zyn_draw_edge.h"
+#include "frame/zyn_frame.h"
 #include "framework/dispatch.h"
 #include "label/zyn_label.h"
 #include "listbox/zyn_list_box.h"
 #include "progress/zyn_progress_bar.h"
+#include "scrollbar/zyn_scroll_bar.h"
 
 namespace ulmaro {
 
@@ -32,6 +35,11 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"ZynDirection", {{"Direction : Right", 0}, {"Direction : left", 1}, {"Direction : Up", 2}, {"Direction : Down", 3},
                                               {"Direction : ClockWise", 4}, {"Direction : CounterClockWise", 5}}});
         lib.addClass(ZynProgressBar::describe());
+        lib.addClass(ZynScrollBar::describe());
+        lib.addClass(ZynFrame::describe());
+        lib.addEnum(EnumInfo{"Edge_Rect", {{"BF_RIGHT", 4}, {"BF_TOP", 2}, {"BF_BOTTOM", 8}, {"BF_LEFT", 1}, {"BF_RECT", 15}, {"BF_BOTTOM_TOP", 10}}});
+        lib.addEnum(EnumInfo{"Edge_Style", {{"EDGE_BUMP", 9}, {"EDGE_ETCHED", 6}, {"EDGE_RAISED", 5}, {"EDGE_SUNKEN", 10}}});
+        lib.addClass(ZynDrawEdge::describe());
         return true;
     }();
     (void)done;

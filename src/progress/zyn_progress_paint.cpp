@@ -157,10 +157,15 @@ void ZynProgressBar::BuildBuffers() {
         BarBitmap_ = CreateCompatibleBitmap(dc, R(W - 4), R(W - 4));
         DeleteObject(SelectObject(bar, BarBitmap_));
         for (std::int32_t i = 1; i <= R(H - 3); ++i) {
-            UsePen(bar, ShadeColor(BarColor_, -i, 0), 1);
+            const std::int32_t color = ShadeColor(BarColor_, -i, 0);
+            UsePen(bar, color, 1);
             MoveToEx(bar, 1, i, nullptr);
             LineTo(bar, R(W - 2), i);
+            // The lines leave the first column and row out; they take their neighbours'
+            // colours, so that a pie reaching the left or top edge shows no dark seam.
+            SetPixel(bar, 0, i, static_cast<COLORREF>(color));
         }
+        BitBlt(bar, 0, 0, R(W - 4), 1, bar, 0, 1, SRCCOPY);
         DropPen(bar);
         SelectAndDeleteRegion(back, CreateRectRgn(0, 0, R(W), R(H)));
     }

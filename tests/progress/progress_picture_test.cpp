@@ -106,6 +106,7 @@ TEST_F(ProgressPicture, DrawingStates) {
         {"full_decimal", 150, 24, "set P.Value 100\nset P.CaptionType 1\n"},
         {"round_clockwise", 80, 80, "set P.ProgressType 1\nset P.Value 25\n"},
         {"round_counterclockwise", 80, 80, "set P.ProgressType 1\nset P.Direction 5\nset P.Value 60\nset P.StartAngle 90\n"},
+        {"round_full", 64, 64, "set P.ProgressType 1\nset P.Value 100\n"},
         {"round_caption_colour", 64, 64, "set P.ProgressType 1\nset P.Value 40\nset P.CaptionColor 255\nset P.StartAngle -90\n"},
     };
     for (const State& s : states) {
