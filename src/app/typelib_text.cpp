@@ -4,6 +4,7 @@
 
 #include "framework/dispatch.h"
 
+#include <cstdio>
 #include <ostream>
 
 namespace ulmaro::app {
@@ -20,6 +21,41 @@ void printParams(std::ostream& out, const std::vector<ParamInfo>& params) {
         if (p.optional && !p.defaultValue.isEmpty()) out << " = " << formatValue(p.defaultValue);
     }
     out << ")";
+}
+
+const char* ambientName(AmbientValue a) {
+    switch (a) {
+        case AmbientValue::DisplayName: return "the ambient DisplayName";
+        case AmbientValue::Font: return "the ambient Font";
+        case AmbientValue::BackColor: return "the ambient BackColor";
+        case AmbientValue::ForeColor: return "the ambient ForeColor";
+        case AmbientValue::None: break;
+    }
+    return "";
+}
+
+// Colours print in hexadecimal as the host language writes Long literals (&H8000000F&).
+std::string defaultText(const MemberInfo& m) {
+    if (m.ambientDefault != AmbientValue::None) return ambientName(m.ambientDefault);
+    if (m.enumName == "OLE_COLOR" && m.defaultValue.isNumeric()) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "&H%X&", static_cast<unsigned>(m.defaultValue.toColor()));
+        return buf;
+    }
+    return formatValue(m.defaultValue);
+}
+
+// Key and default of a property, as a comment after its declaration.
+void printPersistence(std::ostream& out, const MemberInfo& m) {
+    if (m.runtimeOnly) out << " (run-time only)";
+    if (!m.persisted() && m.defaultValue.isEmpty() && m.ambientDefault == AmbientValue::None) return;
+    out << "  '";
+    if (m.persisted()) {
+        out << " key " << quote(m.writeKey);
+        if (m.readKey != m.writeKey) out << " (read from " << quote(m.readKey) << ")";
+        out << ",";
+    }
+    out << " default " << defaultText(m);
 }
 
 }  // namespace
@@ -41,6 +77,7 @@ void printTypeLibrary(std::ostream& out) {
                 if (!m.params.empty()) printParams(out, m.params);
                 out << " As " << (m.enumName.empty() ? varTypeName(m.type) : m.enumName.c_str());
                 if (m.readOnly()) out << " (read-only)";
+                printPersistence(out, m);
             }
             out << "\n";
         }

@@ -18,42 +18,28 @@ public:
     static ClassInfo describe();
 
     // ---- Properties and methods of _ZynCommand ---------------------------------------------
+    // Plain properties are fields published by describe(); their Lets are generated there.
     void Refresh();
     bool Enabled() const { return Enabled_; }
-    void setEnabled(bool v);
     bool HandPointer() const { return HandPointer_; }
-    void setHandPointer(bool v) { HandPointer_ = v; }
     bool Value() const { return Value_; }
-    void setValue(bool v);
     bool MustDrawFocus() const { return MustDrawFocus_; }
-    void setMustDrawFocus(bool v);
     bool CheckBox() const { return CheckBox_; }
-    void setCheckBox(bool v);
     const std::string& Caption() const { return Caption_; }
     void setCaption(std::string v);
     std::shared_ptr<StdFont> Font() const { return surface().Font(); }
     void setFont(std::shared_ptr<StdFont> f);
     OLE_COLOR BackColor() const { return BackColor_; }
-    void setBackColor(OLE_COLOR v);
     std::int32_t ButtonType() const { return ButtonType_; }
-    void setButtonType(std::int32_t v);
     OLE_COLOR ForeColor() const { return ForeColor_; }
-    void setForeColor(OLE_COLOR v);
     OLE_COLOR OfficeOverColor() const { return OfficeOverColor_; }
-    void setOfficeOverColor(OLE_COLOR v);
     OLE_COLOR MaskColor() const { return MaskColor_; }
-    void setMaskColor(OLE_COLOR v);
     std::int32_t BackStyle() const { return BackStyle_; }
-    void setBackStyle(std::int32_t v);
     std::int32_t hwnd() const;
     bool CenterText() const { return CenterText_; }
-    void setCenterText(bool v);
     bool CenterPicture() const { return CenterPicture_; }
-    void setCenterPicture(bool v);
     bool UseMask() const { return UseMask_; }
-    void setUseMask(bool v);
     StdPicturePtr Picture() const { return Picture_; }
-    void setPicture(StdPicturePtr p);
 
     // State the drawing and the tests look at.
     bool IsOver() const { return IsOver_; }
@@ -92,24 +78,25 @@ private:
     void OverTimer_Timer();
     void SetAccessKeyFromCaption();
 
+    // Property fields start at the defaults describe() gives them.
     bool IsOver_ = false;
-    bool Enabled_ = true;
+    bool Enabled_{};
     std::string Caption_;
-    bool Value_ = false;
+    bool Value_{};
     bool HasFocus_ = false;
-    std::int32_t BackStyle_ = 1;
-    OLE_COLOR OfficeOverColor_ = 0x8000000D;
-    OLE_COLOR BackColor_ = 0x8000000F;
-    OLE_COLOR ForeColor_ = 0x80000012;
-    bool CheckBox_ = false;
-    bool CenterPicture_ = true;
-    bool CenterText_ = true;
+    std::int32_t BackStyle_{};
+    OLE_COLOR OfficeOverColor_{};
+    OLE_COLOR BackColor_{};
+    OLE_COLOR ForeColor_{};
+    bool CheckBox_{};
+    bool CenterPicture_{};
+    bool CenterText_{};
     StdPicturePtr Picture_;
-    OLE_COLOR MaskColor_ = 0x8000000F;
-    bool UseMask_ = true;
-    std::int32_t ButtonType_ = WindowsXp;
-    bool MustDrawFocus_ = true;
-    bool HandPointer_ = false;
+    OLE_COLOR MaskColor_{};
+    bool UseMask_{};
+    std::int32_t ButtonType_{};
+    bool MustDrawFocus_{};
+    bool HandPointer_{};
     bool IsReady_ = false;
     Timer OverTimer;
 };

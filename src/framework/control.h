@@ -11,6 +11,7 @@
 #include "timer.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -81,19 +82,26 @@ public:
     Variant getProperty(std::string_view name, std::vector<Variant> index = {});
     void setProperty(std::string_view name, const Variant& value, std::vector<Variant> index = {});
     Variant callMethod(std::string_view name, std::vector<Variant>& args);
+    // The default the class description gives a property, ambient values resolved.
+    Variant defaultOf(std::string_view property) const;
 
 protected:
     // Raises an event of the control's event interface; by-reference arguments come back
-    // with whatever the host's handlers assigned.
+    // with whatever the host's handlers assigned. An event the class does not publish is a
+    // mistake in the control's code: std::logic_error, in every build.
     template <class... A>
     void RaiseEvent(std::string_view event, A&... args) {
-        const EventInfo* info = class_ ? class_->event(event) : nullptr;
-        if (!info || !site_) return;
+        if (!class_) return;
+        const EventInfo* info = class_->event(event);
+        if (!info) throwUndeclared("an event", event);
+        if (!site_) return;
         std::vector<Variant> values{VariantCast<std::decay_t<A>>::to(args)...};
         site_->raiseEvent(*this, *info, values);
         std::size_t i = 0;
         ((args = VariantCast<std::decay_t<A>>::from(values[i++])), ...);
     }
+    // Tells the container a property changed; a name the class does not publish as a
+    // property throws std::logic_error.
     void PropertyChanged(std::string_view property);
     AmbientProperties Ambient() const;
     void SendKeys(std::string_view keys);
@@ -111,7 +119,20 @@ protected:
     void addTimer(Timer& t);
     void addLine(LineObject& l) { lines_.push_back(&l); }
 
+    // Persistence served by the class description. Each call handles the named properties
+    // in the order given, through their Lets, so that a control keeps its own key order and
+    // the side effects of its setters: applyDefaults sets each to its default, readFrom to
+    // the bag's value under its read key (or the default), writeTo writes each under its
+    // write key.
+    void applyDefaults(std::initializer_list<std::string_view> properties);
+    void readFrom(PropertyBag& bag, std::initializer_list<std::string_view> properties);
+    void writeTo(PropertyBag& bag, std::initializer_list<std::string_view> properties);
+
 private:
+    template <class>
+    friend class ClassBuilder;
+    [[noreturn]] void throwUndeclared(const char* what, std::string_view name) const;
+    const MemberInfo& persistedMember(std::string_view property) const;
     const ClassInfo* class_ = nullptr;
     std::string name_;
     Site* site_ = nullptr;

@@ -1,6 +1,8 @@
 #include "dispatch.h"
 
 #include <cctype>
+#include <stdexcept>
+#include <string>
 
 namespace ulmaro {
 
@@ -24,6 +26,18 @@ const EventInfo* ClassInfo::event(std::string_view n) const {
     return nullptr;
 }
 
+const MemberInfo* ClassInfo::propertyReadFrom(std::string_view key) const {
+    for (const MemberInfo& m : members)
+        if (!m.readKey.empty() && sameName(m.readKey, key)) return &m;
+    return nullptr;
+}
+
+bool ClassInfo::describesKeys() const {
+    for (const MemberInfo& m : members)
+        if (m.persisted()) return true;
+    return false;
+}
+
 const char* varTypeName(VarType t) {
     switch (t) {
         case VarType::Empty: return "Variant";
@@ -45,8 +59,24 @@ TypeLibrary& TypeLibrary::instance() {
     return lib;
 }
 
+void checkDescription(const ClassInfo& info) {
+    auto fail = [&](const std::string& what) { throw std::logic_error(info.name + ": " + what); };
+    for (std::size_t i = 0; i < info.members.size(); ++i)
+        for (std::size_t j = i + 1; j < info.members.size(); ++j) {
+            if (sameName(info.members[i].name, info.members[j].name)) fail("two members named " + info.members[j].name);
+            if (info.members[i].dispid == info.members[j].dispid)
+                fail(info.members[i].name + " and " + info.members[j].name + " share member number " +
+                     std::to_string(info.members[j].dispid));
+        }
+    for (std::size_t i = 0; i < info.events.size(); ++i)
+        for (std::size_t j = i + 1; j < info.events.size(); ++j)
+            if (sameName(info.events[i].name, info.events[j].name) || info.events[i].number == info.events[j].number)
+                fail("events " + info.events[i].name + " and " + info.events[j].name + " clash");
+}
+
 void TypeLibrary::addClass(ClassInfo info) {
     if (findClass(info.name)) return;
+    for (const EnumInfo& e : info.enumDefinitions) addEnum(e);
     classes_.push_back(std::make_unique<ClassInfo>(std::move(info)));
 }
 

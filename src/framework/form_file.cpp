@@ -184,8 +184,11 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
         if (item.contains("Properties")) {
             const json& props = item["Properties"];
             if (!props.is_object()) ctx.fail("\"Properties\" must be an object");
-            for (auto it = props.begin(); it != props.end(); ++it)
+            for (auto it = props.begin(); it != props.end(); ++it) {
+                if (info->describesKeys() && !info->propertyReadFrom(it.key()))
+                    ctx.fail("unknown property \"" + it.key() + "\" for class " + cls);
                 bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key()));
+            }
         }
         Control* c = nullptr;
         try {

@@ -2,6 +2,7 @@
 #include "label/zyn_label.h"
 
 #include "framework/colors.h"
+#include "framework/standard_enums.h"
 #include "framework/std_font.h"
 
 #include <limits>
@@ -23,8 +24,6 @@ std::int32_t HandleValue(const void* handle) {
     return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(handle));
 }
 
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
 }  // namespace
 
 ZynLabel::ZynLabel() : Timer1("Timer1", 1, [this] { Timer1_Timer(); }) { addTimer(Timer1); }
@@ -32,6 +31,7 @@ ZynLabel::ZynLabel() : Timer1("Timer1", 1, [this] { Timer1_Timer(); }) { addTime
 ClassInfo ZynLabel::describe() {
     using C = ZynLabel;
     MemberInfo refresh;
+    refresh.dispid = 12;
     refresh.name = "Refresh";
     refresh.kind = MemberInfo::Kind::Method;
     refresh.params = {ParamInfo{"Clear", VarType::Boolean, true, true, Variant(true)}};
@@ -44,17 +44,17 @@ ClassInfo ZynLabel::describe() {
     const std::vector<ParamInfo> mouse{ParamInfo{"Button", VarType::Integer, true}, ParamInfo{"Shift", VarType::Integer, true},
                                        ParamInfo{"X", VarType::Single, true}, ParamInfo{"Y", VarType::Single, true}};
     return ClassBuilder<C>("ZynLabel", "Label with inline mark-up and named links")
-        .property<&C::hDc>("hDc")
-        .property<&C::hwnd>("hwnd")
-        .property<&C::BackStyle, &C::setBackStyle>("BackStyle", "BackStyleEnum")
-        .property<&C::AutoSize, &C::setAutoSize>("AutoSize")
-        .property<&C::Appearance, &C::setAppearance>("Appearance", "AppearanceConstants")
-        .property<&C::BorderStyle, &C::setBorderStyle>("BorderStyle", "BorderStyleConstants")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::Caption, &C::setCaption>("Caption")
-        .property<&C::Font, &C::setFont>("Font")
-        .property<&C::Text, &C::setText>("Text")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
+        .property<&C::hDc>(1, "hDc").runtimeOnly()
+        .property<&C::hwnd>(2, "hwnd").runtimeOnly()
+        .property<&C::BackStyle, &C::setBackStyle>(3, "BackStyle").enumType("BackStyleEnum").key().byDefault(1)
+        .property<&C::AutoSize, &C::setAutoSize>(4, "AutoSize").key().byDefault(false)
+        .property<&C::Appearance, &C::setAppearance>(5, "Appearance").enumType("AppearanceConstants").key().byDefault(1)
+        .property<&C::BorderStyle, &C::setBorderStyle>(6, "BorderStyle").enumType("BorderStyleConstants").key().byDefault(0)
+        .property<&C::ForeColor, &C::setForeColor>(7, "ForeColor").key().byDefault(AmbientValue::ForeColor)
+        .property<&C::Caption, &C::setCaption>(8, "Caption").key().byDefault(AmbientValue::DisplayName)
+        .property<&C::Font, &C::setFont>(9, "Font").key().byDefault(AmbientValue::Font)
+        .property<&C::Text, &C::setText>(10, "Text").runtimeOnly()
+        .property<&C::BackColor, &C::setBackColor>(11, "BackColor").key().byDefault(AmbientValue::BackColor)
         .member(std::move(refresh))
         .event(1, "Change")
         .event(2, "MouseDown", mouse)
@@ -63,6 +63,9 @@ ClassInfo ZynLabel::describe() {
         .event(5, "Click")
         .event(6, "DblClick")
         .event(7, "LinkClick", {ParamInfo{"LinkName", VarType::String, true}})
+        .enumeration(BackStyleEnum())
+        .enumeration(AppearanceConstants())
+        .enumeration(BorderStyleConstants())
         // A label never takes the focus.
         .flags(true, false)
         .build();
@@ -143,47 +146,26 @@ void ZynLabel::setBackColor(OLE_COLOR v) {
 
 // ---- Persistence --------------------------------------------------------------------------------------
 
+// The label's own key orders; keys and defaults come from describe().
 void ZynLabel::InitProperties() {
     Ready = false;
-    AmbientProperties ambient = Ambient();
-    setBackColor(ambient.BackColor);
-    setCaption(ambient.DisplayName);
-    setForeColor(ambient.ForeColor);
-    setAutoSize(false);
-    setBackStyle(1);
+    applyDefaults({"BackColor", "Caption", "ForeColor", "AutoSize", "BackStyle"});
     // Only the face name comes from the ambient font; size and style stay the surface's.
-    if (ambient.Font) surface().Font()->SetName(ambient.Font->Name());
-    setBorderStyle(0);
-    setAppearance(1);
+    if (std::shared_ptr<StdFont> ambientFont = Ambient().Font) surface().Font()->SetName(ambientFont->Name());
+    applyDefaults({"BorderStyle", "Appearance"});
     Ready = true;
     Refresh();
 }
 
 void ZynLabel::ReadProperties(PropertyBag& bag) {
     Ready = false;
-    AmbientProperties ambient = Ambient();
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(ambient.BackColor)).toColor());
-    setBackStyle(bag.ReadProperty("BackStyle", static_cast<std::int32_t>(1)).toInt32());
-    setForeColor(bag.ReadProperty("ForeColor", ColorValue(ambient.ForeColor)).toColor());
-    setCaption(bag.ReadProperty("Caption", ambient.DisplayName).toString());
-    setAutoSize(bag.ReadProperty("AutoSize", false).toBool());
-    setAppearance(bag.ReadProperty("Appearance", static_cast<std::int32_t>(1)).toInt32());
-    setBorderStyle(bag.ReadProperty("BorderStyle", static_cast<std::int32_t>(0)).toInt32());
-    setFont(bag.ReadProperty("Font", Variant(ambient.Font)).toFont());
+    readFrom(bag, {"BackColor", "BackStyle", "ForeColor", "Caption", "AutoSize", "Appearance", "BorderStyle", "Font"});
     Ready = true;
     Refresh();
 }
 
 void ZynLabel::WriteProperties(PropertyBag& bag) {
-    AmbientProperties ambient = Ambient();
-    bag.WriteProperty("BackColor", ColorValue(BackColor_), ColorValue(ambient.BackColor));
-    bag.WriteProperty("ForeColor", ColorValue(ForeColor()), ColorValue(ambient.ForeColor));
-    bag.WriteProperty("Caption", Caption_, ambient.DisplayName);
-    bag.WriteProperty("AutoSize", AutoSize_, false);
-    bag.WriteProperty("BackStyle", BackStyle_, static_cast<std::int32_t>(1));
-    bag.WriteProperty("Font", Variant(Font()), Variant(ambient.Font));
-    bag.WriteProperty("Appearance", static_cast<std::int32_t>(Appearance()), static_cast<std::int32_t>(1));
-    bag.WriteProperty("BorderStyle", static_cast<std::int32_t>(BorderStyle()), static_cast<std::int32_t>(0));
+    writeTo(bag, {"BackColor", "ForeColor", "Caption", "AutoSize", "BackStyle", "Font", "Appearance", "BorderStyle"});
 }
 
 }  // namespace ulmaro

@@ -80,9 +80,10 @@ private:
 
     std::string Caption_;
     std::string Text_;
-    bool AutoSize_ = false;
-    std::int32_t BackStyle_ = 1;
-    OLE_COLOR BackColor_ = 0x8000000F;
+    // Set by InitProperties or ReadProperties before the label first draws.
+    bool AutoSize_{};
+    std::int32_t BackStyle_{};
+    OLE_COLOR BackColor_{};
     std::vector<OLE_COLOR> ForeColorStack;
     std::vector<std::int32_t> FillColorStack;
     std::vector<LinkArea> Links;

@@ -15,12 +15,10 @@ namespace ulmaro {
 void registerLibraryClasses() {
     static const bool done = [] {
         TypeLibrary& lib = TypeLibrary::instance();
-        lib.addEnum(EnumInfo{"BackStyleEnum", {{"Transparent", 0}, {"Opaque", 1}}});
+        // Published for the classes that take a check state.
         lib.addEnum(EnumInfo{"CheckBoxValue", {{"Unchecked", 0}, {"Checked", 1}, {"Grayed", 2}}});
-        lib.addEnum(EnumInfo{"ZynButtonTypes", {{"Windows Xp", 0}, {"Office Xp", 1}}});
+        // One line per class; a class brings its enumerations with it.
         lib.addClass(ZynCommand::describe());
-        lib.addEnum(EnumInfo{"AppearanceConstants", {{"Flat", 0}, {"3D", 1}}});
-        lib.addEnum(EnumInfo{"BorderStyleConstants", {{"None", 0}, {"Fixed Single", 1}}});
         lib.addClass(ZynLabel::describe());
         lib.addClass(ZynCheckBox::describe());
         lib.addClass(ZynOptionButton::describe());

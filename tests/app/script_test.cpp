@@ -105,6 +105,17 @@ TEST(Script, HandlersAssignByReferenceArgumentsUntilTurnedOff) {
     EXPECT_NE(h.runBad("on Label1.MouseDown Button=\"two\"\ndown 1 1 1\n").find("script:1:"), std::string::npos);
 }
 
+TEST(Script, TypeLibraryShowsKeysAndDefaults) {
+    registerLibraryClasses();
+    std::ostringstream out;
+    app::printTypeLibrary(out);
+    std::string t = out.str();
+    EXPECT_NE(t.find("6 Property CheckBox As Boolean  ' key \"Checkbox\", default False\n"), std::string::npos);
+    EXPECT_NE(t.find("Property BackColor As OLE_COLOR  ' key \"BackColor\", default &H8000000F&\n"), std::string::npos);
+    EXPECT_NE(t.find("Property Caption As String  ' key \"Caption\", default the ambient DisplayName\n"), std::string::npos);
+    EXPECT_NE(t.find("Property Text As String (run-time only)\n"), std::string::npos);
+}
+
 TEST(Command, RenderExpectComparesWithAReferencePicture) {
     const std::string dir = ULMARO_BINARY_DIR;
     const std::string ulmaro = dir + "/ulmaro render ";

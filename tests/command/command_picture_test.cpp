@@ -31,7 +31,7 @@ struct PictureFixture : ::testing::Test {
     void SetUp() override {
         h.run("new ZynCommand Command1 0 0 100 40\nset Command1.MaskColor &HFF00FF\n");
         button = dynamic_cast<ZynCommand*>(h.form->find("Command1"));
-        button->setPicture(squarePicture());
+        button->setProperty("Picture", Variant(squarePicture()));
     }
     COLORREF surface(int x, int y) const { return GetWindowSurface(button->surface().hWnd()).at(x, y); }
     // Left and top of the blue square on the surface.
@@ -92,7 +92,7 @@ TEST_F(PictureFixture, DisabledPictureWithoutMaskColourHasNothingSeeThrough) {
     std::vector<COLORREF> px(16 * 16, kBlue);
     for (int y = 0; y < 16; ++y)
         for (int x = 8; x < 16; ++x) px[y * 16 + x] = RGB(255, 255, 255);
-    button->setPicture(StdPicture::FromPixels(16, 16, px));
+    button->setProperty("Picture", Variant(StdPicture::FromPixels(16, 16, px)));
     h.run("set Command1.Caption \"\"\nset Command1.Enabled False\nset Command1.BackColor &HFFFFFF\n");
     COLORREF left = surface(42, 12), right = surface(57, 27);
     EXPECT_NE(left, RGB(231, 231, 231));  // the whole picture is drawn faded
