@@ -30,6 +30,12 @@ using LRESULT = std::intptr_t;
 using LPINT = int*;
 using LPSTR = char*;
 using LPCSTR = const char*;
+using LPCCH = const char*;
+using WCHAR = char16_t;  // UTF-16 code unit
+using LPWSTR = WCHAR*;
+using LPCWSTR = const WCHAR*;
+using LPCWCH = const WCHAR*;
+using LPBOOL = BOOL*;
 using LPVOID = void*;
 using PVOID = void*;
 using HANDLE = void*;
@@ -631,6 +637,16 @@ BOOL BeginPath(HDC hdc);
 BOOL EndPath(HDC hdc);
 BOOL AbortPath(HDC hdc);
 HRGN PathToRegion(HDC hdc);
+
+// ---- Code pages -----------------------------------------------------------------------------
+// The ANSI code page (CP_ACP) is 1252. Characters 1252 lacks become the default character
+// ('?' unless one is given).
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_UTF8 = 65001;
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteStr, int cbMultiByte, LPWSTR lpWideCharStr,
+                        int cchWideChar);
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
+                        int cbMultiByte, LPCCH lpDefaultChar, LPBOOL lpUsedDefaultChar);
 
 // ---- GDI: fonts and text ---------------------------------------------------------------------
 HFONT CreateFontIndirectA(const LOGFONTA* lplf);
