@@ -63,7 +63,18 @@ void ZynOptionButton::setEnabled(bool v) {
 // Changed cannot veto, but its handler may change the value. Selecting clears the rest of
 // the group first (through the release handling, told not to raise MouseUp and not to
 // select again); the glyph is then redrawn without a MouseMove event.
+//
+// Changed handlers of two buttons that both turn a cleared value back into 1 would clear each
+// other for ever; the run time stops such a chain with its out-of-stack-space error.
 void ZynOptionButton::setValue(std::int32_t NewValue) {
+    constexpr int kOutOfStackSpace = 28;
+    constexpr int kMaxNesting = 64;
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(++d) {}
+        ~Nesting() { --depth; }
+    } nesting(valueDepth_);
+    if (valueDepth_ > kMaxNesting) throw RuntimeError(kOutOfStackSpace, "Out of stack space");
     RaiseEvent("Changed", NewValue);
     Paint();
     if (NewValue == vbChecked) RunMouseUp(0, 0, kNoEvent, kNoEvent);

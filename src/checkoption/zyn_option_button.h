@@ -36,6 +36,8 @@ private:
     void ClearOthersOfGroup();
 
     std::int16_t Group_ = 0;
+    // How deep Value assignments to this button are nested (see setValue).
+    int valueDepth_ = 0;
 };
 
 }  // namespace ulmaro

@@ -77,6 +77,14 @@ TEST_F(Groups, ChangedHandlerCanRefuseTheSelectionAfterTheOthersAreCleared) {
     EXPECT_EQ(values(), "00010");
 }
 
+TEST_F(Groups, HandlersThatReselectEndInAnErrorNotACrash) {
+    h.run("on A1.Changed Value=1\non A2.Changed Value=1\n");
+    const std::string out = h.run("set A1.Value 1\n");
+    EXPECT_NE(out.find("error 28: Out of stack space"), std::string::npos);
+    EXPECT_EQ(h.run("off A1.Changed\noff A2.Changed\nset A3.Value 1\n"), "A3.Changed 1\nA1.Changed 0\nA2.Changed 0\n");
+    EXPECT_EQ(values(), "00110");
+}
+
 TEST_F(Groups, SpaceSelectsOnRelease) {
     h.run("focus A1\n");
     EXPECT_EQ(h.run("keydown 32\n"), "A1.KeyDown 32 0\nA1.MouseDown 1 0 0 0\n");
