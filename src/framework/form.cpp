@@ -146,6 +146,12 @@ void Form::move(Control& c, int left, int top) {
     MoveWindow(c.surface().hWnd(), left, top, b.right - b.left, b.bottom - b.top, TRUE);
 }
 
+// Keys go to the focused control only while it shows and takes input: one hidden or
+// disabled with its container hears nothing until it is shown and enabled again.
+bool Form::keysReachFocus() const {
+    return focus_ && IsWindowVisible(focus_->surface().hWnd()) && takesInput(*focus_);
+}
+
 bool Form::takesInput(const Control& c) const {
     for (const Control* k = &c; k; k = k->container())
         if (!IsWindowEnabled(k->surface().hWnd())) return false;
@@ -331,7 +337,7 @@ void Form::keyDown(int keyCode) {
         moveFocus((shift_ & 1) ? -1 : 1);
         return;
     }
-    if (!focus_) return;
+    if (!keysReachFocus()) return;
     std::int16_t code = static_cast<std::int16_t>(keyCode), shift = shift_;
     focus_->KeyDown(code, shift);
 }
@@ -339,14 +345,14 @@ void Form::keyDown(int keyCode) {
 void Form::keyUp(int keyCode) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
     SetKeyDown(keyCode, false);
-    if (keyCode == VK_TAB || !focus_) return;
+    if (keyCode == VK_TAB || !keysReachFocus()) return;
     std::int16_t code = static_cast<std::int16_t>(keyCode), shift = shift_;
     focus_->KeyUp(code, shift);
 }
 
 void Form::keyPress(int keyAscii) {
     InputScope scope(inputDepth_, [this] { flushKeys(); });
-    if (!focus_) return;
+    if (!keysReachFocus()) return;
     std::int16_t ascii = static_cast<std::int16_t>(keyAscii);
     focus_->KeyPress(ascii);
 }

@@ -129,6 +129,7 @@ private:
     Control* hitTest(const Control* container, int x, int y) const;
     void setPress(Control* target, bool held = true);
     void moveFocus(int direction);
+    bool keysReachFocus() const;
     void tabOrder(const Control* container, std::vector<Control*>& out) const;
     void clearForm();
     void flushKeys();
