@@ -133,6 +133,8 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     c->attach(*cls, name, *this, container);
     c->surface().setFont(font_->Clone());
     c->surface().createWindow(container ? container->surface().hWnd() : hwnd_, left, top, width, height);
+    // The platform refuses windows past its quota: the control is not placed at all.
+    if (!c->surface().hWnd()) throw std::invalid_argument("no window can be made for " + name + " (too many windows)");
     c->bindTimers();
     controls_.push_back(std::move(c));
     if (bag)
@@ -368,9 +370,14 @@ void Form::setShift(int shift) {
 
 // Keys go to the window with the focus, when it is one of the form's controls or lies in one.
 namespace {
+// Keys go to the focused window only while it shows and takes input: one hidden or
+// disabled with its container hears nothing until it is shown and enabled again.
 HWND keyTarget(HWND form) {
     HWND f = GetFocus();
-    return f && IsChild(form, f) ? f : nullptr;
+    if (!f || !IsChild(form, f) || !IsWindowVisible(f)) return nullptr;
+    for (HWND k = f; k && k != form; k = GetParent(k))
+        if (!IsWindowEnabled(k)) return nullptr;
+    return f;
 }
 }  // namespace
 

@@ -61,6 +61,10 @@ public:
     const std::shared_ptr<StdFont>& font() const { return font_; }
     void setFont(std::shared_ptr<StdFont> f) { font_ = std::move(f); }
     void setUserMode(bool on) { userMode_ = on; }
+    // Script lines the form runs once it is loaded, as a form's load code fills its lists and
+    // sets what is not saved with the controls; kept so that saving writes them back.
+    const std::vector<std::string>& loadScript() const { return loadScript_; }
+    void setLoadScript(std::vector<std::string> lines) { loadScript_ = std::move(lines); }
     platform::HWND hwnd() const { return hwnd_; }
 
     // ---- Input, in form pixels ------------------------------------------------------------------
@@ -149,6 +153,7 @@ private:
     OLE_COLOR foreColor_ = 0x80000012;
     std::shared_ptr<StdFont> font_ = StdFont::New();
     bool userMode_ = true;
+    std::vector<std::string> loadScript_;
     bool dirty_ = false;
     platform::HWND hwnd_ = nullptr;
     platform::HDC hdc_ = nullptr;  // draws on the form's own window (Parent.hDC)

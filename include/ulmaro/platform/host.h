@@ -15,6 +15,18 @@ namespace ulmaro::platform {
 std::size_t LiveGdiObjectCount();
 std::size_t LiveWindowCount();
 
+// A process holds at most this many GDI objects (stock objects aside), and this many
+// windows, at once; past it creation fails with the call's failure value.
+inline constexpr std::size_t kHandleQuota = 10000;
+// Live and peak counts of GDI objects of one kind as GetObjectType names it (OBJ_DC
+// counts memory contexts too; 0: every kind), stock objects excluded, and of windows.
+struct HandleCounts {
+    std::size_t live = 0;
+    std::size_t peak = 0;
+};
+HandleCounts GdiObjectCounts(DWORD objectType = 0);
+HandleCounts WindowCounts();
+
 // Key state as GetKeyState reports it; the host sets it from real or scripted input.
 void SetKeyDown(int vk, bool down);
 // Forgets capture, focus, key state, cursor shape and pointer position.

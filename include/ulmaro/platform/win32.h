@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace ulmaro::platform {
 
@@ -29,8 +30,15 @@ using ATOM = WORD;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using LPINT = int*;
 using LPSTR = char*;
 using LPCSTR = const char*;
+using LPCCH = const char*;
+using WCHAR = char16_t;  // UTF-16 code unit
+using LPWSTR = WCHAR*;
+using LPCWSTR = const WCHAR*;
+using LPCWCH = const WCHAR*;
+using LPBOOL = BOOL*;
 using LPVOID = void*;
 using PVOID = void*;
 using HANDLE = void*;
@@ -233,6 +241,17 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
 constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+// Like the platform's macros, these take any integer (a DWORD, a WPARAM or an LPARAM).
+template <class T>
+    requires std::is_integral_v<T>
+constexpr WORD LOWORD(T v) {
+    return static_cast<WORD>(static_cast<std::uintmax_t>(v) & 0xFFFF);
+}
+template <class T>
+    requires std::is_integral_v<T>
+constexpr WORD HIWORD(T v) {
+    return static_cast<WORD>((static_cast<std::uintmax_t>(v) >> 16) & 0xFFFF);
+}
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Raster operations --------------------------------------------------------------
@@ -350,6 +369,10 @@ constexpr UINT TA_RIGHT = 2;
 constexpr UINT TA_CENTER = 6;
 constexpr UINT TA_BOTTOM = 8;
 constexpr UINT TA_BASELINE = 24;
+
+// ExtTextOut options.
+constexpr UINT ETO_OPAQUE = 0x0002;
+constexpr UINT ETO_CLIPPED = 0x0004;
 
 // DrawText formats.
 constexpr UINT DT_TOP = 0x00000000;
@@ -617,8 +640,6 @@ constexpr LRESULT HTBORDER = 18;
 constexpr WPARAM SIZE_RESTORED = 0;
 
 // Packing two 16-bit values into a message parameter and taking them apart.
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr LPARAM MAKELPARAM(int lo, int hi) {
     return static_cast<LPARAM>(static_cast<std::int32_t>(static_cast<DWORD>(static_cast<WORD>(lo)) |
                                                         (static_cast<DWORD>(static_cast<WORD>(hi)) << 16)));
@@ -628,6 +649,95 @@ constexpr WPARAM MAKEWPARAM(int lo, int hi) {
 }
 constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp))); }
 constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp))); }
+
+// ---- Window messages, edit controls and scroll bars -----------------------------------
+constexpr UINT WM_SETFONT = 0x0030;
+constexpr UINT WM_GETFONT = 0x0031;
+constexpr UINT WM_STYLECHANGED = 0x007D;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_HSCROLL = 0x0114;
+constexpr UINT WM_VSCROLL = 0x0115;
+constexpr UINT WM_CUT = 0x0300;
+constexpr UINT WM_COPY = 0x0301;
+constexpr UINT WM_PASTE = 0x0302;
+constexpr UINT WM_CLEAR = 0x0303;
+constexpr UINT WM_UNDO = 0x0304;
+
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_HSCROLL = 0x00100000;
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_BOTH = 3;
+constexpr int SB_LINEUP = 0;
+constexpr int SB_LINELEFT = 0;
+constexpr int SB_LINEDOWN = 1;
+constexpr int SB_LINERIGHT = 1;
+constexpr int SB_PAGEUP = 2;
+constexpr int SB_PAGELEFT = 2;
+constexpr int SB_PAGEDOWN = 3;
+constexpr int SB_PAGERIGHT = 3;
+constexpr int SB_THUMBPOSITION = 4;
+constexpr int SB_THUMBTRACK = 5;
+constexpr int SB_TOP = 6;
+constexpr int SB_LEFT = 6;
+constexpr int SB_BOTTOM = 7;
+constexpr int SB_RIGHT = 7;
+constexpr int SB_ENDSCROLL = 8;
+
+constexpr DWORD ES_LEFT = 0x0000;
+constexpr DWORD ES_CENTER = 0x0001;
+constexpr DWORD ES_RIGHT = 0x0002;
+constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD ES_PASSWORD = 0x0020;
+constexpr DWORD ES_AUTOVSCROLL = 0x0040;
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_NOHIDESEL = 0x0100;
+constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD ES_WANTRETURN = 0x1000;
+
+constexpr UINT EM_GETSEL = 0x00B0;
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_GETRECT = 0x00B2;
+constexpr UINT EM_SCROLL = 0x00B5;
+constexpr UINT EM_LINESCROLL = 0x00B6;
+constexpr UINT EM_SCROLLCARET = 0x00B7;
+constexpr UINT EM_GETMODIFY = 0x00B8;
+constexpr UINT EM_SETMODIFY = 0x00B9;
+constexpr UINT EM_GETLINECOUNT = 0x00BA;
+constexpr UINT EM_LINEINDEX = 0x00BB;
+constexpr UINT EM_LINELENGTH = 0x00C1;
+constexpr UINT EM_REPLACESEL = 0x00C2;
+constexpr UINT EM_GETLINE = 0x00C4;
+constexpr UINT EM_LIMITTEXT = 0x00C5;
+constexpr UINT EM_SETLIMITTEXT = EM_LIMITTEXT;
+constexpr UINT EM_CANUNDO = 0x00C6;
+constexpr UINT EM_UNDO = 0x00C7;
+constexpr UINT EM_LINEFROMCHAR = 0x00C9;
+constexpr UINT EM_SETTABSTOPS = 0x00CB;
+constexpr UINT EM_SETPASSWORDCHAR = 0x00CC;
+constexpr UINT EM_EMPTYUNDOBUFFER = 0x00CD;
+constexpr UINT EM_GETFIRSTVISIBLELINE = 0x00CE;
+constexpr UINT EM_SETREADONLY = 0x00CF;
+constexpr UINT EM_GETPASSWORDCHAR = 0x00D2;
+constexpr UINT EM_SETMARGINS = 0x00D3;
+constexpr UINT EM_GETMARGINS = 0x00D4;
+constexpr UINT EM_GETLIMITTEXT = 0x00D5;
+constexpr UINT EM_POSFROMCHAR = 0x00D6;
+constexpr UINT EM_CHARFROMPOS = 0x00D7;
+constexpr UINT EM_SHOWBALLOONTIP = 0x1503;
+constexpr UINT EM_HIDEBALLOONTIP = 0x1504;
+constexpr WPARAM EC_LEFTMARGIN = 0x0001;
+constexpr WPARAM EC_RIGHTMARGIN = 0x0002;
+constexpr WPARAM EC_USEFONTINFO = 0xFFFF;
+constexpr WORD EN_SETFOCUS = 0x0100;
+constexpr WORD EN_KILLFOCUS = 0x0200;
+constexpr WORD EN_CHANGE = 0x0300;
+constexpr WORD EN_UPDATE = 0x0400;
+constexpr WORD EN_MAXTEXT = 0x0501;
+constexpr WORD EN_HSCROLL = 0x0601;
+constexpr WORD EN_VSCROLL = 0x0602;
+
+constexpr LONG MAKELONG(WORD lo, WORD hi) { return static_cast<LONG>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
 
 // ---- GDI: device contexts and objects -------------------------------------------------
 HDC CreateCompatibleDC(HDC hdc);
@@ -714,6 +824,16 @@ BOOL EndPath(HDC hdc);
 BOOL AbortPath(HDC hdc);
 HRGN PathToRegion(HDC hdc);
 
+// ---- Code pages -----------------------------------------------------------------------------
+// The ANSI code page (CP_ACP) is 1252. Characters 1252 lacks become the default character
+// ('?' unless one is given).
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_UTF8 = 65001;
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteStr, int cbMultiByte, LPWSTR lpWideCharStr,
+                        int cchWideChar);
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
+                        int cbMultiByte, LPCCH lpDefaultChar, LPBOOL lpUsedDefaultChar);
+
 // ---- GDI: fonts and text ---------------------------------------------------------------------
 HFONT CreateFontIndirectA(const LOGFONTA* lplf);
 HFONT CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight, DWORD bItalic,
@@ -725,6 +845,11 @@ int GetTextFaceA(HDC hdc, int c, LPSTR lpName);
 UINT SetTextAlign(HDC hdc, UINT align);
 UINT GetTextAlign(HDC hdc);
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,
+                 const INT* lpDx);
+BOOL GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit,
+                           LPINT lpnDx, LPSIZE lpSize);
+BOOL GetCharWidth32A(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);
 
 // ---- USER: rectangles ---------------------------------------------------------------------------
 BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
@@ -743,6 +868,10 @@ BOOL PtInRect(const RECT* lprc, POINT pt);
 int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chCount, int nTabPositions,
+                    const INT* lpnTabStopPositions, int nTabOrigin);
+DWORD GetTabbedTextExtentA(HDC hdc, LPCSTR lpString, int chCount, int nTabPositions,
+                           const INT* lpnTabStopPositions);
 DWORD GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 
@@ -817,5 +946,8 @@ SHORT GetAsyncKeyState(int vKey);
 HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
+
+// ---- Common controls: flat scroll bars -------------------------------------------------------
+BOOL FlatSB_ShowScrollBar(HWND hwnd, int code, BOOL fShow);
 
 }  // namespace ulmaro::platform

@@ -123,6 +123,7 @@ namespace ulmaro::platform {
 using namespace detail;
 
 std::size_t LiveWindowCount() { return windows().live(); }
+HandleCounts WindowCounts() { return HandleCounts{windows().counted(), windows().peak()}; }
 std::size_t LiveGdiObjectCount() { return liveObjectCount(); }
 
 HWND CreateWindowExA(DWORD exStyle, LPCSTR cls, LPCSTR name, DWORD style, int X, int Y, int w, int h, HWND parent,

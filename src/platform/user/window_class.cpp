@@ -71,6 +71,7 @@ LRESULT hitTest(HWND hwnd, LPARAM lp) {
 }  // namespace
 
 void applyClass(Window& w) {
+    registerSystemClasses();
     auto it = classes().find(w.className);
     if (it == classes().end()) return;
     const WNDCLASSA& wc = it->second.wc;

@@ -69,6 +69,9 @@ LRESULT callProcedure(const Procedure& p, HWND hwnd, UINT msg, WPARAM wp, LPARAM
 // Gives a new window what its registered class holds: procedure, class style, background
 // brush and cursor. A window of an unregistered class answers with DefWindowProcA.
 void applyClass(Window& w);
+// Registers the classes the platform provides (the edit control) the first time a window
+// is made; defined beside each class's procedure.
+void registerSystemClasses();
 
 // Module hooks a window's destruction runs.
 void forgetWindowInput(HWND hwnd);
