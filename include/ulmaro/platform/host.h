@@ -64,7 +64,8 @@ void AddWindowOverlay(HWND hwnd, HRGN clientRgn, COLORREF color);
 HWND WindowFromPointIn(HWND top, POINT clientPt);
 // Paints whatever waits for painting in the tree, then composes it: each visible window's
 // frame and surface in z-order, clipped by its parent's client area, window regions and
-// see-through parts. Rows from the top, the size of `top`'s client area.
+// see-through parts; then the visible popups above `top` (tips), where they cross it. Rows
+// from the top, the size of `top`'s client area.
 std::vector<COLORREF> ComposeWindow(HWND top);
 
 // Read-only view of pixels (COLORREF 0x00BBGGRR, rows from the top).

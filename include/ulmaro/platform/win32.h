@@ -518,6 +518,10 @@ constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD WS_BORDER = 0x00800000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+// CreateWindowExA: the platform's default place or size.
+constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000u);
 constexpr int GWL_STYLE = -16;
 constexpr int GWL_EXSTYLE = -20;
 constexpr int SW_HIDE = 0;
@@ -539,6 +543,8 @@ constexpr int GWL_USERDATA = GWLP_USERDATA;
 // SetWindowPos.
 inline const HWND HWND_TOP = nullptr;
 inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(1));
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-2));
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;
 constexpr UINT SWP_NOZORDER = 0x0004;
@@ -947,7 +953,105 @@ HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 
+UINT GetDoubleClickTime();
+
 // ---- Common controls: flat scroll bars -------------------------------------------------------
 BOOL FlatSB_ShowScrollBar(HWND hwnd, int code, BOOL fShow);
+
+// ---- Common controls: tooltips ----------------------------------------------------------------
+inline constexpr const char* TOOLTIPS_CLASSA = "tooltips_class32";
+
+constexpr DWORD TTS_ALWAYSTIP = 0x01;
+constexpr DWORD TTS_NOPREFIX = 0x02;
+constexpr DWORD TTS_NOANIMATE = 0x10;
+constexpr DWORD TTS_NOFADE = 0x20;
+constexpr DWORD TTS_BALLOON = 0x40;
+
+constexpr UINT TTF_IDISHWND = 0x0001;
+constexpr UINT TTF_CENTERTIP = 0x0002;
+constexpr UINT TTF_RTLREADING = 0x0004;
+constexpr UINT TTF_SUBCLASS = 0x0010;
+constexpr UINT TTF_TRACK = 0x0020;
+constexpr UINT TTF_ABSOLUTE = 0x0080;
+constexpr UINT TTF_TRANSPARENT = 0x0100;
+
+constexpr int TTI_NONE = 0;
+constexpr int TTI_INFO = 1;
+constexpr int TTI_WARNING = 2;
+constexpr int TTI_ERROR = 3;
+
+constexpr WPARAM TTDT_AUTOMATIC = 0;
+constexpr WPARAM TTDT_RESHOW = 1;
+constexpr WPARAM TTDT_AUTOPOP = 2;
+constexpr WPARAM TTDT_INITIAL = 3;
+
+constexpr UINT TTM_ACTIVATE = WM_USER + 1;
+constexpr UINT TTM_SETDELAYTIME = WM_USER + 3;
+constexpr UINT TTM_ADDTOOLA = WM_USER + 4;
+constexpr UINT TTM_DELTOOLA = WM_USER + 5;
+constexpr UINT TTM_NEWTOOLRECTA = WM_USER + 6;
+constexpr UINT TTM_RELAYEVENT = WM_USER + 7;
+constexpr UINT TTM_GETTOOLINFOA = WM_USER + 8;
+constexpr UINT TTM_SETTOOLINFOA = WM_USER + 9;
+constexpr UINT TTM_GETTEXTA = WM_USER + 11;
+constexpr UINT TTM_UPDATETIPTEXTA = WM_USER + 12;
+constexpr UINT TTM_GETTOOLCOUNT = WM_USER + 13;
+constexpr UINT TTM_ENUMTOOLSA = WM_USER + 14;
+constexpr UINT TTM_GETCURRENTTOOLA = WM_USER + 15;
+constexpr UINT TTM_WINDOWFROMPOINT = WM_USER + 16;
+constexpr UINT TTM_TRACKACTIVATE = WM_USER + 17;
+constexpr UINT TTM_TRACKPOSITION = WM_USER + 18;
+constexpr UINT TTM_SETTIPBKCOLOR = WM_USER + 19;
+constexpr UINT TTM_SETTIPTEXTCOLOR = WM_USER + 20;
+constexpr UINT TTM_GETDELAYTIME = WM_USER + 21;
+constexpr UINT TTM_GETTIPBKCOLOR = WM_USER + 22;
+constexpr UINT TTM_GETTIPTEXTCOLOR = WM_USER + 23;
+constexpr UINT TTM_SETMAXTIPWIDTH = WM_USER + 24;
+constexpr UINT TTM_GETMAXTIPWIDTH = WM_USER + 25;
+constexpr UINT TTM_SETMARGIN = WM_USER + 26;
+constexpr UINT TTM_GETMARGIN = WM_USER + 27;
+constexpr UINT TTM_POP = WM_USER + 28;
+constexpr UINT TTM_UPDATE = WM_USER + 29;
+constexpr UINT TTM_GETBUBBLESIZE = WM_USER + 30;
+constexpr UINT TTM_SETTITLEA = WM_USER + 32;
+constexpr UINT TTM_SETTITLEW = WM_USER + 33;
+constexpr UINT TTM_POPUP = WM_USER + 34;
+constexpr UINT TTM_GETTITLE = WM_USER + 35;
+
+// The tool record of the ANSI messages. Its size field tells which of its versions a
+// program fills: without lParam (V1), with it (V2), or whole (V3).
+struct TTTOOLINFOA {
+    UINT cbSize;
+    UINT uFlags;
+    HWND hwnd;
+    UINT_PTR uId;
+    RECT rect;
+    HINSTANCE hinst;
+    LPSTR lpszText;
+    LPARAM lParam;
+    void* lpReserved;
+};
+using TOOLINFOA = TTTOOLINFOA;
+using LPTTTOOLINFOA = TTTOOLINFOA*;
+constexpr UINT TTTOOLINFOA_V1_SIZE = offsetof(TTTOOLINFOA, lParam);
+constexpr UINT TTTOOLINFOA_V2_SIZE = offsetof(TTTOOLINFOA, lpReserved);
+constexpr UINT TTTOOLINFOA_V3_SIZE = sizeof(TTTOOLINFOA);
+// A tool whose text the tool's window supplies when asked (not supported: shows nothing).
+inline const LPSTR LPSTR_TEXTCALLBACKA = reinterpret_cast<LPSTR>(static_cast<std::intptr_t>(-1));
+
+struct TTGETTITLE {
+    DWORD dwSize;
+    UINT uTitleBitmap;
+    UINT cch;
+    WCHAR* pszTitle;
+};
+
+// EM_SHOWBALLOONTIP's record.
+struct EDITBALLOONTIP {
+    DWORD cbStruct;
+    LPCWSTR pszTitle;
+    LPCWSTR pszText;
+    INT ttiIcon;
+};
 
 }  // namespace ulmaro::platform

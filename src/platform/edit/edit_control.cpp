@@ -534,7 +534,7 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 namespace ulmaro::platform::detail {
 
-void registerSystemClasses() {
+void registerEditClass() {
     static const bool done = [] {
         WNDCLASSA wc{};
         wc.style = CS_DBLCLKS;

@@ -40,15 +40,15 @@ void fillArea(Canvas& out, const RegionData& area, COLORREF c) {
         }
 }
 
-// Composes the children of `hwnd`, whose client origin sits at `origin` on the canvas and
-// whose client shape there is `clip`.
-void composeChildren(Canvas& out, const Window& parent, POINT origin, const RegionData& clip) {
-    for (HWND h : parent.children) {
-        const Window* w = lookupWindow(h);
-        if (!w || !w->visible) continue;
+void composeChildren(Canvas& out, const Window& parent, POINT origin, const RegionData& clip);
+
+// Composes one window whose parent's client origin sits at `origin` on the canvas and whose
+// parent's client shape there is `clip`.
+void composeOne(Canvas& out, const Window* w, POINT origin, const RegionData& clip) {
+    {
         const POINT at{origin.x + w->rect.left, origin.y + w->rect.top};
         RegionData shape = regionIntersectRect(clip, RECT{at.x, at.y, at.x + w->width(), at.y + w->height()});
-        if (shape.empty()) continue;
+        if (shape.empty()) return;
         if (w->region) {
             RegionData r = *w->region;
             regionOffset(r, at.x, at.y);
@@ -78,6 +78,15 @@ void composeChildren(Canvas& out, const Window& parent, POINT origin, const Regi
     }
 }
 
+// Composes the children of a window whose client origin sits at `origin` on the canvas and
+// whose client shape there is `clip`.
+void composeChildren(Canvas& out, const Window& parent, POINT origin, const RegionData& clip) {
+    for (HWND h : parent.children) {
+        const Window* w = lookupWindow(h);
+        if (w && w->visible) composeOne(out, w, origin, clip);
+    }
+}
+
 }  // namespace
 
 }  // namespace ulmaro::platform::detail
@@ -97,6 +106,19 @@ std::vector<COLORREF> ComposeWindow(HWND top) {
     if (w->opaque) shown = regionCombine(shown, *w->opaque, RGN_AND);
     copyArea(out, shown, w->surface.px.data(), w->surface.width, POINT{0, 0});
     composeChildren(out, *w, POINT{0, 0}, all);
+    // Popups above the window in the z-order (tips) lie over it where they cross it.
+    const std::vector<HWND>& tops = topLevelWindows();
+    auto self = std::find(tops.begin(), tops.end(), top);
+    if (self != tops.end()) {
+        const POINT origin = clientOrigin(top);
+        std::vector<HWND> above(self + 1, tops.end());
+        for (HWND h : above) {
+            Window* p = lookupWindow(h);
+            if (!p || !p->visible || !(p->style & WS_POPUP)) continue;
+            RedrawWindow(h, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            composeOne(out, p, POINT{-origin.x, -origin.y}, all);
+        }
+    }
     return px;
 }
 

@@ -116,3 +116,10 @@ HCURSOR GetCursor() { return input().cursor; }
 int CursorId(HCURSOR c) { return static_cast<int>(reinterpret_cast<std::uintptr_t>(c)); }
 
 }  // namespace ulmaro::platform
+
+namespace ulmaro::platform {
+
+// The host's double-click time; the tooltips' default delays are taken from it.
+UINT GetDoubleClickTime() { return 500; }
+
+}  // namespace ulmaro::platform

@@ -129,6 +129,10 @@ std::size_t LiveGdiObjectCount() { return liveObjectCount(); }
 HWND CreateWindowExA(DWORD exStyle, LPCSTR cls, LPCSTR name, DWORD style, int X, int Y, int w, int h, HWND parent,
                      HMENU menu, HINSTANCE instance, LPVOID param) {
     if (parent && !lookupWindow(parent)) return nullptr;
+    // The default place and size of this host: the origin, and nothing until the window
+    // sizes itself (as a popup does before it shows).
+    if (X == CW_USEDEFAULT) X = Y = 0;
+    if (w == CW_USEDEFAULT) w = h = 0;
     if (!sizeOk(w, h)) return nullptr;
     auto win = std::make_unique<Window>();
     win->className = cls ? cls : "";

@@ -70,6 +70,11 @@ LRESULT hitTest(HWND hwnd, LPARAM lp) {
 
 }  // namespace
 
+void registerSystemClasses() {
+    registerEditClass();
+    registerToolTipClass();
+}
+
 void applyClass(Window& w) {
     registerSystemClasses();
     auto it = classes().find(w.className);

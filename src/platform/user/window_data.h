@@ -69,9 +69,11 @@ LRESULT callProcedure(const Procedure& p, HWND hwnd, UINT msg, WPARAM wp, LPARAM
 // Gives a new window what its registered class holds: procedure, class style, background
 // brush and cursor. A window of an unregistered class answers with DefWindowProcA.
 void applyClass(Window& w);
-// Registers the classes the platform provides (the edit control) the first time a window
-// is made; defined beside each class's procedure.
+// Registers the classes the platform provides (the edit control, the tooltip) the first
+// time a window is made; each class's registration is defined beside its procedure.
 void registerSystemClasses();
+void registerEditClass();
+void registerToolTipClass();
 
 // Module hooks a window's destruction runs.
 void forgetWindowInput(HWND hwnd);
