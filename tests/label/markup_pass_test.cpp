@@ -75,6 +75,8 @@ TEST_F(MarkupPass, TextKeepsEveryRunWithoutTagsOrLineBreaks) {
              // Not tokens: drawn and kept as text. A lone CR or LF is not a line break.
              {"<C=00FF0>x<X><b ><Bold></ B><A Name=\"\">", "<C=00FF0>x<X><b ><Bold></ B><A Name=\"\">"},
              {"a\nb\rc", "a\nb\rc"},
+             // A failed candidate does not hide a token that starts inside it.
+             {"<C=00FF0<i>x<<b>>", "<C=00FF0x<>"},
              {"</b></C></F></A>", ""},
          }) {
         l.setCaption(c.caption);

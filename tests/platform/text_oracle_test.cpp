@@ -187,45 +187,23 @@ TEST(TextOracle, ExtTextOut) { expectMatchesOracle("text/exttextout", drawExtTex
 
 namespace {
 
-void frame(HDC dc, RECT r, COLORREF c) {
-    HBRUSH b = CreateSolidBrush(c);
-    FrameRect(dc, &r, b);
-    DeleteObject(b);
-}
-
-struct Sans {
-    HDC dc;
-    HFONT font;
-    HGDIOBJ old;
-    explicit Sans(HDC d)
-        : dc(d),
-          font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif")),
-          old(SelectObject(d, font)) {
-        SetBkMode(d, TRANSPARENT);
-    }
-    ~Sans() {
-        SelectObject(dc, old);
-        DeleteObject(font);
-    }
-};
-
 // A measured rectangle framed in blue with its returned height as a red bar at column x.
 void measuredWrap(HDC dc, RECT r, const char* s, int barX) {
     const int h = DrawTextA(dc, s, -1, &r, DT_WORDBREAK | DT_CALCRECT);
-    frame(dc, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, RGB(0, 0, 255));
+    frameRect(dc, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, RGB(0, 0, 255));
     for (int i = 0; i < h && r.top + i < 64; ++i) SetPixel(dc, barX, r.top + i, RGB(255, 0, 0));
 }
 
 void drawTabsAndEdit(HDC dc) {
-    Sans f(dc);
+    UseFont f(dc, makeFont("MS Sans Serif", -11, FW_NORMAL));
+    SetBkMode(dc, TRANSPARENT);
     struct Line { RECT r; const char* s; UINT format; };
     const Line lines[] = {{{1, 0, 95, 13}, "a\tb\tc", DT_SINGLELINE | DT_EXPANDTABS},
                           {{1, 12, 95, 25}, "a\tb\tc", DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (3 << 8)},
                           {{1, 24, 95, 37}, "a\tb|", DT_SINGLELINE}};
     for (Line l : lines) DrawTextA(dc, l.s, -1, &l.r, l.format);
     RECT edit{2, 38, 30, 63};
-    frame(dc, {1, 37, 31, 64}, RGB(0, 128, 0));
+    frameRect(dc, {1, 37, 31, 64}, RGB(0, 128, 0));
     DrawTextA(dc, "Unbreakable x", -1, &edit, DT_WORDBREAK | DT_EDITCONTROL);
     RECT m{34, 38, 64, 38};
     measuredWrap(dc, m, "Unbreakable word", 95);
@@ -235,7 +213,8 @@ void drawTabsAndEdit(HDC dc) {
 }
 
 void drawEllipses(HDC dc) {
-    Sans f(dc);
+    UseFont f(dc, makeFont("MS Sans Serif", -11, FW_NORMAL));
+    SetBkMode(dc, TRANSPARENT);
     struct Cell { RECT r; const char* s; UINT format; };
     const Cell cells[] = {{{1, 1, 47, 14}, "Two words here", DT_SINGLELINE | DT_WORD_ELLIPSIS},
                           {{49, 1, 95, 14}, "Two words here", DT_SINGLELINE | DT_END_ELLIPSIS},
@@ -246,7 +225,7 @@ void drawEllipses(HDC dc) {
                           {{32, 43, 38, 56}, "Wide", DT_SINGLELINE | DT_END_ELLIPSIS}};
     for (const Cell& c : cells) {
         RECT r = c.r;
-        frame(dc, r, RGB(0, 128, 0));
+        frameRect(dc, r, RGB(0, 128, 0));
         InflateRect(&r, -1, -1);
         DrawTextA(dc, c.s, -1, &r, c.format);
     }
@@ -254,7 +233,7 @@ void drawEllipses(HDC dc) {
     char buf[40];
     std::strcpy(buf, "Three word caption");
     RECT r{49, 29, 95, 42};
-    frame(dc, r, RGB(0, 128, 0));
+    frameRect(dc, r, RGB(0, 128, 0));
     InflateRect(&r, -1, -1);
     const int h = DrawTextA(dc, buf, -1, &r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
     TextOutA(dc, 49, 43, buf, static_cast<int>(std::strlen(buf)));
