@@ -22,7 +22,7 @@ namespace {
 const char* kUsage =
     "usage:\n"
     "  ulmaro render [FORM] [-o OUT.png] [--expect REF.png] [--script FILE] [--design]\n"
-    "  ulmaro run [FORM] [--screenshot OUT.png] [--quit-after MS]\n"
+    "  ulmaro run [FORM] [--script FILE] [--screenshot OUT.png] [--quit-after MS]\n"
     "  ulmaro typelib\n";
 
 int usage(const std::string& problem) {
@@ -157,7 +157,7 @@ int runCommandLine(int argc, char** argv) {
     }
     if (!parseOptions(args, o, problem)) return usage(problem);
     if (cmd == "render") return render(o);
-    if (cmd == "run") return runLiveWindow(o.form, o.design, o.screenshot, o.quitAfter);
+    if (cmd == "run") return runLiveWindow(o.form, o.design, o.screenshot, o.quitAfter, o.script);
     if (cmd == "--help" || cmd == "help") {
         std::cout << kUsage;
         return 0;

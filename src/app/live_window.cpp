@@ -16,6 +16,7 @@
 #include <cassert>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -287,7 +288,8 @@ struct SdlVideo {
 
 }  // namespace
 
-int runLiveWindow(const std::string& formArg, bool design, const std::string& screenshot, long quitAfterMs) {
+int runLiveWindow(const std::string& formArg, bool design, const std::string& screenshot, long quitAfterMs,
+                  const std::string& script) {
     const char* noDisplay = "ulmaro run: no display available; `ulmaro render FORM -o OUT.png` draws a form to a file";
     if (!displayNamed()) {
         std::cerr << noDisplay << " (DISPLAY is not set)\n";
@@ -312,6 +314,14 @@ int runLiveWindow(const std::string& formArg, bool design, const std::string& sc
         return 2;
     }
     if (events.runFormLoad(path, std::cerr) != 0) return 2;
+    if (!script.empty()) {
+        std::ifstream in(script);
+        if (!in) {
+            std::cerr << "ulmaro: cannot open script " << script << "\n";
+            return 2;
+        }
+        if (events.run(in, script, std::cerr) != 0) return 2;
+    }
 
     int status = 0;
     {

@@ -6,8 +6,10 @@
 
 namespace ulmaro::app {
 
-// Opens FORM (or the gallery when empty) in a window. With `screenshot`, writes the window's
+// Opens FORM (or the gallery when empty) in a window, after playing the set-up `script`
+// (new objects, properties, calls) when one is named. With `screenshot`, writes the window's
 // picture there after `quitAfterMs` milliseconds and exits. Returns the process status.
-int runLiveWindow(const std::string& form, bool design, const std::string& screenshot, long quitAfterMs);
+int runLiveWindow(const std::string& form, bool design, const std::string& screenshot, long quitAfterMs,
+                  const std::string& script = {});
 
 }  // namespace ulmaro::app

@@ -118,6 +118,18 @@ Variant ScriptRunner::value(const std::string& token) const {
     return *v;
 }
 
+// A method argument: a value, or another object's property named NAME.PROPERTY
+// (Command1.hwnd), read when the call is made.
+Variant ScriptRunner::argument(const std::string& token) const {
+    if (std::optional<Variant> v = parseValue(token)) return *v;
+    std::size_t dot = token.find('.');
+    if (dot != std::string::npos && token.front() != '"') {
+        auto ref = reference(token, 2, 2);
+        return control(ref[0]).getProperty(ref[1]);
+    }
+    return value(token);
+}
+
 int ScriptRunner::number(const std::string& token, int min, int max) const {
     Variant v = value(token);
     need(v.type() == VarType::Integer || v.type() == VarType::Long, "not a whole number: " + token);
@@ -169,9 +181,18 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         need(t.size() - 1 >= min && t.size() - 1 <= max, "wrong number of arguments for " + t[0]);
     };
     const int kCoord = 1 << 20;
-    if (cmd == "new") {
+    if (cmd == "new" && t.size() == 3) {
+        // An object of a class that is not placed on forms (a tooltip) takes no geometry.
+        const ClassInfo* cls = TypeLibrary::instance().findClass(t[1]);
+        need(cls != nullptr, "no class named " + t[1]);
+        need(!cls->placeable, "usage: new CLASS NAME LEFT TOP WIDTH HEIGHT [in CONTAINER]");
+        need(!form_->find(t[2]), "a control named " + t[2] + " exists already");
+        for (char ch : t[2]) need(std::isalnum(static_cast<unsigned char>(ch)) || ch == '_', "not a control name: " + t[2]);
+        form_->create(cls->name, t[2]);
+    } else if (cmd == "new") {
         need(t.size() == 7 || t.size() == 9, "usage: new CLASS NAME LEFT TOP WIDTH HEIGHT [in CONTAINER]");
         const ClassInfo* cls = TypeLibrary::instance().findClass(t[1]);
+        need(!cls || cls->placeable, t[1] + " takes no place: new " + t[1] + " NAME");
         need(cls && cls->placeable, "no placeable class named " + t[1]);
         need(!form_->find(t[2]), "a control named " + t[2] + " exists already");
         for (char ch : t[2]) need(std::isalnum(static_cast<unsigned char>(ch)) || ch == '_', "not a control name: " + t[2]);
@@ -275,7 +296,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         const MemberInfo* m = c.classInfo().member(ref[1]);
         // Properties the host adds to every control (Visible, Enabled, Left, Top).
         if (!m && ref.size() == 2) {
-            static const char* extender[] = {"Visible", "Enabled", "Left", "Top"};
+            static const char* extender[] = {"Visible", "Enabled", "Left", "Top", "hWnd"};
             for (const char* e : extender) {
                 if (!sameName(ref[1], e)) continue;
                 if (cmd == "get") {
@@ -329,7 +350,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         const MemberInfo* m = c.classInfo().member(ref[1]);
         need(m && m->kind == MemberInfo::Kind::Method, c.classInfo().name + " has no method " + ref[1]);
         std::vector<Variant> a;
-        for (std::size_t i = 2; i < t.size(); ++i) a.push_back(value(t[i]));
+        for (std::size_t i = 2; i < t.size(); ++i) a.push_back(argument(t[i]));
         std::size_t required = 0;
         for (const ParamInfo& p : m->params) required += p.optional ? 0 : 1;
         need(a.size() >= required && a.size() <= m->params.size(), "wrong number of arguments for " + m->name);

@@ -46,6 +46,7 @@ private:
     // Splits "NAME.MEMBER" (or "NAME.Font.Bold"); throws for a malformed reference.
     std::vector<std::string> reference(const std::string& token, std::size_t minParts, std::size_t maxParts) const;
     Variant value(const std::string& token) const;
+    Variant argument(const std::string& token) const;
     int number(const std::string& token, int min, int max) const;
     void command(const std::vector<std::string>& t, const std::string& rawLine);
 

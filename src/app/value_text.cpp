@@ -1,5 +1,6 @@
 #include "value_text.h"
 
+#include "framework/control.h"
 #include "framework/std_font.h"
 #include "framework/std_picture.h"
 
@@ -22,6 +23,8 @@ std::string formatValue(const Variant& v) {
         case VarType::Font: return quote(v.toFont()->Name());
         case VarType::Picture: return quote(v.toPicture()->Path());
         case VarType::Nothing: return "Nothing";
+        // An object prints as its class's name, as the language's TypeName gives it.
+        case VarType::Object: return v.toObject()->classInfo().name;
         case VarType::Empty: return "Empty";
         default: return v.toString();
     }

@@ -156,13 +156,14 @@ void Control::setExtenderEnabled(bool v) { platform::EnableWindow(surface_.hWnd(
 
 namespace {
 
-enum class Extender { None, Visible, Enabled, Left, Top };
+enum class Extender { None, Visible, Enabled, Left, Top, HWnd };
 
 Extender extenderMember(std::string_view name) {
     if (sameName(name, "Visible")) return Extender::Visible;
     if (sameName(name, "Enabled")) return Extender::Enabled;
     if (sameName(name, "Left")) return Extender::Left;
     if (sameName(name, "Top")) return Extender::Top;
+    if (sameName(name, "hWnd")) return Extender::HWnd;
     return Extender::None;
 }
 
@@ -183,6 +184,8 @@ Variant Control::getProperty(std::string_view name, std::vector<Variant> index) 
                     platform::ClientToScreen(platform::GetParent(surface_.hWnd()), &o);
                     return Variant(static_cast<std::int32_t>(extenderMember(name) == Extender::Left ? r.left - o.x : r.top - o.y));
                 }
+            case Extender::HWnd:
+                return Variant(static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(surface_.hWnd())));
             case Extender::None: break;
         }
     }

@@ -49,7 +49,8 @@ const char* varTypeName(VarType t) {
         case VarType::Boolean: return "Boolean";
         case VarType::Font: return "StdFont";
         case VarType::Picture: return "StdPicture";
-        case VarType::Nothing: return "Object";
+        case VarType::Nothing:
+        case VarType::Object: return "Object";
     }
     return "Variant";
 }

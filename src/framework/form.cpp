@@ -78,6 +78,11 @@ Form::~Form() {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->surface().destroyWindow();
     active_ = nullptr;
     controls_.clear();
+    for (auto& o : objects_) o->Terminate();
+    objects_.clear();
+    // The program ends: windows its objects left open go with it.
+    for (HWND h : adopted_)
+        if (IsWindow(h)) DestroyWindow(h);
     ReleaseDC(hwnd_, hdc_);
     DestroyWindow(hwnd_);
 }
@@ -169,7 +174,21 @@ void Form::endLoad() {
 Control* Form::find(std::string_view name) const {
     for (const auto& c : controls_)
         if (sameName(c->name(), name)) return c.get();
+    for (const auto& o : objects_)
+        if (sameName(o->name(), name)) return o.get();
     return nullptr;
+}
+
+Control& Form::create(const std::string& className, const std::string& name) {
+    const ClassInfo* cls = TypeLibrary::instance().findClass(className);
+    if (!cls || !cls->create) throw std::invalid_argument("unknown class " + className);
+    if (cls->placeable) throw std::invalid_argument("class " + className + " is placed on forms: give its place and size");
+    if (name.empty()) throw std::invalid_argument("an object needs a name");
+    if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
+    std::unique_ptr<Control> o = cls->create();
+    o->attach(*cls, name, *this, nullptr);
+    objects_.push_back(std::move(o));
+    return *objects_.back();
 }
 
 Control* Form::controlOf(HWND hwnd) const {

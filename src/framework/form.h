@@ -37,6 +37,11 @@ public:
     // finds its contained controls there).
     void beginLoad() { loading_ = true; }
     void endLoad();
+    // Creates an object of a class that is not placed on forms (a tooltip collection): no
+    // window, no geometry; its name is found as a control's is. Throws std::invalid_argument
+    // for an unknown or placeable class or a name in use.
+    Control& create(const std::string& className, const std::string& name);
+    // A control or an object by name.
     Control* find(std::string_view name) const;
     Control* controlOf(platform::HWND hwnd) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -126,6 +131,7 @@ public:
     platform::HDC formHdc() const override { return hdc_; }
     void focusMessage(Control& c, bool gained, platform::HWND other) override;
     std::int16_t shiftState() const override { return shift_; }
+    void adoptWindow(platform::HWND hwnd) override { adopted_.push_back(hwnd); }
 
 private:
     static platform::LRESULT windowProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
@@ -159,6 +165,8 @@ private:
     platform::HDC hdc_ = nullptr;  // draws on the form's own window (Parent.hDC)
     Clock clock_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Control>> objects_;  // made by code, without windows
+    std::vector<platform::HWND> adopted_;
     Control* active_ = nullptr;
     platform::HWND pressed_ = nullptr;  // the window that received the first press of a held button
     bool pressHeld_ = false;            // a press is held; with pressed_ null the form itself has it

@@ -53,7 +53,8 @@ json valueToJson(const Variant& v, const std::string& formPath) {
             return j;
         }
         case VarType::Empty:
-        case VarType::Nothing: return nullptr;
+        case VarType::Nothing:
+        case VarType::Object: return nullptr;
     }
     return nullptr;
 }

@@ -15,6 +15,7 @@ std::string runtimeErrorMessage(int number) {
         case 424: return "Object required";
         case 438: return "Object doesn't support this property or method";
         case 450: return "Wrong number of arguments or invalid property assignment";
+        case 457: return "This key is already associated with an element of this collection";
         default: return "Application-defined or object-defined error";
     }
 }

@@ -27,6 +27,7 @@ constexpr int InvalidPropertyValue = 380;
 constexpr int ObjectRequired = 424;
 constexpr int NotSupported = 438;
 constexpr int WrongArguments = 450;
+constexpr int DuplicateKey = 457;
 }  // namespace errors
 
 }  // namespace ulmaro

@@ -49,6 +49,9 @@ public:
     virtual void focusMessage(Control& c, bool gained, platform::HWND other) = 0;
     // Shift, Ctrl and Alt (bits 1, 2, 4) as the host reports them with input notifications.
     virtual std::int16_t shiftState() const = 0;
+    // A top-level window an object made (a tooltip) that only the program's code destroys:
+    // the host ends it with the program if the code has not.
+    virtual void adoptWindow(platform::HWND) {}
 };
 
 }  // namespace ulmaro

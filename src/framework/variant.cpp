@@ -21,6 +21,13 @@ Variant::Variant(std::shared_ptr<StdPicture> p) {
         v_ = Nothing{};
 }
 
+Variant::Variant(std::shared_ptr<Control> o) {
+    if (o)
+        v_ = std::move(o);
+    else
+        v_ = Nothing{};
+}
+
 Variant Variant::nothing() {
     Variant v;
     v.v_ = Nothing{};
@@ -38,6 +45,7 @@ VarType Variant::type() const {
         case 6: return VarType::Boolean;
         case 7: return VarType::Font;
         case 8: return VarType::Picture;
+        case 10: return VarType::Object;
         default: return VarType::Nothing;
     }
 }
@@ -50,7 +58,7 @@ bool Variant::isNumeric() const {
 
 bool Variant::isObject() const {
     VarType t = type();
-    return t == VarType::Font || t == VarType::Picture || t == VarType::Nothing;
+    return t == VarType::Font || t == VarType::Picture || t == VarType::Nothing || t == VarType::Object;
 }
 
 double roundHalfEven(double v) {
@@ -242,6 +250,12 @@ std::shared_ptr<StdPicture> Variant::toPicture() const {
     if (type() == VarType::Nothing) return nullptr;
     if (type() != VarType::Picture) throw RuntimeError(errors::TypeMismatch);
     return std::get<std::shared_ptr<StdPicture>>(v_);
+}
+
+std::shared_ptr<Control> Variant::toObject() const {
+    if (type() == VarType::Nothing) return nullptr;
+    if (type() != VarType::Object) throw RuntimeError(errors::TypeMismatch);
+    return std::get<std::shared_ptr<Control>>(v_);
 }
 
 bool Variant::operator==(const Variant& o) const { return v_ == o.v_; }

@@ -13,10 +13,12 @@
 
 namespace ulmaro {
 
+class Control;
 class StdFont;
 class StdPicture;
 
-enum class VarType { Empty, Integer, Long, Single, Double, String, Boolean, Font, Picture, Nothing };
+// Object: a reference to one of the library's objects (a tooltip the collection hands out).
+enum class VarType { Empty, Integer, Long, Single, Double, String, Boolean, Font, Picture, Nothing, Object };
 
 class Variant {
 public:
@@ -30,6 +32,7 @@ public:
     Variant(const char* s) : v_(std::string(s)) {}
     Variant(std::shared_ptr<StdFont> f);
     Variant(std::shared_ptr<StdPicture> p);
+    Variant(std::shared_ptr<Control> o);
     static Variant nothing();
 
     VarType type() const;
@@ -48,6 +51,7 @@ public:
     OLE_COLOR toColor() const;
     std::shared_ptr<StdFont> toFont() const;
     std::shared_ptr<StdPicture> toPicture() const;
+    std::shared_ptr<Control> toObject() const;
 
     bool operator==(const Variant& o) const;
 
@@ -56,7 +60,7 @@ private:
         bool operator==(const Nothing&) const = default;
     };
     std::variant<std::monostate, std::int16_t, std::int32_t, float, double, std::string, bool,
-                 std::shared_ptr<StdFont>, std::shared_ptr<StdPicture>, Nothing>
+                 std::shared_ptr<StdFont>, std::shared_ptr<StdPicture>, Nothing, std::shared_ptr<Control>>
         v_;
 };
 

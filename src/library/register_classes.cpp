@@ -11,6 +11,8 @@
 #include "listbox/zyn_list_box.h"
 #include "progress/zyn_progress_bar.h"
 #include "scrollbar/zyn_scroll_bar.h"
+#include "tooltips/zyn_tool_tip.h"
+#include "tooltips/zyn_tool_tips.h"
 
 namespace ulmaro {
 
@@ -33,6 +35,8 @@ void registerLibraryClasses() {
         lib.addClass(ZynDrawEdge::describe());
         lib.addClass(ZynBarElement::describe());
         lib.addClass(ZynBarTool::describe());
+        lib.addClass(ZynToolTip::describe());
+        lib.addClass(ZynToolTips::describe());
         return true;
     }();
     (void)done;

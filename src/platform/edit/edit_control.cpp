@@ -1,6 +1,7 @@
 // The edit window: creation, its messages and what the user does to it.
 #include "edit_control.h"
 
+#include "edit_balloon.h"
 #include "edit_clipboard.h"
 #include "platform/user/window_data.h"
 
@@ -75,7 +76,10 @@ EditControl::EditControl(HWND hwnd, DWORD style)
     measureFont();
 }
 
-EditControl::~EditControl() { DeleteObject(ownFont_); }
+EditControl::~EditControl() {
+    ForgetEditBalloon(hwnd_);
+    DeleteObject(ownFont_);
+}
 
 void EditControl::setColors(COLORREF text, COLORREF back) {
     textColor_ = text;
@@ -327,7 +331,16 @@ void EditControl::onScroll(bool vertical, int code, int thumbPos) {
 LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
     const EditText& t = model_.text();
     auto asInt = [](std::uintptr_t v) { return static_cast<long long>(static_cast<std::intptr_t>(v)); };
+    // Typing, a click or the focus leaving puts the balloon away.
+    if (msg == WM_KEYDOWN || msg == WM_CHAR || msg == WM_LBUTTONDOWN || msg == WM_KILLFOCUS) HideEditBalloon(hwnd_);
     switch (msg) {
+        case EM_SHOWBALLOONTIP: {
+            // The balloon points just below the caret.
+            POINT at = posToPoint(model_.caret());
+            at.y += lineHeight_;
+            return ShowEditBalloon(hwnd_, at, reinterpret_cast<const EDITBALLOONTIP*>(lp));
+        }
+        case EM_HIDEBALLOONTIP: return HideEditBalloon(hwnd_);
         case WM_PAINT: paint(); return 0;
         case WM_SIZE: clampScroll(); redraw(); return 0;
         case WM_ENABLE: redraw(); return 0;
