@@ -130,7 +130,7 @@ TEST(CommandPersistence, MalformedFormFilesAreRefusedWithFileLineAndControl) {
         "{\"Class\": \"ZynCommand\", \"Name\": \"Command2\", \"Left\": 0, \"Top\": 0, \"Width\": 75, \"Height\": 23,\n"
         " \"Properties\": {\"Enabled\": \"maybe\"}}]}\n";
     std::string m = message(wrongType);
-    EXPECT_NE(m.find("bad.json:4: control Command2"), std::string::npos) << m;
+    EXPECT_NE(m.find("bad.json:5: control Command2: property \"Enabled\""), std::string::npos) << m;
     EXPECT_NE(message("{\"Form\": {\"Width\": 100, \"Height\": 50}, \"Controls\": [{\"Class\": \"ZynNothing\", \"Name\": \"X\", "
                       "\"Left\": 0, \"Top\": 0, \"Width\": 1, \"Height\": 1}]}")
                   .find("unknown class ZynNothing"),
