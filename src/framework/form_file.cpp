@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <sstream>
 
@@ -66,6 +67,7 @@ struct LoadContext {
     JsonKeyLines where;       // the line of each part of the file
     std::string control;      // the control being read, for messages
     std::string controlPath;  // where it is in the file ("/Controls/0")
+    std::map<std::string, int> names;  // names placed so far (upper case) and their lines
 
     int lineOf(const std::string& jsonPath) const { return where.lineOf(jsonPath); }
 
@@ -212,6 +214,14 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
         std::string cls = item["Class"].get<std::string>();
         ctx.control = item["Name"].get<std::string>();
         if (!isControlName(ctx.control)) ctx.fail(controlNameRule(ctx.control), ctx.lineOf(here + "/Name"));
+        // Names are compared without regard to letter case, as scripts find them.
+        std::string upper = ctx.control;
+        for (char& ch : upper) ch = AnsiUpper(ch);
+        auto [seen, fresh] = ctx.names.emplace(upper, ctx.lineOf(here + "/Name"));
+        if (!fresh)
+            ctx.fail("the name " + ctx.control + " is taken by the control of line " + std::to_string(seen->second) +
+                         " (names are compared without regard to letter case)",
+                     ctx.lineOf(here + "/Name"));
         for (auto it = item.begin(); it != item.end(); ++it) {
             static const char* known[] = {"Class", "Name", "Left", "Top", "Width", "Height", "Properties", "Controls"};
             if (std::none_of(std::begin(known), std::end(known), [&](const char* k) { return it.key() == k; }))

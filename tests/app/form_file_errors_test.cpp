@@ -45,6 +45,10 @@ TEST(FormFileErrors, EachNamesItsLineAndWhatIsWrong) {
         {withControl("\"Checkbox\": true,\n\"CheckBox\": false"), "f.json:4: \"CheckBox\" repeats the key \"Checkbox\" of line 3"},
         {withControl("\"caption\": \"a\", \"CAPTION\": \"b\""), "f.json:3: \"CAPTION\" repeats the key \"caption\" of line 3"},
         {"{\"Form\": {\"Width\": 100, \"Height\": 50, \"width\": 5}}", "\"width\" repeats the key \"Width\""},
+        {"{\"Form\": {\"Width\": 100, \"Height\": 50}, \"Controls\": [\n"
+         "{\"Class\": \"ZynLabel\", \"Name\": \"Title\", \"Left\": 0, \"Top\": 0, \"Width\": 9, \"Height\": 9},\n"
+         "{\"Class\": \"ZynLabel\", \"Name\": \"TITLE\", \"Left\": 0, \"Top\": 0, \"Width\": 9, \"Height\": 9}]}",
+         "f.json:3: control TITLE: the name TITLE is taken by the control of line 2"},
         // Names follow the identifier rule.
         {withControl("", "ZynCommand", "X Y"), "f.json:2: control X Y: \"X Y\" is not a control name"},
         {withControl("", "ZynCommand", "1st"), "is not a control name"},
