@@ -4,8 +4,10 @@
 #include "control_window.h"
 
 #include <ulmaro/platform/host.h>
+#include <ulmaro/platform/scoped_gdi.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -123,6 +125,8 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     if (!cls || !cls->create) throw std::invalid_argument("unknown class " + className);
     if (!cls->placeable) throw std::invalid_argument("class " + className + " is not placed on forms");
     if (name.empty()) throw std::invalid_argument("a control needs a name");
+    for (char ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '_') throw std::invalid_argument("not a control name: " + name);
     if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
     if (container && !container->classInfo().container)
         throw std::invalid_argument(container->name() + " cannot contain controls");
@@ -522,37 +526,33 @@ namespace {
 // pen rules, and its end point added, as a line object shows both of its ends.
 HRGN lineArea(const LineObject& l, int width, int height) {
     if (width <= 0 || height <= 0) return CreateRectRgn(0, 0, 0, 0);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ oldBmp = SelectObject(dc, bmp);
-    RECT all{0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    auto px = [](float v) { return static_cast<int>(roundHalfEven(v)); };
-    MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
-    LineTo(dc, px(l.X2), px(l.Y2));
-    SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
-    // One rectangle per run of covered pixels in each row.
-    PixelView v = GetBitmapPixels(bmp);
     std::vector<RECT> runs;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width;) {
-            if (!v.at(x, y)) {
-                ++x;
-                continue;
+    {
+        WindowDC screen(nullptr);
+        MemoryDC dc(screen);
+        ScopedObject<HBITMAP> bmp(CreateCompatibleBitmap(screen, width, height));
+        SelectedObject withBitmap(dc, bmp);
+        RECT all{0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ScopedObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+        SelectedObject withPen(dc, pen);
+        auto px = [](float v) { return static_cast<int>(roundHalfEven(v)); };
+        MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
+        LineTo(dc, px(l.X2), px(l.Y2));
+        SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
+        // One rectangle per run of covered pixels in each row.
+        PixelView v = GetBitmapPixels(bmp);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width;) {
+                if (!v.at(x, y)) {
+                    ++x;
+                    continue;
+                }
+                int start = x;
+                while (x < width && v.at(x, y)) ++x;
+                runs.push_back(RECT{start, y, x, y + 1});
             }
-            int start = x;
-            while (x < width && v.at(x, y)) ++x;
-            runs.push_back(RECT{start, y, x, y + 1});
-        }
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-    SelectObject(dc, oldBmp);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+    }
     std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
     RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
                          static_cast<DWORD>(runs.size() * sizeof(RECT)), RECT{0, 0, 0, 0}};

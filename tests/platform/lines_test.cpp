@@ -259,8 +259,6 @@ TEST(Lines, WhileAPathIsOpenLinesAreRecorded) {
     Polyline(c.dc, more, 2);
     dc->path.phase = ulmaro::platform::detail::PathState::Phase::None;
     EXPECT_EQ(inked(c, kRed).size(), 0u);
-    using ulmaro::platform::detail::PT_LINETO;
-    using ulmaro::platform::detail::PT_MOVETO;
     const std::vector<BYTE> types{PT_MOVETO, PT_LINETO, PT_LINETO, PT_MOVETO, PT_LINETO};
     EXPECT_EQ(dc->path.types, types);
     ASSERT_EQ(dc->path.points.size(), 5u);

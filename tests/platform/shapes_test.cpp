@@ -275,8 +275,8 @@ TEST(Shapes, InsideAPathFiguresAreRecorded) {
     dc->path.phase = ulmaro::platform::detail::PathState::Phase::None;
     EXPECT_EQ(c.mask(kWhite).find('.'), std::string::npos);  // nothing drawn
     ASSERT_EQ(dc->path.points.size(), 4u);
-    EXPECT_EQ(dc->path.types.front(), ulmaro::platform::detail::PT_MOVETO);
-    EXPECT_EQ(dc->path.types.back(), ulmaro::platform::detail::PT_LINETO | ulmaro::platform::detail::PT_CLOSEFIGURE);
+    EXPECT_EQ(dc->path.types.front(), ulmaro::platform::PT_MOVETO);
+    EXPECT_EQ(dc->path.types.back(), ulmaro::platform::PT_LINETO | ulmaro::platform::PT_CLOSEFIGURE);
 }
 
 // Far-off and huge figures are cut to the surface (or refused) instead of being traced
