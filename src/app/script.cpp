@@ -193,10 +193,13 @@ void ScriptRunner::newControl(const Line& l) {
         need(lower(t[7]) == "in", "expected: in CONTAINER");
         container = &control(t[8]);
     }
-    // The form checks the name, the container and the size.
+    const int place = static_cast<int>(kMaxPosition);
+    const int left = number(t[3], -place, place), top = number(t[4], -place, place);
+    const int width = number(t[5], 0, static_cast<int>(kMaxSide)), height = number(t[6], 0, static_cast<int>(kMaxSide));
+    need(sizeFits(width, height), sizeProblem(width, height));
+    // The form checks the name and the container.
     try {
-        form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord), number(t[5], 0, Form::kMaxSide),
-                     number(t[6], 0, Form::kMaxSide), container);
+        form_->place(cls->name, t[2], left, top, width, height, container);
     } catch (const std::invalid_argument& e) {
         bad(e.what());
     }
@@ -383,7 +386,9 @@ void ScriptRunner::call(const Line& l) {
 void ScriptRunner::resize(const Line& l) {
     arguments(l, 3, 3);
     Control& c = control(l.t[1]);
-    form_->resize(c, number(l.t[2], 0, Form::kMaxSide), number(l.t[3], 0, Form::kMaxSide));
+    const int width = number(l.t[2], 0, static_cast<int>(kMaxSide)), height = number(l.t[3], 0, static_cast<int>(kMaxSide));
+    need(sizeFits(width, height), sizeProblem(width, height));
+    form_->resize(c, width, height);
     c.Paint();
 }
 
