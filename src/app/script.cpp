@@ -3,6 +3,7 @@
 #include "form_picture.h"
 #include "value_text.h"
 
+#include "framework/ansi_text.h"
 #include "framework/form_file.h"
 #include "framework/std_font.h"
 #include "framework/std_picture.h"
@@ -23,6 +24,24 @@ std::string lower(std::string s) {
 }
 
 [[noreturn]] void bad(const std::string& message) { throw ScriptError(message); }
+
+// A command word as a message shows it: commands are ASCII words, so every other byte
+// (control bytes, binary junk, letters past ASCII) shows escaped as \xNN.
+std::string printable(const std::string& s) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (char c : s) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F) {
+            out += c;
+        } else {
+            out += "\\x";
+            out += hex[b >> 4];
+            out += hex[b & 15];
+        }
+    }
+    return out;
+}
 
 void need(bool ok, const std::string& message) {
     if (!ok) bad(message);
@@ -161,7 +180,10 @@ int ScriptRunner::runFormLoad(const std::string& formPath, std::ostream& err) {
     std::string text;
     for (const std::string& line : form_->loadScript()) text += line + "\n";
     std::istringstream in(text);
-    return run(in, formPath + " (Load)", err);
+    const int status = run(in, formPath + " (Load)", err);
+    // Loaded, the form shows: its first control in tab order takes the focus.
+    if (status == 0) form_->focusFirstControl();
+    return status;
 }
 
 // ---- Commands ----------------------------------------------------------------------------------------
@@ -178,16 +200,12 @@ void ScriptRunner::arguments(const Line& l, std::size_t min, std::size_t max) co
     need(l.t.size() - 1 >= min && l.t.size() - 1 <= max, "wrong number of arguments for " + l.t[0]);
 }
 
-// A file name or a one-character key: quoted, or as written.
-std::string ScriptRunner::word(const std::string& token) const {
-    return token.front() == '"' ? value(token).toString() : token;
-}
-
 void ScriptRunner::newControl(const Line& l) {
     const auto& t = l.t;
     need(t.size() == 7 || t.size() == 9, "usage: new CLASS NAME LEFT TOP WIDTH HEIGHT [in CONTAINER]");
     const ClassInfo* cls = TypeLibrary::instance().findClass(t[1]);
     need(cls && cls->placeable, "no placeable class named " + t[1]);
+    need(isControlName(t[2]), controlNameRule(printable(t[2])));
     Control* container = nullptr;
     if (t.size() == 9) {
         need(lower(t[7]) == "in", "expected: in CONTAINER");
@@ -197,7 +215,7 @@ void ScriptRunner::newControl(const Line& l) {
     const int left = number(t[3], -place, place), top = number(t[4], -place, place);
     const int width = number(t[5], 0, static_cast<int>(kMaxSide)), height = number(t[6], 0, static_cast<int>(kMaxSide));
     need(sizeFits(width, height), sizeProblem(width, height));
-    // The form checks the name and the container.
+    // The form checks that the name is free and the container can hold controls.
     try {
         form_->place(cls->name, t[2], left, top, width, height, container);
     } catch (const std::invalid_argument& e) {
@@ -246,13 +264,14 @@ void ScriptRunner::type(const Line& l) {
         while (at < l.raw.size() && (l.raw[at] == ' ' || l.raw[at] == '\t')) ++at;
         text = l.raw.substr(at);
         while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+        text = AnsiFromUtf8(text);
     }
     for (char ch : text) form_->keyPress(static_cast<unsigned char>(ch));
 }
 
 void ScriptRunner::accessKey(const Line& l) {
     arguments(l, 1, 1);
-    std::string k = word(l.t[1]);
+    std::string k = AnsiFromUtf8(unquote(l.t[1]));
     need(k.size() == 1, "accesskey takes one character");
     form_->accessKey(k[0]);
 }
@@ -357,8 +376,9 @@ void ScriptRunner::property(const Line& l) {
     need(m->let != nullptr, m->name + " is read-only");
     Variant v = value(t.back());
     if (m->type == VarType::Picture && v.type() == VarType::String) {
+        const std::string path = unquote(t.back());
         try {
-            v = Variant(v.toString().empty() ? StdPicturePtr() : StdPicture::Load(v.toString()));
+            v = Variant(path.empty() ? StdPicturePtr() : StdPicture::Load(path));
         } catch (const PictureLoadError& e) {
             bad(e.what());
         }
@@ -395,7 +415,7 @@ void ScriptRunner::resize(const Line& l) {
 void ScriptRunner::save(const Line& l) {
     arguments(l, 1, 1);
     try {
-        saveForm(*form_, word(l.t[1]));
+        saveForm(*form_, unquote(l.t[1]));
     } catch (const FormFileError& e) {
         bad(e.what());
     }
@@ -404,7 +424,7 @@ void ScriptRunner::save(const Line& l) {
 void ScriptRunner::render(const Line& l) {
     arguments(l, 1, 1);
     std::string error;
-    need(writeFormPicture(*form_, word(l.t[1]), &error), error);
+    need(writeFormPicture(*form_, unquote(l.t[1]), &error), error);
 }
 
 void ScriptRunner::command(const std::vector<std::string>& t, const std::string& rawLine) {
@@ -423,7 +443,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
     };
     const Line line{t, rawLine, lower(t[0])};
     auto it = commands.find(line.cmd);
-    if (it == commands.end()) bad("unknown command " + t[0]);
+    if (it == commands.end()) bad("unknown command " + printable(t[0]));
     (this->*(it->second))(line);
 }
 

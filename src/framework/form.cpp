@@ -1,13 +1,12 @@
 #include "form.h"
 
+#include "ansi_text.h"
 #include "colors.h"
 #include "control_window.h"
 
 #include <ulmaro/platform/host.h>
-#include <ulmaro/platform/scoped_gdi.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -121,14 +120,22 @@ void Form::clearForm() {
     ValidateRect(hwnd_, nullptr);
 }
 
+bool isControlName(std::string_view name) {
+    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (name.empty() || name.size() > 40 || !letter(name.front())) return false;
+    return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '_'; });
+}
+
+std::string controlNameRule(std::string_view name) {
+    return "\"" + std::string(name) + "\" is not a control name (a letter, then letters, digits or _, at most 40 characters)";
+}
+
 Control& Form::place(const std::string& className, const std::string& name, int left, int top, int width, int height,
                      Control* container, PropertyBag* bag) {
     const ClassInfo* cls = TypeLibrary::instance().findClass(className);
     if (!cls || !cls->create) throw std::invalid_argument("unknown class " + className);
     if (!cls->placeable) throw std::invalid_argument("class " + className + " is not placed on forms");
-    if (name.empty()) throw std::invalid_argument("a control needs a name");
-    for (char ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '_') throw std::invalid_argument("not a control name: " + name);
+    if (!isControlName(name)) throw std::invalid_argument(controlNameRule(name));
     if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
     if (container && !container->classInfo().container)
         throw std::invalid_argument(container->name() + " cannot contain controls");
@@ -289,6 +296,7 @@ WPARAM Form::buttonKeys(int button) const {
 }
 
 void Form::mouseMove(int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     // Each move starts from the window's own arrow; a control that wants another shape sets
@@ -306,6 +314,7 @@ void Form::setPress(HWND target, bool held) {
 }
 
 void Form::mouseDown(int button, int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
@@ -320,6 +329,7 @@ void Form::mouseDown(int button, int x, int y) {
 }
 
 void Form::mouseUp(int button, int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
@@ -351,6 +361,7 @@ void Form::doubleClick(int x, int y) {
 }
 
 void Form::dblClickPress(int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
@@ -384,6 +395,7 @@ HWND keyTarget(HWND form) {
 }  // namespace
 
 void Form::keyDown(int keyCode) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, true);
     // Tab belongs to the form: it moves the focus and never reaches a control.
@@ -395,6 +407,7 @@ void Form::keyDown(int keyCode) {
 }
 
 void Form::keyUp(int keyCode) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, false);
     if (keyCode == VK_TAB) return;
@@ -402,17 +415,19 @@ void Form::keyUp(int keyCode) {
 }
 
 void Form::keyPress(int keyAscii) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_CHAR, static_cast<WPARAM>(keyAscii & 0xFFFF), 0);
 }
 
 bool Form::accessKey(char key) {
+    if (!userMode_) return false;
     InputScope scope(inputDepth_, [this] { afterInput(); });
-    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    // Keys are ANSI characters: É and é are one key.
     for (const auto& c : controls_) {
         if (!IsWindowVisible(c->surface().hWnd()) || !takesInput(*c)) continue;
         const std::string& keys = c->surface().AccessKeys();
-        if (std::any_of(keys.begin(), keys.end(), [&](char k) { return lower(k) == lower(key); })) {
+        if (std::any_of(keys.begin(), keys.end(), [&](char k) { return AnsiUpper(k) == AnsiUpper(key); })) {
             SendMessageA(c->surface().hWnd(), WM_HOST_ACCESSKEY, static_cast<unsigned char>(key), 0);
             return true;
         }
@@ -423,10 +438,18 @@ bool Form::accessKey(char key) {
 // The platform owns the focus: this moves it, and the windows' WM_KILLFOCUS and WM_SETFOCUS
 // bring the notifications (focusMessage).
 void Form::setFocus(Control* c) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     HWND target = c ? c->surface().hWnd() : hwnd_;
     if (c == active_ && GetFocus() == target) return;
     SetFocus(target);
+}
+
+void Form::focusFirstControl() {
+    if (!userMode_ || active_) return;
+    std::vector<Control*> order;
+    tabOrder(nullptr, order);
+    if (!order.empty()) setFocus(order.front());
 }
 
 void Form::focusMessage(Control& c, bool gained, HWND other) {
@@ -524,33 +547,37 @@ namespace {
 // pen rules, and its end point added, as a line object shows both of its ends.
 HRGN lineArea(const LineObject& l, int width, int height) {
     if (width <= 0 || height <= 0) return CreateRectRgn(0, 0, 0, 0);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    auto px = [](float v) { return static_cast<int>(roundHalfEven(v)); };
+    MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
+    LineTo(dc, px(l.X2), px(l.Y2));
+    SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
+    // One rectangle per run of covered pixels in each row.
+    PixelView v = GetBitmapPixels(bmp);
     std::vector<RECT> runs;
-    {
-        WindowDC screen(nullptr);
-        MemoryDC dc(screen);
-        ScopedObject<HBITMAP> bmp(CreateCompatibleBitmap(screen, width, height));
-        SelectedObject withBitmap(dc, bmp);
-        RECT all{0, 0, width, height};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        ScopedObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-        SelectedObject withPen(dc, pen);
-        auto px = [](float v) { return static_cast<int>(roundHalfEven(v)); };
-        MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
-        LineTo(dc, px(l.X2), px(l.Y2));
-        SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
-        // One rectangle per run of covered pixels in each row.
-        PixelView v = GetBitmapPixels(bmp);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width;) {
-                if (!v.at(x, y)) {
-                    ++x;
-                    continue;
-                }
-                int start = x;
-                while (x < width && v.at(x, y)) ++x;
-                runs.push_back(RECT{start, y, x, y + 1});
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width;) {
+            if (!v.at(x, y)) {
+                ++x;
+                continue;
             }
-    }
+            int start = x;
+            while (x < width && v.at(x, y)) ++x;
+            runs.push_back(RECT{start, y, x, y + 1});
+        }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
     std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
     RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
                          static_cast<DWORD>(runs.size() * sizeof(RECT)), RECT{0, 0, 0, 0}};
