@@ -19,7 +19,7 @@ namespace {
 
 // The points of the LineTo calls DrawArc makes, from a move to (cx, cy).
 std::vector<POINT> arcPoints(int cx, int cy, int r, float start, float sweep) {
-    Canvas c;
+    Canvas c(64, 64);
     BeginPath(c.dc);
     MoveToEx(c.dc, cx, cy, nullptr);
     ulmaro::DrawArc(c.dc, cx, cy, r, start, sweep);
