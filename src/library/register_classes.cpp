@@ -9,6 +9,7 @@
 #include "listbox/zyn_list_box.h"
 #include "progress/zyn_progress_bar.h"
 #include "scrollbar/zyn_scroll_bar.h"
+#include "textbox/zyn_text_box.h"
 
 namespace ulmaro {
 
@@ -38,6 +39,8 @@ void registerLibraryClasses() {
         lib.addEnum(EnumInfo{"Edge_Rect", {{"BF_RIGHT", 4}, {"BF_TOP", 2}, {"BF_BOTTOM", 8}, {"BF_LEFT", 1}, {"BF_RECT", 15}, {"BF_BOTTOM_TOP", 10}}});
         lib.addEnum(EnumInfo{"Edge_Style", {{"EDGE_BUMP", 9}, {"EDGE_ETCHED", 6}, {"EDGE_RAISED", 5}, {"EDGE_SUNKEN", 10}}});
         lib.addClass(ZynDrawEdge::describe());
+        ZynTextBox::registerEnums();
+        lib.addClass(ZynTextBox::describe());
         return true;
     }();
     (void)done;
