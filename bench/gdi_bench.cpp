@@ -1,4 +1,5 @@
-// Block transfers and fills at a form's size (800 x 600) and a small control's (64 x 24).
+// Block transfers at a form's size (800 x 600) and a small control's (64 x 24); raster
+// operations and fills beside memory speed are in raster_bench.cpp.
 #include <ulmaro/platform/win32.h>
 
 #include <benchmark/benchmark.h>
@@ -37,14 +38,6 @@ void BM_BitBltSrcCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_BitBltSrcCopy)->Args({800, 600})->Args({64, 24});
 
-void BM_BitBltSrcAnd(benchmark::State& state) {
-    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
-    Surface src(w, h), dst(w, h);
-    for (auto _ : state) benchmark::DoNotOptimize(BitBlt(dst.dc, 0, 0, w, h, src.dc, 0, 0, SRCAND));
-    setSize(state, w, h);
-}
-BENCHMARK(BM_BitBltSrcAnd)->Args({800, 600})->Args({64, 24});
-
 // The progress bar's fill: a one-pixel strip stretched over the whole area.
 void BM_StretchBltStrip(benchmark::State& state) {
     const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
@@ -62,16 +55,5 @@ void BM_StretchBltShrink(benchmark::State& state) {
     setSize(state, w, h);
 }
 BENCHMARK(BM_StretchBltShrink)->Args({800, 600})->Args({64, 24});
-
-void BM_FillRect(benchmark::State& state) {
-    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
-    Surface dst(w, h);
-    HBRUSH brush = CreateSolidBrush(RGB(236, 233, 216));
-    const RECT all{0, 0, w, h};
-    for (auto _ : state) benchmark::DoNotOptimize(FillRect(dst.dc, &all, brush));
-    DeleteObject(brush);
-    setSize(state, w, h);
-}
-BENCHMARK(BM_FillRect)->Args({800, 600})->Args({64, 24});
 
 }  // namespace

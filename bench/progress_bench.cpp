@@ -14,7 +14,7 @@ ZynProgressBar& placeBar(Form& form, const benchmark::State& state) {
     auto& p = dynamic_cast<ZynProgressBar&>(
         form.place("ZynProgressBar", "P", 10, 10, static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     p.setProgressType(static_cast<std::int32_t>(state.range(2)));
-    p.setSmoothScrolling(state.range(3) != 0);
+    p.setProperty("SmoothScrolling", Variant(state.range(3) != 0));
     return p;
 }
 

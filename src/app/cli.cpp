@@ -119,8 +119,8 @@ int render(const Options& o) {
         std::cerr << "ulmaro: " << e.what() << "\n";
         return 2;
     }
-    int status = 0;
-    if (!o.script.empty()) {
+    int status = o.form.empty() ? 0 : runner.runFormLoad(o.form, std::cerr);
+    if (status == 0 && !o.script.empty()) {
         std::ifstream in(o.script);
         if (!in) {
             std::cerr << "ulmaro: cannot open script " << o.script << "\n";

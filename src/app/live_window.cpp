@@ -311,6 +311,7 @@ int runLiveWindow(const std::string& formArg, bool design, const std::string& sc
         std::cerr << "ulmaro: " << e.what() << "\n";
         return 2;
     }
+    if (events.runFormLoad(path, std::cerr) != 0) return 2;
 
     int status = 0;
     {

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
 namespace ulmaro::app {
 
@@ -154,6 +155,14 @@ int ScriptRunner::run(std::istream& in, const std::string& name, std::ostream& e
     return 0;
 }
 
+int ScriptRunner::runFormLoad(const std::string& formPath, std::ostream& err) {
+    if (!form_) return 0;
+    std::string text;
+    for (const std::string& line : form_->loadScript()) text += line + "\n";
+    std::istringstream in(text);
+    return run(in, formPath + " (Load)", err);
+}
+
 void ScriptRunner::command(const std::vector<std::string>& t, const std::string& rawLine) {
     const std::string cmd = lower(t[0]);
     auto args = [&](std::size_t min, std::size_t max) {
@@ -172,8 +181,12 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
             container = &control(t[8]);
             need(container->classInfo().container, t[8] + " cannot contain controls");
         }
-        form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
-                     number(t[5], 0, Form::kMaxSide), number(t[6], 0, Form::kMaxSide), container);
+        try {
+            form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
+                         number(t[5], 0, Form::kMaxSide), number(t[6], 0, Form::kMaxSide), container);
+        } catch (const std::invalid_argument& e) {
+            bad(e.what());
+        }
     } else if (cmd == "move") {
         args(2, 2);
         form_->mouseMove(number(t[1], -kCoord, kCoord), number(t[2], -kCoord, kCoord));

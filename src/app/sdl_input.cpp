@@ -1,8 +1,11 @@
 #include "sdl_input.h"
 
-#include "platform/gdi/font_face.h"
+#include <ulmaro/platform/win32.h>
 
 #include <SDL_mouse.h>
+
+#include <cstdint>
+#include <string>
 
 namespace ulmaro::app {
 
@@ -78,39 +81,20 @@ int buttonOf(std::uint8_t sdlButton) {
     }
 }
 
-namespace {
-
-// The single byte of a code point, or -1.
-int ansiByteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-    for (int b = 0x80; b < 0xA0; ++b)
-        if (platform::detail::ansiToUnicode(static_cast<unsigned char>(b)) == cp) return b;
-    return -1;
-}
-
-}  // namespace
-
+// Typed text arrives as UTF-8; a control takes ANSI characters, so characters the ANSI code
+// page lacks (and malformed bytes) are dropped rather than typed as '?'.
 std::string ansiOfUtf8(const std::string& utf8) {
+    using namespace platform;
     std::string out;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || utf8.size() - i <= static_cast<std::size_t>(extra)) {
-            ++i;  // a stray continuation byte or a cut-off sequence
-            continue;
-        }
-        char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            auto c = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        i += ok ? static_cast<std::size_t>(extra) + 1 : 1;
-        if (!ok) continue;
-        int b = ansiByteOf(cp);
-        if (b >= 0) out.push_back(static_cast<char>(b));
+    if (utf8.empty() || utf8.size() > static_cast<std::size_t>(INT32_MAX)) return out;
+    const int n = static_cast<int>(utf8.size());
+    std::u16string wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), n, nullptr, 0)), u'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), n, wide.data(), static_cast<int>(wide.size()));
+    for (char16_t unit : wide) {
+        char b = 0;
+        BOOL usedDefault = FALSE;
+        WideCharToMultiByte(CP_ACP, 0, &unit, 1, &b, 1, nullptr, &usedDefault);
+        if (!usedDefault) out.push_back(b);
     }
     return out;
 }

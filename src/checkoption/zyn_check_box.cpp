@@ -13,14 +13,14 @@ ZynCheckBox::ZynCheckBox() : GlyphButton(glyphs::kCheckBoxStrip) {}
 ClassInfo ZynCheckBox::describe() {
     using C = ZynCheckBox;
     ClassBuilder<C> b("ZynCheckBox", "Owner-drawn check box");
-    b.property<&C::Caption, &C::setCaption>("Caption")
-        .property<&C::Font, &C::setFont>("Font")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::BackStyle, &C::setBackStyle>("BackStyle", "BackStyleEnum")
-        .property<&C::Enabled, &C::setEnabled>("Enabled")
-        .property<&C::Value, &C::setValue>("Value", "CheckBoxValue")
-        .property<&C::hwnd>("hwnd")
+    b.property<&C::Caption, &C::setCaption>(1, "Caption").key().byDefault(AmbientValue::DisplayName)
+        .property<&C::Font, &C::setFont>(2, "Font").key().byDefault(AmbientValue::Font)
+        .property<&C::BackColor, &C::setBackColor>(3, "BackColor").key().byDefault(AmbientValue::BackColor)
+        .property<&C::ForeColor, &C::setForeColor>(4, "ForeColor").key().byDefault(AmbientValue::ForeColor)
+        .property<&C::BackStyle, &C::setBackStyle>(5, "BackStyle").enumType("BackStyleEnum").key().byDefault(std::int32_t{1})
+        .property<&C::Enabled, &C::setEnabled>(6, "Enabled").key().byDefault(true)
+        .property<&C::Value, &C::setValue>(7, "Value").enumType("CheckBoxValue").key().byDefault(std::int32_t{vbUnchecked})
+        .property<&C::hwnd>(8, "hwnd").runtimeOnly()
         .event(1, "Changed", {ParamInfo{"Value", VarType::Long, true}, ParamInfo{"Cancel", VarType::Boolean, true}});
     return AddInputEvents(b).build();
 }
@@ -99,44 +99,17 @@ bool ZynCheckBox::TimerMayRun() { return Enabled_ && Ambient().UserMode; }
 
 // ---- Persistence -------------------------------------------------------------------------------------------
 
-namespace {
-
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
-}  // namespace
-
+// Every value goes through its property, which draws; Value raises Changed on the way.
 void ZynCheckBox::InitProperties() {
-    const AmbientProperties ambient = Ambient();
-    setEnabled(true);
-    setValue(vbUnchecked);
-    setCaption(ambient.DisplayName);
-    setFont(ambient.Font);
-    setBackColor(ambient.BackColor);
-    setForeColor(ambient.ForeColor);
-    setBackStyle(1);
+    applyDefaults({"Enabled", "Value", "Caption", "Font", "BackColor", "ForeColor", "BackStyle"});
 }
 
-// Every value goes through its property, which draws; Value raises Changed on the way.
 void ZynCheckBox::ReadProperties(PropertyBag& bag) {
-    const AmbientProperties ambient = Ambient();
-    setBackStyle(bag.ReadProperty("BackStyle", std::int32_t{1}).toInt32());
-    setEnabled(bag.ReadProperty("Enabled", true).toBool());
-    setValue(bag.ReadProperty("Value", std::int32_t{vbUnchecked}).toInt32());
-    setCaption(bag.ReadProperty("Caption", ambient.DisplayName).toString());
-    setFont(bag.ReadProperty("Font", Variant(ambient.Font)).toFont());
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(ambient.BackColor)).toColor());
-    setForeColor(bag.ReadProperty("ForeColor", ColorValue(ambient.ForeColor)).toColor());
+    readFrom(bag, {"BackStyle", "Enabled", "Value", "Caption", "Font", "BackColor", "ForeColor"});
 }
 
 void ZynCheckBox::WriteProperties(PropertyBag& bag) {
-    const AmbientProperties ambient = Ambient();
-    bag.WriteProperty("Enabled", Enabled_, true);
-    bag.WriteProperty("Value", Value_, std::int32_t{vbUnchecked});
-    bag.WriteProperty("Caption", Caption_, ambient.DisplayName);
-    bag.WriteProperty("Font", Variant(Font()), Variant(ambient.Font));
-    bag.WriteProperty("BackColor", ColorValue(BackColor()), ColorValue(ambient.BackColor));
-    bag.WriteProperty("BackStyle", BackStyle_, std::int32_t{1});
-    bag.WriteProperty("ForeColor", ColorValue(ForeColor()), ColorValue(ambient.ForeColor));
+    writeTo(bag, {"Enabled", "Value", "Caption", "Font", "BackColor", "BackStyle", "ForeColor"});
 }
 
 }  // namespace ulmaro

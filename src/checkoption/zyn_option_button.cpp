@@ -14,15 +14,15 @@ ZynOptionButton::ZynOptionButton() : GlyphButton(glyphs::kOptionButtonStrip) {}
 ClassInfo ZynOptionButton::describe() {
     using C = ZynOptionButton;
     ClassBuilder<C> b("ZynOptionButton", "Owner-drawn option button; one selected per group");
-    b.property<&C::Caption, &C::setCaption>("Caption")
-        .property<&C::Font, &C::setFont>("Font")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::Enabled, &C::setEnabled>("Enabled")
-        .property<&C::Value, &C::setValue>("Value", "CheckBoxValue")
-        .property<&C::BackStyle, &C::setBackStyle>("BackStyle", "BackStyleEnum")
-        .property<&C::hwnd>("hwnd")
-        .property<&C::Group, &C::setGroup>("Group")
+    b.property<&C::Caption, &C::setCaption>(1, "Caption").key().byDefault(AmbientValue::DisplayName)
+        .property<&C::Font, &C::setFont>(2, "Font").key().byDefault(AmbientValue::Font)
+        .property<&C::ForeColor, &C::setForeColor>(3, "ForeColor").key().byDefault(AmbientValue::ForeColor)
+        .property<&C::BackColor, &C::setBackColor>(4, "BackColor").key().byDefault(AmbientValue::BackColor)
+        .property<&C::Enabled, &C::setEnabled>(5, "Enabled").key().byDefault(true)
+        .property<&C::Value, &C::setValue>(6, "Value").enumType("CheckBoxValue").key().byDefault(std::int32_t{vbUnchecked})
+        .property<&C::BackStyle, &C::setBackStyle>(7, "BackStyle").enumType("BackStyleEnum").key().byDefault(std::int32_t{1})
+        .property<&C::hwnd>(8, "hwnd").runtimeOnly()
+        .property<&C::Group, &C::setGroup>(9, "Group").key().byDefault(std::int16_t{0})
         .event(1, "Changed", {ParamInfo{"Value", VarType::Long, true}});
     return AddInputEvents(b).build();
 }
@@ -144,46 +144,16 @@ void ZynOptionButton::ClearOthersOfGroup() {
 
 // ---- Persistence -------------------------------------------------------------------------------------------
 
-namespace {
-
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
-}  // namespace
-
 void ZynOptionButton::InitProperties() {
-    const AmbientProperties ambient = Ambient();
-    setEnabled(true);
-    setValue(vbUnchecked);
-    setCaption(ambient.DisplayName);
-    setFont(ambient.Font);
-    setBackColor(ambient.BackColor);
-    setGroup(0);
-    setBackStyle(1);
-    setForeColor(ambient.ForeColor);
+    applyDefaults({"Enabled", "Value", "Caption", "Font", "BackColor", "Group", "BackStyle", "ForeColor"});
 }
 
 void ZynOptionButton::ReadProperties(PropertyBag& bag) {
-    const AmbientProperties ambient = Ambient();
-    setEnabled(bag.ReadProperty("Enabled", true).toBool());
-    setBackStyle(bag.ReadProperty("BackStyle", std::int32_t{1}).toInt32());
-    setGroup(bag.ReadProperty("Group", std::int16_t{0}).toInt16());
-    setValue(bag.ReadProperty("Value", std::int32_t{vbUnchecked}).toInt32());
-    setCaption(bag.ReadProperty("Caption", ambient.DisplayName).toString());
-    setFont(bag.ReadProperty("Font", Variant(ambient.Font)).toFont());
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(ambient.BackColor)).toColor());
-    setForeColor(bag.ReadProperty("ForeColor", ColorValue(ambient.ForeColor)).toColor());
+    readFrom(bag, {"Enabled", "BackStyle", "Group", "Value", "Caption", "Font", "BackColor", "ForeColor"});
 }
 
 void ZynOptionButton::WriteProperties(PropertyBag& bag) {
-    const AmbientProperties ambient = Ambient();
-    bag.WriteProperty("Enabled", Enabled_, true);
-    bag.WriteProperty("BackStyle", BackStyle_, std::int32_t{1});
-    bag.WriteProperty("Group", Group_, std::int16_t{0});
-    bag.WriteProperty("Value", Value_, std::int32_t{vbUnchecked});
-    bag.WriteProperty("Caption", Caption_, ambient.DisplayName);
-    bag.WriteProperty("Font", Variant(Font()), Variant(ambient.Font));
-    bag.WriteProperty("BackColor", ColorValue(BackColor()), ColorValue(ambient.BackColor));
-    bag.WriteProperty("ForeColor", ColorValue(ForeColor()), ColorValue(ambient.ForeColor));
+    writeTo(bag, {"Enabled", "BackStyle", "Group", "Value", "Caption", "Font", "BackColor", "ForeColor"});
 }
 
 }  // namespace ulmaro

@@ -5,6 +5,8 @@
 #include "framework/colors.h"
 #include "framework/numeric.h"
 
+#include <ulmaro/platform/scoped_gdi.h>
+
 namespace ulmaro {
 
 using namespace platform;
@@ -206,18 +208,19 @@ void ZynCommand::DrawButtonPicture() {
 void ZynCommand::BlitButtonPicture(std::int32_t X, std::int32_t Y) {
     HDC surfaceDc = surface().hDC();
     std::int32_t PW = PictureWidth(), PH = PictureHeight();
-    HDC picDc = CreateCompatibleDC(surfaceDc);
-    HGDIOBJ oldPic = SelectObject(picDc, Picture_->Handle());
+    MemoryDC picDc(surfaceDc);
+    SelectedObject pictureIn(picDc, Picture_->Handle());
     const BLENDFUNCTION faded{AC_SRC_OVER, 0, 100, 0};
     if (UseMask_) {
-        HDC workDc = CreateCompatibleDC(surfaceDc);
-        HBITMAP work = CreateCompatibleBitmap(surfaceDc, PW, PH);
-        HGDIOBJ oldWork = SelectObject(workDc, work);
+        MemoryDC workDc(surfaceDc);
+        ScopedBitmap work(CreateCompatibleBitmap(surfaceDc, PW, PH));
+        SelectedObject workIn(workDc, work);
+        HDC workHdc = workDc;  // BlitTransparent takes its contexts by reference
         BitBlt(workDc, 0, 0, PW, PH, picDc, 0, 0, SRCCOPY);
         std::int32_t zero = 0;
         if (Enabled_) {
             std::int32_t mask = TranslateColor(MaskColor_);
-            BlitTransparent(surfaceDc, X, Y, PW, PH, workDc, zero, zero, mask);
+            BlitTransparent(surfaceDc, X, Y, PW, PH, workHdc, zero, zero, mask);
         } else {
             // Find where the mask colour sits in the picture, fade the picture onto the back
             // colour, and use the faded colour found there as the mask.
@@ -231,30 +234,24 @@ void ZynCommand::BlitButtonPicture(std::int32_t X, std::int32_t Y) {
                         fy = y;
                         found = true;
                     }
-            HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(BackColor_)));
+            ScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(TranslateColor(BackColor_))));
             RECT all{0, 0, PW, PH};
             FillRect(workDc, &all, brush);
-            DeleteObject(brush);
             AlphaBlend(workDc, 0, 0, PW, PH, picDc, 0, 0, PW, PH, faded);
             // Without a mask-coloured pixel the position lies outside the picture, where the
             // platform answers CLR_INVALID, a colour no pixel has: nothing is see-through.
             if (found) {
                 std::int32_t mask = static_cast<std::int32_t>(GetPixel(workDc, fx, fy));
-                BlitTransparent(surfaceDc, X, Y, PW, PH, workDc, zero, zero, mask);
+                BlitTransparent(surfaceDc, X, Y, PW, PH, workHdc, zero, zero, mask);
             } else {
                 BitBlt(surfaceDc, X, Y, PW, PH, workDc, 0, 0, SRCCOPY);
             }
         }
-        SelectObject(workDc, oldWork);
-        DeleteObject(work);
-        DeleteDC(workDc);
     } else if (Enabled_) {
         BitBlt(surfaceDc, X, Y, PW, PH, picDc, 0, 0, SRCCOPY);
     } else {
         AlphaBlend(surfaceDc, X, Y, PW, PH, picDc, 0, 0, PW, PH, faded);
     }
-    SelectObject(picDc, oldPic);
-    DeleteDC(picDc);
 }
 
 void ZynCommand::DrawFocusRectangle() {

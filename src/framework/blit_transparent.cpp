@@ -5,6 +5,8 @@
 // source elsewhere.
 #include "framework/blit_transparent.h"
 
+#include <ulmaro/platform/scoped_gdi.h>
+
 namespace ulmaro {
 
 using namespace platform;
@@ -12,12 +14,13 @@ using namespace platform;
 void BlitTransparent(HDC& DestDC, int32_t& X, int32_t& Y, int32_t& Width, int32_t& Height, HDC& SrcDC,
                      int32_t& SrcX, int32_t& SrcY, int32_t& MaskColor) {
     // 1. A monochrome mask context and a work context like the destination.
-    HDC maskDC = CreateCompatibleDC(DestDC);
-    HDC workDC = CreateCompatibleDC(DestDC);
-    HBITMAP maskBmp = CreateBitmap(Width, Height, 1, 1, nullptr);
-    HBITMAP workBmp = CreateCompatibleBitmap(DestDC, Width, Height);
-    HGDIOBJ oldMask = SelectObject(maskDC, maskBmp);
-    HGDIOBJ oldWork = SelectObject(workDC, workBmp);
+    // The guards release everything made here, in reverse order, when the function ends.
+    MemoryDC maskDC(DestDC);
+    MemoryDC workDC(DestDC);
+    ScopedBitmap maskBmp(CreateBitmap(Width, Height, 1, 1, nullptr));
+    ScopedBitmap workBmp(CreateCompatibleBitmap(DestDC, Width, Height));
+    SelectedObject maskIn(maskDC, maskBmp);
+    SelectedObject workIn(workDC, workBmp);
 
     // 2. The mask: white where the source has the mask colour.
     const COLORREF oldBack = SetBkColor(SrcDC, static_cast<COLORREF>(MaskColor));
@@ -37,14 +40,6 @@ void BlitTransparent(HDC& DestDC, int32_t& X, int32_t& Y, int32_t& Width, int32_
 
     // 6. And it onto the destination.
     BitBlt(DestDC, X, Y, Width, Height, workDC, 0, 0, SRCAND);
-
-    // 7. Release everything made here.
-    SelectObject(maskDC, oldMask);
-    SelectObject(workDC, oldWork);
-    DeleteObject(maskBmp);
-    DeleteObject(workBmp);
-    DeleteDC(maskDC);
-    DeleteDC(workDC);
 }
 
 }  // namespace ulmaro

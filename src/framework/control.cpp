@@ -8,21 +8,27 @@ namespace ulmaro {
 
 Control::Control() : surface_(*this) {}
 
-Control::~Control() {
-    for (Timer* t : timers_) t->setClock(nullptr);
-}
+Control::~Control() = default;
 
 void Control::attach(const ClassInfo& cls, std::string name, Site& site, Control* container) {
     class_ = &cls;
     name_ = std::move(name);
     site_ = &site;
     container_ = container;
-    for (Timer* t : timers_) t->setClock(&site.clock());
 }
 
+// A timer's identifier is its place among the control's timers, counted from 1.
 void Control::addTimer(Timer& t) {
     timers_.push_back(&t);
-    if (site_) t.setClock(&site_->clock());
+    if (surface_.hWnd()) t.bind(surface_.hWnd(), timers_.size());
+}
+
+void Control::bindTimers() {
+    for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i]->bind(surface_.hWnd(), i + 1);
+}
+
+void Control::timerFired(std::uintptr_t id) {
+    if (id >= 1 && id <= timers_.size()) timers_[id - 1]->fire();
 }
 
 void Control::resizeFromSurface(int width, int height) {

@@ -69,6 +69,10 @@ public:
     const std::vector<LineObject*>& lines() const { return lines_; }
     // Width or Height set on the surface: forwarded to the host.
     void resizeFromSurface(int width, int height);
+    // The control's window exists: its timers run as that window's timers.
+    void bindTimers();
+    // WM_TIMER `id` of the control's window.
+    void timerFired(std::uintptr_t id);
 
     // ---- Extender: what the host adds to every control it places ------------------------------
     // Visible and Enabled are the control window's; Left and Top its place in the container.
@@ -115,7 +119,7 @@ protected:
     // Parent.hDC); null without a host.
     platform::HWND ParentHwnd() const;
     platform::HDC ParentHdc() const;
-    // Timers placed on the control run on its host's clock.
+    // Timers placed on the control run as timers of its window.
     void addTimer(Timer& t);
     void addLine(LineObject& l) { lines_.push_back(&l); }
 

@@ -1,11 +1,14 @@
 #include "form.h"
 
 #include "colors.h"
+#include "control_window.h"
 
 #include <ulmaro/platform/host.h>
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace ulmaro {
 
@@ -13,8 +16,8 @@ using namespace platform;
 
 namespace {
 
-// Runs queued focus moves (SendKeys) once the outermost input notification has returned,
-// as the host's keyboard buffer does.
+// Runs queued focus moves (SendKeys) and posted messages once the outermost input
+// notification has returned, as the host's keyboard buffer and message loop do.
 struct InputScope {
     int& depth;
     std::function<void()> done;
@@ -33,12 +36,35 @@ void setButtonKeys(int buttons, bool down) {
 
 }  // namespace
 
+namespace {
+
+constexpr const char* kFormClass = "UlmaroForm";
+
+UINT buttonMessage(int button, bool down) {
+    if (button == 2) return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    if (button == 4) return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+}
+
+LPARAM pointParam(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+}  // namespace
+
 Form::Form(int width, int height)
     : width_(std::clamp(width, 1, kMaxSide)), height_(std::clamp(height, 1, kMaxSide)) {
-    hwnd_ = CreateWindowExA(0, "UlmaroForm", "", WS_VISIBLE, 0, 0, width_, height_, nullptr, nullptr, nullptr, nullptr);
+    ResetInputState();
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &Form::windowProc;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = kFormClass;
+        return RegisterClassA(&wc) != 0;
+    }();
+    (void)registered;
+    hwnd_ = CreateWindowExA(0, kFormClass, "", WS_VISIBLE, 0, 0, width_, height_, nullptr, nullptr, nullptr, this);
     hdc_ = GetDC(hwnd_);
     clearForm();
-    ResetInputState();
     // Until the first pointer input the pointer is somewhere off the form, so no control
     // takes the hover look by itself.
     SetCursorPos(-1, -1);
@@ -48,9 +74,32 @@ Form::~Form() {
     for (auto& c : controls_) c->Terminate();
     // Contained controls go before their containers.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->surface().destroyWindow();
+    active_ = nullptr;
     controls_.clear();
     ReleaseDC(hwnd_, hdc_);
     DestroyWindow(hwnd_);
+}
+
+// The form's window keeps its own picture and hears the focus come to the form itself.
+LRESULT Form::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+        return TRUE;
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(h, msg, wp, lp);
+    switch (msg) {
+        // The form's window keeps what was drawn on it (Parent.hDC): nothing is erased.
+        case WM_ERASEBKGND: return 1;
+        case WM_SETFOCUS:
+            // No control has the focus any more.
+            if (Control* old = std::exchange(form->active_, nullptr)) {
+                old->LostFocus();
+                old->ExitFocus();
+            }
+            return 0;
+        default: return DefWindowProcA(h, msg, wp, lp);
+    }
 }
 
 void Form::setBackColor(OLE_COLOR c) {
@@ -58,12 +107,14 @@ void Form::setBackColor(OLE_COLOR c) {
     clearForm();
 }
 
-// The form's own window shows its back colour until something draws on it.
+// The form's own window shows its back colour until something draws on it; nothing is
+// left for the window to paint.
 void Form::clearForm() {
     HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(backColor_)));
     RECT r{0, 0, width_, height_};
     FillRect(hdc_, &r, b);
     DeleteObject(b);
+    ValidateRect(hwnd_, nullptr);
 }
 
 Control& Form::place(const std::string& className, const std::string& name, int left, int top, int width, int height,
@@ -82,6 +133,9 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     c->attach(*cls, name, *this, container);
     c->surface().setFont(font_->Clone());
     c->surface().createWindow(container ? container->surface().hWnd() : hwnd_, left, top, width, height);
+    // The platform refuses windows past its quota: the control is not placed at all.
+    if (!c->surface().hWnd()) throw std::invalid_argument("no window can be made for " + name + " (too many windows)");
+    c->bindTimers();
     controls_.push_back(std::move(c));
     if (bag)
         ref.ReadProperties(*bag);
@@ -92,19 +146,23 @@ Control& Form::place(const std::string& className, const std::string& name, int 
         unshown_.push_back(&ref);
         return ref;
     }
-    ref.Show();
-    ref.Paint();
+    showAndPaint(ref);
     return ref;
+}
+
+// Show, then the first paint at once, as a window shown on a form gets it.
+void Form::showAndPaint(Control& c) {
+    c.Show();
+    HWND h = c.surface().hWnd();
+    InvalidateRect(h, nullptr, FALSE);
+    UpdateWindow(h);
 }
 
 void Form::endLoad() {
     loading_ = false;
     std::vector<Control*> pending = std::move(unshown_);
     unshown_.clear();
-    for (Control* c : pending) {
-        c->Show();
-        c->Paint();
-    }
+    for (Control* c : pending) showAndPaint(*c);
 }
 
 Control* Form::find(std::string_view name) const {
@@ -114,8 +172,14 @@ Control* Form::find(std::string_view name) const {
 }
 
 Control* Form::controlOf(HWND hwnd) const {
-    for (const auto& c : controls_)
-        if (c->surface().hWnd() == hwnd) return c.get();
+    Control* c = hwnd ? ControlOfWindow(hwnd) : nullptr;
+    return c && c->site() == this ? c : nullptr;
+}
+
+// The control whose window is `hwnd` or holds it (a window a control made inside its own).
+Control* Form::owningControl(HWND hwnd) const {
+    for (HWND h = hwnd; h && h != hwnd_; h = GetParent(h))
+        if (Control* c = controlOf(h)) return c;
     return nullptr;
 }
 
@@ -128,6 +192,7 @@ RECT Form::boundsOf(const Control& c) const {
     return r;
 }
 
+// The window's WM_SIZE gives the control its Resize.
 void Form::resize(Control& c, int width, int height) {
     RECT b = boundsOf(c);
     // A control may grow past kMaxSide on its own (an auto-sized label with a long
@@ -136,7 +201,6 @@ void Form::resize(Control& c, int width, int height) {
     height = std::max(height, 0);
     if (b.right - b.left == width && b.bottom - b.top == height) return;
     MoveWindow(c.surface().hWnd(), b.left, b.top, width, height, TRUE);
-    c.Resize();
 }
 
 void Form::move(Control& c, int left, int top) {
@@ -170,92 +234,77 @@ std::vector<Control*> Form::containedControls(const Control& c) const {
 
 // ---- Pointer ------------------------------------------------------------------------------------------
 
-Control* Form::controlAt(int x, int y) const { return hitTest(nullptr, x, y); }
-
-Control* Form::hitTest(const Control* container, int x, int y) const {
-    const POINT pt{x, y};
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        Control& c = **it;
-        if (c.container() != container) continue;
-        HWND h = c.surface().hWnd();
-        RECT window{};
-        if (!IsWindowVisible(h) || !GetWindowRect(h, &window) || !PtInRect(&window, pt)) continue;
-        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-        bool outsideRegion = GetWindowRgn(h, rgn) != ERROR && !PtInRegion(rgn, x - window.left, y - window.top);
-        DeleteObject(rgn);
-        if (outsideRegion) continue;
-        POINT local = pt;
-        ScreenToClient(h, &local);
-        RECT client{};
-        GetClientRect(h, &client);
-        if (!PtInRect(&client, local)) return &c;  // on the frame
-        if (c.classInfo().container)
-            if (Control* inner = hitTest(&c, x, y)) return inner;
-        if (c.surface().opaqueAt(local.x, local.y)) return &c;
-    }
-    return nullptr;
-}
+Control* Form::controlAt(int x, int y) const { return owningControl(WindowFromPointIn(hwnd_, POINT{x, y})); }
 
 Form::Pointer Form::pointerAt(int x, int y) const {
     Pointer p;
-    Control* target = nullptr;
-    if (HWND cap = GetCapture()) target = controlOf(cap);
+    HWND target = GetCapture();
+    if (target && !IsChild(hwnd_, target)) target = nullptr;
     // While a button is held, the window that took the press keeps the pointer; a press on
     // the form itself keeps it from every control.
     if (!target && buttons_ && pressHeld_) {
-        if (!pressed_) return p;
+        if (!pressed_ || !IsWindow(pressed_)) return p;
         target = pressed_;
     }
     bool hit = false;
     if (!target) {
-        target = controlAt(x, y);
+        target = WindowFromPointIn(hwnd_, POINT{x, y});
+        if (target == hwnd_) target = nullptr;
         hit = true;
-        // The window system finds no disabled window under the pointer: the pointer belongs
-        // to the enabled container around the outermost disabled one (or to the form).
-        for (Control* k = target; k; k = k->container())
-            if (!IsWindowEnabled(k->surface().hWnd())) target = k->container();
     }
     if (!target) return p;
-    POINT local{x, y};
-    ScreenToClient(target->surface().hWnd(), &local);
-    // Over a control's frame the pointer is outside its client area: the window system
-    // sends no client mouse messages there.
-    RECT client{};
-    GetClientRect(target->surface().hWnd(), &client);
-    if (hit && !PtInRect(&client, local)) return p;
+    // Over a window's frame the pointer is outside its client area: the window gets no
+    // client mouse messages there.
+    if (hit && SendMessageA(target, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != HTCLIENT) return p;
     p.target = target;
-    p.x = static_cast<float>(local.x);
-    p.y = static_cast<float>(local.y);
+    p.local = POINT{x, y};
+    ScreenToClient(target, &p.local);
     return p;
 }
 
 Control* Form::pointerTarget() const {
     POINT pt{};
     GetCursorPos(&pt);
-    return pointerAt(pt.x, pt.y).target;
+    return owningControl(pointerAt(pt.x, pt.y).target);
+}
+
+// The key flags of mouse messages: the buttons held, Shift and Ctrl.
+WPARAM Form::mouseKeys() const {
+    WPARAM k = 0;
+    if (buttons_ & 1) k |= MK_LBUTTON;
+    if (buttons_ & 2) k |= MK_RBUTTON;
+    if (buttons_ & 4) k |= MK_MBUTTON;
+    if (shift_ & 1) k |= MK_SHIFT;
+    if (shift_ & 2) k |= MK_CONTROL;
+    return k;
+}
+
+// With a press or release of more than one button at once, the high word names them all.
+WPARAM Form::buttonKeys(int button) const {
+    WPARAM k = mouseKeys();
+    if (button != 1 && button != 2 && button != 4) k |= MAKEWPARAM(0, button);
+    return k;
 }
 
 void Form::mouseMove(int x, int y) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     // Each move starts from the window's own arrow; a control that wants another shape sets
     // it while it handles the move.
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     Pointer p = pointerAt(x, y);
-    if (!p.target) return;
-    std::int16_t button = static_cast<std::int16_t>(buttons_), shift = shift_;
-    p.target->MouseMove(button, shift, p.x, p.y);
+    if (p.target) SendMessageA(p.target, WM_MOUSEMOVE, mouseKeys(), pointParam(p.local));
 }
 
 // Who keeps the pointer while a button is held (set by the first press, cleared by the last
 // release): `target`, or the form itself when it is null.
-void Form::setPress(Control* target, bool held) {
+void Form::setPress(HWND target, bool held) {
     pressHeld_ = held;
     pressed_ = target;
 }
 
 void Form::mouseDown(int button, int x, int y) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
     if (!buttons_) setPress(p.target);
@@ -263,32 +312,31 @@ void Form::mouseDown(int button, int x, int y) {
     setButtonKeys(button, true);
     if (!p.target) return;
     // A press on a control that takes the focus moves the focus there first.
-    if (p.target->classInfo().canGetFocus && focus_ != p.target) setFocus(p.target);
-    std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
-    p.target->MouseDown(b, shift, p.x, p.y);
+    Control* owner = owningControl(p.target);
+    if (owner && owner->classInfo().canGetFocus && active_ != owner) setFocus(owner);
+    if (IsWindow(p.target)) SendMessageA(p.target, buttonMessage(button, true), buttonKeys(button), pointParam(p.local));
 }
 
 void Form::mouseUp(int button, int x, int y) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
-    Control* pressed = pressed_;
+    HWND pressed = pressed_;
     bool afterDoubleClick = button == 1 && doubleClickHeld_;
     if (button == 1) doubleClickHeld_ = false;
     buttons_ &= ~button;
     setButtonKeys(button, false);
     if (!buttons_) setPress(nullptr, false);
     if (!p.target) return;
-    std::int16_t b = static_cast<std::int16_t>(button), shift = shift_;
-    p.target->MouseUp(b, shift, p.x, p.y);
-    // Click follows a press and release on the same control, released over it.
+    SendMessageA(p.target, buttonMessage(button, false), buttonKeys(button), pointParam(p.local));
+    // The release of a double click's second press raises no Click; nor does a window the
+    // release destroyed.
+    if (afterDoubleClick || !IsWindow(p.target)) return;
+    // Click follows a press and release on the same window, released over it.
     RECT client{};
-    GetClientRect(p.target->surface().hWnd(), &client);
-    POINT local{static_cast<LONG>(p.x), static_cast<LONG>(p.y)};
-    // The release of a double click's second press raises none.
-    if (afterDoubleClick) return;
-    const bool reaches = controlAt(x, y) == p.target || GetCapture() == p.target->surface().hWnd();
-    if (p.target == pressed && PtInRect(&client, local) && reaches) p.target->Click();
+    GetClientRect(p.target, &client);
+    const bool reaches = WindowFromPointIn(hwnd_, POINT{x, y}) == p.target || GetCapture() == p.target;
+    if (p.target == pressed && PtInRect(&client, p.local) && reaches) SendMessageA(p.target, WM_HOST_CLICK, 0, 0);
 }
 
 void Form::doubleClick(int x, int y) {
@@ -301,15 +349,14 @@ void Form::doubleClick(int x, int y) {
 }
 
 void Form::dblClickPress(int x, int y) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
     if (!buttons_) setPress(p.target);
     buttons_ |= 1;
     doubleClickHeld_ = true;
     SetKeyDown(VK_LBUTTON, true);
-    if (!p.target) return;
-    p.target->DblClick();
+    if (p.target) SendMessageA(p.target, WM_LBUTTONDBLCLK, mouseKeys(), pointParam(p.local));
 }
 
 void Form::setShift(int shift) {
@@ -321,63 +368,87 @@ void Form::setShift(int shift) {
 
 // ---- Keys and focus -----------------------------------------------------------------------------------
 
+// Keys go to the window with the focus, when it is one of the form's controls or lies in one.
+namespace {
+// Keys go to the focused window only while it shows and takes input: one hidden or
+// disabled with its container hears nothing until it is shown and enabled again.
+HWND keyTarget(HWND form) {
+    HWND f = GetFocus();
+    if (!f || !IsChild(form, f) || !IsWindowVisible(f)) return nullptr;
+    for (HWND k = f; k && k != form; k = GetParent(k))
+        if (!IsWindowEnabled(k)) return nullptr;
+    return f;
+}
+}  // namespace
+
 void Form::keyDown(int keyCode) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, true);
     // Tab belongs to the form: it moves the focus and never reaches a control.
     if (keyCode == VK_TAB) {
         moveFocus((shift_ & 1) ? -1 : 1);
         return;
     }
-    if (!focus_) return;
-    std::int16_t code = static_cast<std::int16_t>(keyCode), shift = shift_;
-    focus_->KeyDown(code, shift);
+    if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_KEYDOWN, static_cast<WPARAM>(keyCode), 0);
 }
 
 void Form::keyUp(int keyCode) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, false);
-    if (keyCode == VK_TAB || !focus_) return;
-    std::int16_t code = static_cast<std::int16_t>(keyCode), shift = shift_;
-    focus_->KeyUp(code, shift);
+    if (keyCode == VK_TAB) return;
+    if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_KEYUP, static_cast<WPARAM>(keyCode), 0);
 }
 
 void Form::keyPress(int keyAscii) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
-    if (!focus_) return;
-    std::int16_t ascii = static_cast<std::int16_t>(keyAscii);
-    focus_->KeyPress(ascii);
+    InputScope scope(inputDepth_, [this] { afterInput(); });
+    if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_CHAR, static_cast<WPARAM>(keyAscii & 0xFFFF), 0);
 }
 
 bool Form::accessKey(char key) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     for (const auto& c : controls_) {
         if (!IsWindowVisible(c->surface().hWnd()) || !takesInput(*c)) continue;
         const std::string& keys = c->surface().AccessKeys();
         if (std::any_of(keys.begin(), keys.end(), [&](char k) { return lower(k) == lower(key); })) {
-            std::int16_t ascii = static_cast<std::int16_t>(static_cast<unsigned char>(key));
-            c->AccessKeyPress(ascii);
+            SendMessageA(c->surface().hWnd(), WM_HOST_ACCESSKEY, static_cast<unsigned char>(key), 0);
             return true;
         }
     }
     return false;
 }
 
+// The platform owns the focus: this moves it, and the windows' WM_KILLFOCUS and WM_SETFOCUS
+// bring the notifications (focusMessage).
 void Form::setFocus(Control* c) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
-    if (c == focus_) return;
-    Control* old = focus_;
-    focus_ = c;
-    if (old) {
-        old->LostFocus();
-        old->ExitFocus();
+    InputScope scope(inputDepth_, [this] { afterInput(); });
+    HWND target = c ? c->surface().hWnd() : hwnd_;
+    if (c == active_ && GetFocus() == target) return;
+    SetFocus(target);
+}
+
+void Form::focusMessage(Control& c, bool gained, HWND other) {
+    InputScope scope(inputDepth_, [this] { afterInput(); });
+    if (gained) {
+        if (active_ == &c) return;  // back from another program, or from inside the control
+        // A control that lost the focus while it was in another program is told now.
+        Control* old = std::exchange(active_, &c);
+        if (old) {
+            old->LostFocus();
+            old->ExitFocus();
+        }
+        if (active_ == &c) {
+            c.EnterFocus();
+            c.GotFocus();
+        }
+        return;
     }
-    SetFocus(c ? c->surface().hWnd() : hwnd_);
-    if (c && focus_ == c) {
-        c->EnterFocus();
-        c->GotFocus();
-    }
+    // Focus going to another program, or to a window inside the control, leaves the control
+    // the form's active one.
+    if (active_ != &c || !other || IsChild(c.surface().hWnd(), other)) return;
+    active_ = nullptr;
+    c.LostFocus();
+    c.ExitFocus();
 }
 
 // The tab order: the form's controls in the order they were placed, each container's
@@ -397,7 +468,7 @@ void Form::moveFocus(int direction) {
     std::vector<Control*> order;
     tabOrder(nullptr, order);
     if (order.empty()) return;
-    auto it = std::find(order.begin(), order.end(), focus_);
+    auto it = std::find(order.begin(), order.end(), active_);
     std::ptrdiff_t n = static_cast<std::ptrdiff_t>(order.size());
     std::ptrdiff_t i = it == order.end() ? (direction > 0 ? -1 : 0) : it - order.begin();
     i = ((i + direction) % n + n) % n;
@@ -421,50 +492,36 @@ void Form::flushKeys() {
 }
 
 void Form::tick(std::int64_t ms) {
-    InputScope scope(inputDepth_, [this] { flushKeys(); });
+    InputScope scope(inputDepth_, [this] { afterInput(); });
     clock_.advance(ms);
+}
+
+// Once the outermost input notification returns: queued focus moves, then whatever the
+// windows posted meanwhile.
+void Form::afterInput() {
+    flushKeys();
+    drainMessages();
+}
+
+void Form::drainMessages() {
+    MSG m;
+    while (PeekMessageA(&m, hwnd_, 0, WM_PAINT - 1, PM_REMOVE) || PeekMessageA(&m, hwnd_, WM_PAINT + 1, 0xFFFFFFFF, PM_REMOVE))
+        DispatchMessageA(&m);
 }
 
 // ---- Composition -------------------------------------------------------------------------------------
 
 std::vector<COLORREF> Form::compose() const {
-    PixelView own = GetWindowSurface(hwnd_);
-    std::vector<COLORREF> out(own.px, own.px + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-    composeInto(out, nullptr, 0, 0, RECT{0, 0, width_, height_});
-    return out;
+    showLines();
+    return ComposeWindow(hwnd_);
 }
 
 namespace {
 
-// The frame a window draws around its client area: a sunken client edge, or a one-pixel
-// line in the window-frame colour. Returns the window-sized picture (only the ring is used).
-std::vector<COLORREF> framePicture(HWND h, int width, int height) {
-    std::vector<COLORREF> px;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    RECT r{0, 0, width, height};
-    if (GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) {
-        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
-    } else {
-        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
-    }
-    PixelView v = GetBitmapPixels(bmp);
-    if (v.px) px.assign(v.px, v.px + static_cast<std::size_t>(v.width) * static_cast<std::size_t>(v.height));
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return px;
-}
-
-// Where a line object covers its control's client area: one byte per pixel. The line is
-// drawn with the platform's pen rules, and its end point is added, as a line object
-// shows both of its ends.
-std::vector<unsigned char> lineCoverage(const LineObject& l, int width, int height) {
-    std::vector<unsigned char> cover(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-    if (width <= 0 || height <= 0) return cover;
+// The client pixels a line object covers, as a region: the line drawn with the platform's
+// pen rules, and its end point added, as a line object shows both of its ends.
+HRGN lineArea(const LineObject& l, int width, int height) {
+    if (width <= 0 || height <= 0) return CreateRectRgn(0, 0, 0, 0);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
@@ -477,72 +534,47 @@ std::vector<unsigned char> lineCoverage(const LineObject& l, int width, int heig
     MoveToEx(dc, px(l.X1), px(l.Y1), nullptr);
     LineTo(dc, px(l.X2), px(l.Y2));
     SetPixel(dc, px(l.X2), px(l.Y2), RGB(255, 255, 255));
+    // One rectangle per run of covered pixels in each row.
     PixelView v = GetBitmapPixels(bmp);
-    for (std::size_t i = 0; i < cover.size(); ++i) cover[i] = v.px[i] != 0;
+    std::vector<RECT> runs;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width;) {
+            if (!v.at(x, y)) {
+                ++x;
+                continue;
+            }
+            int start = x;
+            while (x < width && v.at(x, y)) ++x;
+            runs.push_back(RECT{start, y, x, y + 1});
+        }
     SelectObject(dc, oldPen);
     DeleteObject(pen);
     SelectObject(dc, oldBmp);
     DeleteObject(bmp);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-    return cover;
+    std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
+                         static_cast<DWORD>(runs.size() * sizeof(RECT)), RECT{0, 0, 0, 0}};
+    std::memcpy(data.data(), &header, sizeof header);
+    if (!runs.empty()) std::memcpy(data.data() + sizeof header, runs.data(), runs.size() * sizeof(RECT));
+    return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
 }
 
 }  // namespace
 
-void Form::composeInto(std::vector<COLORREF>& out, const Control* container, int ox, int oy, RECT clip) const {
-    for (const auto& cp : controls_) {
-        const Control& c = *cp;
-        if (c.container() != container) continue;
-        HWND h = const_cast<Control&>(c).surface().hWnd();
-        if (!IsWindowVisible(h)) continue;
-        RECT b = boundsOf(c);  // the window, frame included
-        OffsetRect(&b, ox, oy);
-        RECT vis;
-        if (!IntersectRect(&vis, &b, &clip)) continue;
-        PixelView view = GetWindowSurface(h);
-        POINT client{0, 0};
-        ClientToScreen(h, &client);
-        RECT window{};
-        GetWindowRect(h, &window);
-        const int frame = client.x - window.left;  // frame thickness
-        const int ww = b.right - b.left, wh = b.bottom - b.top;
-        std::vector<COLORREF> framePx = frame > 0 ? framePicture(h, ww, wh) : std::vector<COLORREF>{};
-        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-        bool hasRegion = GetWindowRgn(h, rgn) != ERROR;  // window coordinates
-        const Surface& s = c.surface();
-        for (int y = vis.top; y < vis.bottom; ++y)
-            for (int x = vis.left; x < vis.right; ++x) {
-                int wx = x - b.left, wy = y - b.top;
-                if (hasRegion && !PtInRegion(rgn, wx, wy)) continue;
-                COLORREF& dst = out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
-                int lx = wx - frame, ly = wy - frame;
-                if (lx < 0 || ly < 0 || lx >= view.width || ly >= view.height) {
-                    if (!framePx.empty()) dst = framePx[static_cast<std::size_t>(wy) * static_cast<std::size_t>(ww) + static_cast<std::size_t>(wx)];
-                    continue;
-                }
-                if (s.opaqueAt(lx, ly)) dst = view.at(lx, ly);
-            }
-        // Line objects lie over the control's own drawing, inside its client area.
-        for (const LineObject* l : c.lines()) {
-            if (!l->Visible) continue;
-            std::vector<unsigned char> cover = lineCoverage(*l, view.width, view.height);
-            const COLORREF color = static_cast<COLORREF>(TranslateColor(l->BorderColor));
-            for (int y = vis.top; y < vis.bottom; ++y)
-                for (int x = vis.left; x < vis.right; ++x) {
-                    int wx = x - b.left, wy = y - b.top, lx = wx - frame, ly = wy - frame;
-                    if (lx < 0 || ly < 0 || lx >= view.width || ly >= view.height) continue;
-                    if (hasRegion && !PtInRegion(rgn, wx, wy)) continue;
-                    if (cover[static_cast<std::size_t>(ly) * static_cast<std::size_t>(view.width) + static_cast<std::size_t>(lx)])
-                        out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = color;
-                }
-        }
-        DeleteObject(rgn);
-        if (c.classInfo().container) {
-            RECT inner{b.left + frame, b.top + frame, b.right - frame, b.bottom - frame};
-            RECT innerVis;
-            if (IntersectRect(&innerVis, &inner, &vis)) composeInto(out, &c, inner.left, inner.top, innerVis);
-        }
+// Line objects have no window: they lie over their control's client area, wherever it shows.
+void Form::showLines() const {
+    for (const auto& c : controls_) {
+        if (c->lines().empty()) continue;
+        HWND h = c->surface().hWnd();
+        ClearWindowOverlays(h);
+        RECT client{};
+        GetClientRect(h, &client);
+        for (const LineObject* l : c->lines())
+            if (l->Visible)
+                AddWindowOverlay(h, lineArea(*l, client.right, client.bottom),
+                                 static_cast<COLORREF>(TranslateColor(l->BorderColor)));
     }
 }
 

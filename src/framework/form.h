@@ -1,7 +1,8 @@
-// The form: the container that hosts controls. It owns the controls and their windows,
-// delivers their life cycle and the input notifications the way a window system does,
-// keeps the focus and tab order, runs timers from its clock, and composes every control's
-// surface into the form's picture.
+// The form: the top-level window that hosts controls, each in a child window of the form
+// (or of its container's window). It owns the controls, delivers their life cycle, turns
+// the host's input into window messages to the window under the pointer or with the focus
+// (the window procedure makes notifications of them), keeps the tab order, and runs the
+// platform's timers from its clock. The platform composes the window tree into the picture.
 #pragma once
 
 #include "control.h"
@@ -60,6 +61,10 @@ public:
     const std::shared_ptr<StdFont>& font() const { return font_; }
     void setFont(std::shared_ptr<StdFont> f) { font_ = std::move(f); }
     void setUserMode(bool on) { userMode_ = on; }
+    // Script lines the form runs once it is loaded, as a form's load code fills its lists and
+    // sets what is not saved with the controls; kept so that saving writes them back.
+    const std::vector<std::string>& loadScript() const { return loadScript_; }
+    void setLoadScript(std::vector<std::string> lines) { loadScript_ = std::move(lines); }
     platform::HWND hwnd() const { return hwnd_; }
 
     // ---- Input, in form pixels ------------------------------------------------------------------
@@ -80,8 +85,11 @@ public:
     // The user pressing Alt with `key`: AccessKeyPress goes to the control whose access
     // keys hold it, wherever the focus is; false if no control has that key.
     bool accessKey(char key);
+    // Moves the platform's focus to the control's window (the form's own with null).
     void setFocus(Control* c);
-    Control* focused() const { return focus_; }
+    // The form's active control: the one whose window last took the focus; it keeps that
+    // place while the focus is in another program.
+    Control* focused() const { return active_; }
     void tick(std::int64_t ms);
     // The control the pointer is over (or the one holding the capture), for the cursor.
     Control* pointerTarget() const;
@@ -95,8 +103,9 @@ public:
     void setEventHandler(EventHandler h) { onEvent_ = std::move(h); }
 
     // ---- Picture -------------------------------------------------------------------------------------
-    // The form as it shows: background, then each visible control's surface in z-order,
-    // honouring transparency masks and window regions.
+    // The form as it shows: its window tree composed by the platform (background, then each
+    // visible control's frame and surface in z-order, honouring see-through parts and window
+    // regions).
     std::vector<platform::COLORREF> compose() const;
 
     // ---- Site ----------------------------------------------------------------------------------------
@@ -115,35 +124,44 @@ public:
     void moveControl(Control& c, int left, int top) override { move(c, left, top); }
     platform::HWND formHwnd() const override { return hwnd_; }
     platform::HDC formHdc() const override { return hdc_; }
+    void focusMessage(Control& c, bool gained, platform::HWND other) override;
+    std::int16_t shiftState() const override { return shift_; }
 
 private:
+    static platform::LRESULT windowProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
     struct Pointer {
-        Control* target = nullptr;
-        float x = 0, y = 0;
+        platform::HWND target = nullptr;
+        platform::POINT local{0, 0};
     };
     Pointer pointerAt(int x, int y) const;
-    Control* hitTest(const Control* container, int x, int y) const;
-    void setPress(Control* target, bool held = true);
+    Control* owningControl(platform::HWND hwnd) const;
+    void setPress(platform::HWND target, bool held = true);
+    platform::WPARAM mouseKeys() const;
+    platform::WPARAM buttonKeys(int button) const;
     void moveFocus(int direction);
     void tabOrder(const Control* container, std::vector<Control*>& out) const;
     void clearForm();
+    void showAndPaint(Control& c);
+    void showLines() const;
     void flushKeys();
-    void composeInto(std::vector<platform::COLORREF>& out, const Control* container, int ox, int oy,
-                     platform::RECT clip) const;
+    // Delivers the messages posted to the form's windows (paint waits for composition).
+    void drainMessages();
+    void afterInput();
 
     int width_, height_;
     OLE_COLOR backColor_ = 0x8000000F;
     OLE_COLOR foreColor_ = 0x80000012;
     std::shared_ptr<StdFont> font_ = StdFont::New();
     bool userMode_ = true;
+    std::vector<std::string> loadScript_;
     bool dirty_ = false;
     platform::HWND hwnd_ = nullptr;
     platform::HDC hdc_ = nullptr;  // draws on the form's own window (Parent.hDC)
     Clock clock_;
     std::vector<std::unique_ptr<Control>> controls_;
-    Control* focus_ = nullptr;
-    Control* pressed_ = nullptr;  // the control that received the first press of a held button
-    bool pressHeld_ = false;      // a press is held; with pressed_ null the form itself has it
+    Control* active_ = nullptr;
+    platform::HWND pressed_ = nullptr;  // the window that received the first press of a held button
+    bool pressHeld_ = false;            // a press is held; with pressed_ null the form itself has it
     int buttons_ = 0;
     bool doubleClickHeld_ = false;  // the held left button came down as a double click
     std::int16_t shift_ = 0;

@@ -240,7 +240,8 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
     }
     if (!doc.is_object()) ctx.fail("a form file holds one object", 1);
     for (auto it = doc.begin(); it != doc.end(); ++it)
-        if (it.key() != "Form" && it.key() != "Controls") ctx.fail("unknown key \"" + it.key() + "\"", 1);
+        if (it.key() != "Form" && it.key() != "Controls" && it.key() != "Load")
+            ctx.fail("unknown key \"" + it.key() + "\"", 1);
     if (!doc.contains("Form") || !doc["Form"].is_object()) ctx.fail("missing \"Form\" object", 1);
     const json& f = doc["Form"];
     int width = intField(f, "Width", ctx, 1, Form::kMaxSide);
@@ -265,6 +266,16 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
     form->beginLoad();
     if (doc.contains("Controls")) loadControls(*form, doc["Controls"], nullptr, ctx);
     form->endLoad();
+    if (doc.contains("Load")) {
+        const json& load = doc["Load"];
+        std::vector<std::string> lines;
+        if (!load.is_array()) ctx.fail("\"Load\" must be a list of script lines", 1);
+        for (const json& line : load) {
+            if (!line.is_string()) ctx.fail("\"Load\" must be a list of script lines", 1);
+            lines.push_back(line.get<std::string>());
+        }
+        form->setLoadScript(std::move(lines));
+    }
     return form;
 }
 
@@ -319,6 +330,7 @@ std::string formToText(Form& form, const std::string& path) {
     if (!(*form.font() == StdFont())) f["Font"] = fontToJson(*form.font());
     doc["Form"] = f;
     doc["Controls"] = controlsToJson(form, nullptr, path);
+    if (!form.loadScript().empty()) doc["Load"] = form.loadScript();
     // Form files are UTF-8: a string holding bytes that are not (set from a script or a
     // program) is saved with U+FFFD in their place rather than refused.
     return doc.dump(2, ' ', false, json::error_handler_t::replace) + "\n";

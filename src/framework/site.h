@@ -43,6 +43,11 @@ public:
     // The form's own window and a device context that draws on it.
     virtual platform::HWND formHwnd() const = 0;
     virtual platform::HDC formHdc() const = 0;
+    // The platform moved the focus to (`gained`) or away from the control's window; `other`
+    // is the window it came from or goes to.
+    virtual void focusMessage(Control& c, bool gained, platform::HWND other) = 0;
+    // Shift, Ctrl and Alt (bits 1, 2, 4) as the host reports them with input notifications.
+    virtual std::int16_t shiftState() const = 0;
 };
 
 }  // namespace ulmaro

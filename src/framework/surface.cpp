@@ -2,6 +2,7 @@
 
 #include "colors.h"
 #include "control.h"
+#include "control_window.h"
 #include "std_font.h"
 #include "unit_conversion.h"
 #include "variant.h"
@@ -49,10 +50,10 @@ Surface::~Surface() { destroyWindow(); }
 
 void Surface::createWindow(HWND parent, int left, int top, int width, int height) {
     destroyWindow();
-    hwnd_ = CreateWindowExA(0, "UlmaroSurface", "", WS_CHILD | WS_VISIBLE, left, top, width, height, parent, nullptr,
-                            nullptr, nullptr);
+    hwnd_ = CreateControlWindow(owner_, parent, left, top, width, height);
     hdc_ = GetDC(hwnd_);
     applyBorder();
+    applySeeThrough();
     // The host draws text on its surfaces with a transparent background.
     SetBkMode(hdc_, TRANSPARENT);
     SetTextColor(hdc_, rgb(foreColor_));
@@ -258,6 +259,55 @@ SurfaceImagePtr Surface::Image() const {
     img->height = v.height;
     if (v.px) img->px.assign(v.px, v.px + static_cast<std::size_t>(v.width) * static_cast<std::size_t>(v.height));
     return img;
+}
+
+void Surface::setBackStyle(std::int32_t v) {
+    if (v == backStyle_) return;
+    backStyle_ = v;
+    applySeeThrough();
+}
+
+void Surface::setMaskColor(OLE_COLOR c) {
+    if (c == maskColor_) return;
+    maskColor_ = c;
+    applySeeThrough();
+}
+
+void Surface::setMaskPicture(SurfaceImagePtr p) {
+    maskPicture_ = std::move(p);
+    applySeeThrough();
+}
+
+void Surface::applySeeThrough() {
+    if (!hwnd_) return;
+    if (backStyle_ != 0) {
+        SetWindowOpaqueRgn(hwnd_, nullptr);
+        return;
+    }
+    // One rectangle per run of showing pixels in each row of the mask, built in one sweep.
+    std::vector<RECT> runs;
+    if (maskPicture_) {
+        const COLORREF key = rgb(maskColor_);
+        const SurfaceImage& m = *maskPicture_;
+        for (int y = 0; y < m.height; ++y) {
+            const COLORREF* row = m.px.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(m.width);
+            for (int x = 0; x < m.width;) {
+                if (row[x] == key) {
+                    ++x;
+                    continue;
+                }
+                int start = x;
+                while (x < m.width && row[x] != key) ++x;
+                runs.push_back(RECT{start, y, x, y + 1});
+            }
+        }
+    }
+    std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
+                         static_cast<DWORD>(runs.size() * sizeof(RECT)), RECT{0, 0, 0, 0}};
+    std::memcpy(data.data(), &header, sizeof header);
+    if (!runs.empty()) std::memcpy(data.data() + sizeof header, runs.data(), runs.size() * sizeof(RECT));
+    SetWindowOpaqueRgn(hwnd_, ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 bool Surface::opaqueAt(int x, int y) const {

@@ -81,11 +81,11 @@ public:
     float TextHeight(const std::string& text);
 
     std::int32_t BackStyle() const { return backStyle_; }
-    void setBackStyle(std::int32_t v) { backStyle_ = v; }
+    void setBackStyle(std::int32_t v);
     OLE_COLOR MaskColor() const { return maskColor_; }
-    void setMaskColor(OLE_COLOR c) { maskColor_ = c; }
+    void setMaskColor(OLE_COLOR c);
     const SurfaceImagePtr& MaskPicture() const { return maskPicture_; }
-    void setMaskPicture(SurfaceImagePtr p) { maskPicture_ = std::move(p); }
+    void setMaskPicture(SurfaceImagePtr p);
     SurfaceImagePtr Image() const;
 
     const std::string& AccessKeys() const { return accessKeys_; }
@@ -99,11 +99,14 @@ public:
     void setBorderStyle(std::int16_t v);
 
     // The composed look of the surface at a client pixel: whether it shows there, given
-    // BackStyle, the mask picture and mask colour (window regions are applied by the form).
+    // BackStyle, the mask picture and mask colour (window regions apply as well).
     bool opaqueAt(int x, int y) const;
 
 private:
     void applyBorder();
+    // Tells the window which parts of it show: all of it, or with BackStyle 0 where the
+    // mask picture differs from the mask colour.
+    void applySeeThrough();
     void syncFont();
     platform::COLORREF rgb(OLE_COLOR c) const;
 

@@ -1,79 +1,57 @@
 #include "timer.h"
 
-#include <algorithm>
+#include <ulmaro/platform/host.h>
 
 namespace ulmaro {
 
-namespace {
-std::uint64_t nextOrder() {
-    static std::uint64_t n = 0;
-    return ++n;
-}
-}  // namespace
+using namespace platform;
 
-Clock::~Clock() {
-    for (Timer* t : timers_) t->clock_ = nullptr;
-}
+Clock::Clock() : epoch_(TickCount64()) {}
 
-void Clock::attach(Timer* t) {
-    if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) timers_.push_back(t);
-}
+std::int64_t Clock::now() const { return TickCount64() - epoch_; }
 
-void Clock::detach(Timer* t) { std::erase(timers_, t); }
+void Clock::advance(std::int64_t ms) { RunTimers(ms); }
 
-std::int64_t Clock::nextDue() const {
-    std::int64_t best = -1;
-    for (const Timer* t : timers_)
-        if (t->enabled_ && t->interval_ > 0 && (best < 0 || t->due_ - now_ < best)) best = std::max<std::int64_t>(0, t->due_ - now_);
-    return best;
-}
-
-void Clock::advance(std::int64_t ms) {
-    const std::int64_t target = now_ + std::max<std::int64_t>(0, ms);
-    for (;;) {
-        Timer* next = nullptr;
-        for (Timer* t : timers_) {
-            if (!t->enabled_ || t->interval_ <= 0 || t->due_ > target) continue;
-            if (!next || t->due_ < next->due_ || (t->due_ == next->due_ && t->order_ < next->order_)) next = t;
-        }
-        if (!next) break;
-        now_ = std::max(now_, next->due_);
-        next->due_ += next->interval_;
-        // The handler may switch this or any timer off or on, or destroy controls.
-        auto handler = next->onTimer_;
-        handler();
-    }
-    now_ = target;
-}
+std::int64_t Clock::nextDue() const { return NextTimerDue(); }
 
 Timer::Timer(std::string name, std::int32_t interval, std::function<void()> onTimer)
-    : name_(std::move(name)), interval_(interval), onTimer_(std::move(onTimer)), order_(nextOrder()) {}
+    : name_(std::move(name)), interval_(interval), onTimer_(std::move(onTimer)) {}
 
 Timer::~Timer() {
-    if (clock_) clock_->detach(this);
+    if (hwnd_) KillTimer(hwnd_, id_);
 }
 
-void Timer::setClock(Clock* clock) {
-    if (clock_) clock_->detach(this);
-    clock_ = clock;
-    if (clock_) {
-        clock_->attach(this);
-        schedule();
-    }
+void Timer::bind(HWND hwnd, UINT_PTR id) {
+    if (hwnd_) KillTimer(hwnd_, id_);
+    hwnd_ = hwnd;
+    id_ = id;
+    arm();
 }
 
-void Timer::schedule() {
-    if (clock_) due_ = clock_->now() + interval_;
+// A timer with no positive interval never fires.
+void Timer::arm() {
+    if (!hwnd_) return;
+    if (enabled_ && interval_ > 0)
+        SetTimer(hwnd_, id_, static_cast<UINT>(interval_), nullptr);
+    else
+        KillTimer(hwnd_, id_);
 }
 
 void Timer::setInterval(std::int32_t ms) {
     interval_ = ms;
-    schedule();  // a new interval starts counting from now, as the host's timer does
+    if (enabled_) arm();
 }
 
 void Timer::setEnabled(bool on) {
-    if (on && !enabled_) schedule();
+    if (on == enabled_) return;
     enabled_ = on;
+    arm();
+}
+
+void Timer::fire() {
+    // The handler may switch this or any timer off or on, or destroy controls.
+    auto handler = onTimer_;
+    if (handler) handler();
 }
 
 }  // namespace ulmaro

@@ -9,6 +9,8 @@
 #include "framework/std_font.h"
 #include "framework/variant.h"
 
+#include <ulmaro/platform/scoped_gdi.h>
+
 namespace ulmaro {
 
 using namespace platform;
@@ -87,9 +89,8 @@ void ZynLabel::Refresh(bool& Clear) {
         // A lone CR or LF inside the run moves the pen down.
         Y = Y + H - s.TextHeight("A");
         if (Fill != -1) {
-            HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(Fill));
+            ScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(Fill)));
             FillRect(s.hDC(), &RunRect, brush);
-            DeleteObject(brush);
         }
         drawRun(Run);
         // A line break returns to the left edge, one run height (the run before it) lower.

@@ -1,4 +1,6 @@
 // The library's published classes and enumerations, registered once.
+#include "bar/zyn_bar_element.h"
+#include "bar/zyn_bar_tool.h"
 #include "checkoption/zyn_check_box.h"
 #include "checkoption/zyn_option_button.h"
 #include "command/zyn_command.h"
@@ -24,21 +26,14 @@ void registerLibraryClasses() {
         lib.addClass(ZynCheckBox::describe());
         lib.addClass(ZynOptionButton::describe());
         lib.addClass(ZynListBox::describe());
-        lib.addEnum(EnumInfo{"ZynProgressCaption",
-                             {{"Caption : Pourcentages Int", 0}, {"Caption : Pourcentages Dec", 1}, {"Caption : Valeur", 2}, {"Caption : Etapes", 3}}});
-        lib.addEnum(EnumInfo{"ZynProgressType", {{"Type : Bar", 0}, {"Type : Round", 1}}});
-        lib.addEnum(EnumInfo{"ZynProgressCaptionAlignment",
-                             {{"CaptionAlignment : TopLeft", 32}, {"CaptionAlignment : TopCenter", 33}, {"CaptionAlignment : TopRight", 34},
-                              {"CaptionAlignment : MiddleLeft", 36}, {"CaptionAlignment : MiddleCenter", 37}, {"CaptionAlignment : MiddleRight", 38},
-                              {"CaptionAlignment : BottomLeft", 40}, {"CaptionAlignment : BottomCenter", 41}, {"CaptionAlignment : BottomRight", 42}}});
-        lib.addEnum(EnumInfo{"ZynDirection", {{"Direction : Right", 0}, {"Direction : left", 1}, {"Direction : Up", 2}, {"Direction : Down", 3},
-                                              {"Direction : ClockWise", 4}, {"Direction : CounterClockWise", 5}}});
         lib.addClass(ZynProgressBar::describe());
         lib.addClass(ZynScrollBar::describe());
         lib.addClass(ZynFrame::describe());
         lib.addEnum(EnumInfo{"Edge_Rect", {{"BF_RIGHT", 4}, {"BF_TOP", 2}, {"BF_BOTTOM", 8}, {"BF_LEFT", 1}, {"BF_RECT", 15}, {"BF_BOTTOM_TOP", 10}}});
         lib.addEnum(EnumInfo{"Edge_Style", {{"EDGE_BUMP", 9}, {"EDGE_ETCHED", 6}, {"EDGE_RAISED", 5}, {"EDGE_SUNKEN", 10}}});
         lib.addClass(ZynDrawEdge::describe());
+        lib.addClass(ZynBarElement::describe());
+        lib.addClass(ZynBarTool::describe());
         ZynTextBox::registerEnums();
         lib.addClass(ZynTextBox::describe());
         return true;

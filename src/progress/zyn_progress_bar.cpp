@@ -11,8 +11,9 @@ namespace {
 
 // A method taking an optional step (Inc, Dec).
 template <void (ZynProgressBar::*Step)(double)>
-MemberInfo StepMethod(std::string name) {
+MemberInfo StepMethod(int number, std::string name) {
     MemberInfo m;
+    m.dispid = number;
     m.name = std::move(name);
     m.kind = MemberInfo::Kind::Method;
     m.params = {ParamInfo{"Step", VarType::Double, false, true, Variant(1.0)}};
@@ -24,8 +25,6 @@ MemberInfo StepMethod(std::string name) {
     return m;
 }
 
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
 constexpr OLE_COLOR kDefaultBackColor = 15594226;  // &HEDF2F2
 constexpr OLE_COLOR kDefaultBarColor = 12941855;   // &HC57A1F
 constexpr std::int32_t kDefaultAlignment = 37;     // single line, centred both ways
@@ -36,42 +35,54 @@ ZynProgressBar::~ZynProgressBar() { ReleaseBuffers(); }
 
 ClassInfo ZynProgressBar::describe() {
     using C = ZynProgressBar;
+    const std::int16_t zero = 0;
     return ClassBuilder<C>("ZynProgressBar", "Progress bar in four directions or round, with a two-colour caption")
-        .property<&C::Value, &C::setValue>("Value")
-        .property<&C::Max, &C::setMax>("Max")
-        .property<&C::Min, &C::setMin>("Min")
-        .property<&C::CaptionType, &C::setCaptionType>("CaptionType", "ZynProgressCaption")
-        .property<&C::CaptionMask, &C::setCaptionMask>("CaptionMask")
-        .property<&C::Caption>("Caption")
-        .property<&C::ShowCaption, &C::setShowCaption>("ShowCaption")
-        .property<&C::SmoothScrolling, &C::setSmoothScrolling>("SmoothScrolling")
-        .property<&C::CaptionAlignment, &C::setCaptionAlignment>("CaptionAlignment", "ZynProgressCaptionAlignment")
-        .property<&C::CaptionOffsetX, &C::setCaptionOffsetX>("CaptionOffsetX")
-        .property<&C::CaptionOffsetY, &C::setCaptionOffsetY>("CaptionOffsetY")
-        .property<&C::CaptionColor, &C::setCaptionColor>("CaptionColor")
-        .property<&C::UseCaptionColor, &C::setUseCaptionColor>("UseCaptionColor")
-        .property<&C::BarColor, &C::setBarColor>("BarColor")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::ProgressType, &C::setProgressType>("ProgressType", "ZynProgressType")
-        .property<&C::Direction, &C::setDirection>("Direction", "ZynDirection")
-        .property<&C::StartAngle, &C::setStartAngle>("StartAngle")
-        .property<&C::Font, &C::setFont>("Font")
-        .property<&C::UseDefaultProperties, &C::setUseDefaultProperties>("UseDefaultProperties")
-        .property<&C::hwnd>("hwnd")
-        .member(StepMethod<&C::Inc>("Inc"))
-        .member(StepMethod<&C::Dec>("Dec"))
-        .method<&C::Reset>("Reset")
-        .method<&C::Complete>("Complete")
-        .method<&C::Refresh>("Refresh")
+        .property<&C::Value, &C::setValue>(1, "Value").key().byDefault(static_cast<std::int16_t>(50))
+        .property<&C::Max, &C::setMax>(2, "Max").key().byDefault(static_cast<std::int16_t>(100))
+        .property<&C::Min, &C::setMin>(3, "Min").key().byDefault(zero)
+        .property<&C::CaptionType, &C::setCaptionType>(4, "CaptionType").enumType("ZynProgressCaption").key().byDefault(PercentInt)
+        .property<&C::CaptionMask, &C::setCaptionMask>(5, "CaptionMask").key().byDefault(std::string("%Val"))
+        .property<&C::Caption>(6, "Caption")
+        .field<&C::ShowCaption_>(7, "ShowCaption").key().byDefault(true)
+        .field<&C::SmoothScrolling_>(8, "SmoothScrolling").key().byDefault(true)
+        // Taken as the text-drawing format flags, unchecked.
+        .field<&C::CaptionAlignment_>(9, "CaptionAlignment").enumType("ZynProgressCaptionAlignment").key().byDefault(kDefaultAlignment)
+        .field<&C::CaptionOffsetX_>(10, "CaptionOffsetX").key().byDefault(zero)
+        .field<&C::CaptionOffsetY_>(11, "CaptionOffsetY").key().byDefault(zero)
+        .property<&C::CaptionColor, &C::setCaptionColor>(12, "CaptionColor").key().byDefault(zero)
+        .field<&C::UseCaptionColor_>(13, "UseCaptionColor").key().byDefault(false)
+        .property<&C::BarColor, &C::setBarColor>(14, "BarColor").key().byDefault(kDefaultBarColor)
+        .property<&C::BackColor, &C::setBackColor>(15, "BackColor").key().byDefault(kDefaultBackColor)
+        .property<&C::ProgressType, &C::setProgressType>(16, "ProgressType").enumType("ZynProgressType").key().byDefault(TypeBar)
+        .property<&C::Direction, &C::setDirection>(17, "Direction").enumType("ZynDirection").key().byDefault(DirRight)
+        .property<&C::StartAngle, &C::setStartAngle>(18, "StartAngle").key().byDefault(zero)
+        .property<&C::Font, &C::setFont>(19, "Font").key().byDefault(AmbientValue::Font)
+        .property<&C::UseDefaultProperties, &C::setUseDefaultProperties>(20, "UseDefaultProperties")
+        .property<&C::hwnd>(21, "hwnd").runtimeOnly()
+        .member(StepMethod<&C::Inc>(22, "Inc"))
+        .member(StepMethod<&C::Dec>(23, "Dec"))
+        .method<&C::Reset>(24, "Reset")
+        .method<&C::Complete>(25, "Complete")
+        .method<&C::Refresh>(26, "Refresh")
         .event(1, "Change", {ParamInfo{"Value", VarType::Double, true}})
         .event(2, "Complete")
         .event(3, "Reset")
         // A progress bar never takes the focus.
         .flags(true, false)
-        .enumeration("ZynProgressCaption")
-        .enumeration("ZynProgressType")
-        .enumeration("ZynProgressCaptionAlignment")
-        .enumeration("ZynDirection")
+        .enumeration(EnumInfo{"ZynProgressCaption",
+                              {{"Caption : Pourcentages Int", PercentInt}, {"Caption : Pourcentages Dec", PercentDec},
+                               {"Caption : Valeur", ValueText}, {"Caption : Etapes", Steps}}})
+        .enumeration(EnumInfo{"ZynProgressType", {{"Type : Bar", TypeBar}, {"Type : Round", TypeRound}}})
+        .enumeration(EnumInfo{"ZynProgressCaptionAlignment",
+                              {{"CaptionAlignment : TopLeft", 32}, {"CaptionAlignment : TopCenter", 33},
+                               {"CaptionAlignment : TopRight", 34}, {"CaptionAlignment : MiddleLeft", 36},
+                               {"CaptionAlignment : MiddleCenter", 37}, {"CaptionAlignment : MiddleRight", 38},
+                               {"CaptionAlignment : BottomLeft", 40}, {"CaptionAlignment : BottomCenter", 41},
+                               {"CaptionAlignment : BottomRight", 42}}})
+        .enumeration(EnumInfo{"ZynDirection",
+                              {{"Direction : Right", DirRight}, {"Direction : left", DirLeft}, {"Direction : Up", DirUp},
+                               {"Direction : Down", DirDown}, {"Direction : ClockWise", DirClockWise},
+                               {"Direction : CounterClockWise", DirCounterClockWise}}})
         .build();
 }
 
@@ -132,41 +143,10 @@ void ZynProgressBar::setCaptionMask(std::string v) {
     Paint();
 }
 
-void ZynProgressBar::setShowCaption(bool v) {
-    ShowCaption_ = v;
-    Refresh();
-}
-
-void ZynProgressBar::setSmoothScrolling(bool v) {
-    SmoothScrolling_ = v;
-    Refresh();
-}
-
-// Taken as the text-drawing format flags, unchecked.
-void ZynProgressBar::setCaptionAlignment(std::int32_t v) {
-    CaptionAlignment_ = v;
-    Refresh();
-}
-
-void ZynProgressBar::setCaptionOffsetX(std::int32_t v) {
-    CaptionOffsetX_ = v;
-    Refresh();
-}
-
-void ZynProgressBar::setCaptionOffsetY(std::int32_t v) {
-    CaptionOffsetY_ = v;
-    Refresh();
-}
-
 // Choosing a caption colour switches the one-colour caption on.
 void ZynProgressBar::setCaptionColor(OLE_COLOR v) {
     CaptionColor_ = v;
     UseCaptionColor_ = true;
-    Refresh();
-}
-
-void ZynProgressBar::setUseCaptionColor(bool v) {
-    UseCaptionColor_ = v;
     Refresh();
 }
 
@@ -232,27 +212,13 @@ std::int32_t ZynProgressBar::hwnd() const {
 
 // ---- Persistence ---------------------------------------------------------------------------------------------
 
-// Every default goes through its setter, so each one's side effects happen in order.
+// Every default goes through its setter, so each one's side effects happen in order; keys
+// and defaults come from describe().
 void ZynProgressBar::InitProperties() {
     Ready_ = false;
-    setMin(0);
-    setMax(100);
-    setValue(50);
-    setBackColor(kDefaultBackColor);
-    setBarColor(kDefaultBarColor);
-    setShowCaption(true);
-    setCaptionColor(0);
-    setUseCaptionColor(false);
-    setFont(Ambient().Font);
-    setCaptionMask("%Val");
-    setCaptionType(PercentInt);
-    setCaptionAlignment(kDefaultAlignment);
-    setSmoothScrolling(true);
-    setCaptionOffsetX(0);
-    setCaptionOffsetY(0);
-    setStartAngle(0);
-    setProgressType(TypeBar);
-    setDirection(DirRight);
+    applyDefaults({"Min", "Max", "Value", "BackColor", "BarColor", "ShowCaption", "CaptionColor", "UseCaptionColor", "Font",
+                   "CaptionMask", "CaptionType", "CaptionAlignment", "SmoothScrolling", "CaptionOffsetX", "CaptionOffsetY",
+                   "StartAngle", "ProgressType", "Direction"});
     Ready_ = true;
     Refresh();
 }
@@ -260,49 +226,17 @@ void ZynProgressBar::InitProperties() {
 // CaptionColor's setter turns UseCaptionColor on, so UseCaptionColor is read after it.
 void ZynProgressBar::ReadProperties(PropertyBag& bag) {
     Ready_ = false;
-    const Variant zero(static_cast<std::int16_t>(0));
-    setMin(bag.ReadProperty("Min", zero).toDouble());
-    setMax(bag.ReadProperty("Max", static_cast<std::int16_t>(100)).toDouble());
-    setValue(bag.ReadProperty("Value", static_cast<std::int16_t>(50)).toDouble());
-    setBarColor(bag.ReadProperty("BarColor", ColorValue(kDefaultBarColor)).toColor());
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(kDefaultBackColor)).toColor());
-    setShowCaption(bag.ReadProperty("ShowCaption", true).toBool());
-    setCaptionMask(bag.ReadProperty("CaptionMask", std::string("%Val")).toString());
-    setFont(bag.ReadProperty("Font", Variant(Ambient().Font)).toFont());
-    setCaptionType(bag.ReadProperty("CaptionType", static_cast<std::int32_t>(PercentInt)).toInt32());
-    setCaptionColor(bag.ReadProperty("CaptionColor", zero).toColor());
-    setUseCaptionColor(bag.ReadProperty("UseCaptionColor", false).toBool());
-    setCaptionAlignment(bag.ReadProperty("CaptionAlignment", kDefaultAlignment).toInt32());
-    setSmoothScrolling(bag.ReadProperty("SmoothScrolling", true).toBool());
-    setCaptionOffsetY(bag.ReadProperty("CaptionOffsetY", zero).toInt32());
-    setCaptionOffsetX(bag.ReadProperty("CaptionOffsetX", zero).toInt32());
-    setProgressType(bag.ReadProperty("ProgressType", static_cast<std::int32_t>(TypeBar)).toInt32());
-    setDirection(bag.ReadProperty("Direction", static_cast<std::int32_t>(DirRight)).toInt32());
-    setStartAngle(bag.ReadProperty("StartAngle", zero).toInt32());
+    readFrom(bag, {"Min", "Max", "Value", "BarColor", "BackColor", "ShowCaption", "CaptionMask", "Font", "CaptionType",
+                   "CaptionColor", "UseCaptionColor", "CaptionAlignment", "SmoothScrolling", "CaptionOffsetY", "CaptionOffsetX",
+                   "ProgressType", "Direction", "StartAngle"});
     Ready_ = true;
     Refresh();
 }
 
 void ZynProgressBar::WriteProperties(PropertyBag& bag) {
-    const Variant zero(static_cast<std::int16_t>(0));
-    bag.WriteProperty("Min", Min_, zero);
-    bag.WriteProperty("Max", Max_, static_cast<std::int16_t>(100));
-    bag.WriteProperty("Value", Value_, static_cast<std::int16_t>(50));
-    bag.WriteProperty("BarColor", ColorValue(BarColor_), ColorValue(kDefaultBarColor));
-    bag.WriteProperty("BackColor", ColorValue(BackColor_), ColorValue(kDefaultBackColor));
-    bag.WriteProperty("ShowCaption", ShowCaption_, true);
-    bag.WriteProperty("CaptionMask", CaptionMask_, std::string("%Val"));
-    bag.WriteProperty("Font", Variant(Font()), Variant(Ambient().Font));
-    bag.WriteProperty("CaptionType", CaptionType_, static_cast<std::int32_t>(PercentInt));
-    bag.WriteProperty("CaptionColor", ColorValue(CaptionColor_), zero);
-    bag.WriteProperty("UseCaptionColor", UseCaptionColor_, false);
-    bag.WriteProperty("CaptionAlignment", CaptionAlignment_, kDefaultAlignment);
-    bag.WriteProperty("SmoothScrolling", SmoothScrolling_, true);
-    bag.WriteProperty("CaptionOffsetX", CaptionOffsetX_, zero);
-    bag.WriteProperty("CaptionOffsetY", CaptionOffsetY_, zero);
-    bag.WriteProperty("ProgressType", ProgressType_, static_cast<std::int32_t>(TypeBar));
-    bag.WriteProperty("Direction", Direction_, static_cast<std::int32_t>(DirRight));
-    bag.WriteProperty("StartAngle", StartAngle_, zero);
+    writeTo(bag, {"Min", "Max", "Value", "BarColor", "BackColor", "ShowCaption", "CaptionMask", "Font", "CaptionType",
+                  "CaptionColor", "UseCaptionColor", "CaptionAlignment", "SmoothScrolling", "CaptionOffsetX", "CaptionOffsetY",
+                  "ProgressType", "Direction", "StartAngle"});
 }
 
 }  // namespace ulmaro

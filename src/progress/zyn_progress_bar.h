@@ -36,19 +36,13 @@ public:
     // Computes the caption from the current state (may first push Max above Min).
     std::string Caption();
     bool ShowCaption() const { return ShowCaption_; }
-    void setShowCaption(bool v);
     bool SmoothScrolling() const { return SmoothScrolling_; }
-    void setSmoothScrolling(bool v);
     std::int32_t CaptionAlignment() const { return CaptionAlignment_; }
-    void setCaptionAlignment(std::int32_t v);
     std::int32_t CaptionOffsetX() const { return CaptionOffsetX_; }
-    void setCaptionOffsetX(std::int32_t v);
     std::int32_t CaptionOffsetY() const { return CaptionOffsetY_; }
-    void setCaptionOffsetY(std::int32_t v);
     OLE_COLOR CaptionColor() const { return CaptionColor_; }
     void setCaptionColor(OLE_COLOR v);
     bool UseCaptionColor() const { return UseCaptionColor_; }
-    void setUseCaptionColor(bool v);
     OLE_COLOR BarColor() const { return BarColor_; }
     void setBarColor(OLE_COLOR v);
     OLE_COLOR BackColor() const { return BackColor_; }
@@ -105,13 +99,14 @@ private:
     std::string CaptionText_;
     std::int32_t CaptionType_ = 0;
     std::string CaptionMask_;
+    // Plain properties: their Lets (store, then Refresh) come from the class description.
     bool ShowCaption_ = false;
     bool SmoothScrolling_ = false;
     std::int32_t CaptionAlignment_ = 0;
     std::int32_t CaptionOffsetX_ = 0;
     std::int32_t CaptionOffsetY_ = 0;
-    OLE_COLOR CaptionColor_ = 0;
     bool UseCaptionColor_ = false;
+    OLE_COLOR CaptionColor_ = 0;
     OLE_COLOR BarColor_ = 0;
     OLE_COLOR BackColor_ = 0;
     std::int32_t ProgressType_ = 0;

@@ -51,6 +51,11 @@ TEST_F(ContainerFixture, DisabledFrameKeepsInputFromItsControls) {
     h.run("set F.Enabled False\n");
     EXPECT_EQ(h.run("down 1 30 50\nup 1 30 50\n"), "");
     EXPECT_EQ(h.run("get Inner.Enabled\n"), "Inner.Enabled = False\n");
+    // Keys no longer reach a focused control inside the disabled frame.
+    h.run("set F.Enabled True\nfocus Wide\nset F.Enabled False\nset Wide.Enabled True\n");
+    EXPECT_EQ(h.run("keydown 32\nkeyup 32\n"), "");
+    h.run("set F.Enabled True\n");
+    EXPECT_EQ(h.run("keydown 32\nkeyup 32\n"), "Wide.Click\n");
 }
 
 TEST_F(ContainerFixture, TabOrderRunsThroughTheFrame) {

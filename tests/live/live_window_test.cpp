@@ -51,6 +51,7 @@ Headless headless(const std::string& form, const std::string& script) {
     std::ostringstream events, errors;
     app::ScriptRunner runner(f, events);
     f = loadForm(form, true, runner.eventHandler());
+    EXPECT_EQ(runner.runFormLoad(form, errors), 0) << errors.str();
     std::istringstream in(script);
     EXPECT_EQ(runner.run(in, "script", errors), 0) << errors.str();
     Headless h{f->compose(), events.str()};

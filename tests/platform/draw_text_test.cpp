@@ -164,7 +164,11 @@ TEST(DrawText, CrLfCrAndLfEachEndALine) {
 TEST(DrawText, WordBreakFitsLinesToTheWidth) {
     Pair p(120, 80);
     const int h = p.ref.metrics().tmHeight;
-    const int w = p.ref.extent("aaa bbb") + 2;
+    // A word fits when the blank after it fits too, and that blank belongs to the line.
+    const int w = p.ref.extent("aaa bbb ") + 2;
+    RECT narrower{5, 5, 5 + w - 3, 75};
+    EXPECT_EQ(DrawTextA(p.drawn.dc, "aaa bbb ccc", -1, &narrower, DT_WORDBREAK | DT_CALCRECT), 2 * h);
+    EXPECT_EQ(narrower.right, 5 + p.ref.extent("bbb ccc"));  // "aaa " / "bbb ccc"
     EXPECT_EQ(p.drawn.drawText("aaa bbb ccc", RECT{5, 5, 5 + w, 75}, DT_WORDBREAK), 2 * h);
     p.ref.textOut(5, 5, "aaa bbb");
     p.ref.textOut(5, 5 + h, "ccc");
@@ -174,7 +178,7 @@ TEST(DrawText, WordBreakFitsLinesToTheWidth) {
     p.drawn.clear(kPaper);
     p.ref.clear(kPaper);
     p.drawn.drawText("aaa bbb ccc", RECT{5, 5, 5 + w, 75}, DT_WORDBREAK | DT_CENTER);
-    p.ref.textOut(5 + (w - p.ref.extent("aaa bbb")) / 2, 5, "aaa bbb");
+    p.ref.textOut(5 + (w - p.ref.extent("aaa bbb ")) / 2, 5, "aaa bbb");
     p.ref.textOut(5 + (w - p.ref.extent("ccc")) / 2, 5 + h, "ccc");
     EXPECT_TRUE(samePixels(p.drawn, p.ref));
 

@@ -4,6 +4,9 @@
 
 #include "framework/blit_transparent.h"
 
+#include <algorithm>
+#include <vector>
+
 using namespace ulmaro::platform;
 using ulmaro::test::expectMatchesOracle;
 
@@ -163,8 +166,46 @@ void drawGradientAlpha(HDC dc) {
     DeleteDC(s);
 }
 
+// Per-pixel alpha: a 32-bit bitmap made from premultiplied B, G, R, A bytes (alpha rising
+// left to right, a first pixel whose colour exceeds its zero alpha), blended whole, at half
+// constant alpha and stretched; then drawn on with a brush (drawn pixels have alpha zero)
+// and blended and copied again.
+void drawSourceAlpha(HDC dc) {
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 96; ++x) SetPixel(dc, x, y, RGB(40 + x * 2, 200 - y * 2, (x * y) & 0xFF));
+    std::vector<BYTE> bits(16 * 16 * 4);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const int a = (x * 17) & 0xFF;
+            BYTE* p = &bits[static_cast<std::size_t>((y * 16 + x) * 4)];
+            p[0] = static_cast<BYTE>(30 * a / 255);
+            p[1] = static_cast<BYTE>(((y * 16) & 0xFF) * a / 255);
+            p[2] = static_cast<BYTE>(250 * a / 255);
+            p[3] = static_cast<BYTE>(a);
+        }
+    const BYTE first[4] = {200, 100, 50, 0};
+    std::copy(first, first + 4, bits.begin());
+    HBITMAP bmp = CreateBitmap(16, 16, 1, 32, bits.data());
+    HDC src = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(src, bmp);
+    const BLENDFUNCTION full{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA}, half{AC_SRC_OVER, 0, 128, AC_SRC_ALPHA};
+    AlphaBlend(dc, 2, 2, 16, 16, src, 0, 0, 16, 16, full);
+    AlphaBlend(dc, 22, 2, 16, 16, src, 0, 0, 16, 16, half);
+    AlphaBlend(dc, 42, 2, 32, 24, src, 0, 0, 16, 16, full);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT r{4, 4, 8, 8};
+    FillRect(src, &r, red);
+    DeleteObject(red);
+    AlphaBlend(dc, 2, 30, 16, 16, src, 0, 0, 16, 16, full);
+    BitBlt(dc, 22, 30, 16, 16, src, 0, 0, SRCCOPY);
+    SelectObject(src, old);
+    DeleteObject(bmp);
+    DeleteDC(src);
+}
+
 }  // namespace
 
+TEST(RasterOracle, SourceAlpha) { expectMatchesOracle("src_alpha", drawSourceAlpha); }
 TEST(RasterOracle, Lines) { expectMatchesOracle("lines", drawLines); }
 TEST(RasterOracle, Shapes) { expectMatchesOracle("shapes", drawShapes); }
 TEST(RasterOracle, Rops) { expectMatchesOracle("rops", drawRops); }

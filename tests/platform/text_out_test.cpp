@@ -258,8 +258,11 @@ TEST(TextOut, ItalicLeansRight) {
 
 TEST(TextOut, EscapementTurnsTheTextAboutTheReferencePoint) {
     const int o = 60;
-    for (const FontCase& f : {FontCase{"Tahoma", -11, FW_NORMAL}, FontCase{"MS Sans Serif", -11, FW_BOLD},
+    // Outline faces at sizes without hand-drawn bitmaps turn exactly; hand-drawn faces do
+    // not turn at all.
+    for (const FontCase& f : {FontCase{"Tahoma", -20, FW_NORMAL}, FontCase{"MS Sans Serif", -11, FW_BOLD},
                               FontCase{"Arial", -12, FW_NORMAL}}) {
+        const bool raster = std::string(f.face) == "MS Sans Serif";
         TextCanvas flat(120, 120);
         flat.useFont(f.face, f.height, f.weight, 0, false, true);
         SetBkMode(flat.dc, OPAQUE);
@@ -277,9 +280,11 @@ TEST(TextOut, EscapementTurnsTheTextAboutTheReferencePoint) {
                 for (int x = 0; x < flat.w; ++x) {
                     const int tx = x - o, ty = y - o;  // text space
                     int dx = x, dy = y;
-                    if (turns == 1) dx = o + ty, dy = o - tx - 1;
-                    if (turns == 2) dx = o - tx - 1, dy = o - ty - 1;
-                    if (turns == 3) dx = o - ty - 1, dy = o + tx;
+                    if (raster) {
+                        // stays upright
+                    } else if (turns == 1) dx = o + ty, dy = o - tx - 1;
+                    else if (turns == 2) dx = o - tx - 1, dy = o - ty - 1;
+                    else if (turns == 3) dx = o - ty - 1, dy = o + tx;
                     if (flat.at(x, y) == kPaper) continue;
                     ASSERT_EQ(turned.at(dx, dy), flat.at(x, y))
                         << label(f) << " turns " << turns << " at " << x << "," << y;

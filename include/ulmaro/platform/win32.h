@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace ulmaro::platform {
 
@@ -24,11 +25,20 @@ using COLORREF = DWORD;
 using COLOR16 = unsigned short;
 using ULONG_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using ATOM = WORD;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using LPINT = int*;
 using LPSTR = char*;
 using LPCSTR = const char*;
+using LPCCH = const char*;
+using WCHAR = char16_t;  // UTF-16 code unit
+using LPWSTR = WCHAR*;
+using LPCWSTR = const WCHAR*;
+using LPCWCH = const WCHAR*;
+using LPBOOL = BOOL*;
 using LPVOID = void*;
 using PVOID = void*;
 using HANDLE = void*;
@@ -55,6 +65,9 @@ ULMARO_DECLARE_HANDLE(HICON);
 #undef ULMARO_DECLARE_HANDLE
 using HCURSOR = HICON;
 using HMODULE = HINSTANCE;
+
+using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
 // ---- Structures ---------------------------------------------------------------------
 struct RECT {
@@ -151,6 +164,76 @@ struct BLENDFUNCTION {
     BYTE AlphaFormat;
 };
 
+struct WNDCLASSA {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+};
+
+struct CREATESTRUCTA {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+};
+
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+using LPMSG = MSG*;
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+using LPPAINTSTRUCT = PAINTSTRUCT*;
+
+struct RGNDATAHEADER {
+    DWORD dwSize;
+    DWORD iType;
+    DWORD nCount;
+    DWORD nRgnSize;
+    RECT rcBound;
+};
+struct RGNDATA {
+    RGNDATAHEADER rdh;
+    char Buffer[1];
+};
+constexpr DWORD RDH_RECTANGLES = 1;
+
+struct XFORM {
+    float eM11;
+    float eM12;
+    float eM21;
+    float eM22;
+    float eDx;
+    float eDy;
+};
+
 // ---- Colours ------------------------------------------------------------------------
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
@@ -158,6 +241,17 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
 constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+// Like the platform's macros, these take any integer (a DWORD, a WPARAM or an LPARAM).
+template <class T>
+    requires std::is_integral_v<T>
+constexpr WORD LOWORD(T v) {
+    return static_cast<WORD>(static_cast<std::uintmax_t>(v) & 0xFFFF);
+}
+template <class T>
+    requires std::is_integral_v<T>
+constexpr WORD HIWORD(T v) {
+    return static_cast<WORD>((static_cast<std::uintmax_t>(v) >> 16) & 0xFFFF);
+}
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Raster operations --------------------------------------------------------------
@@ -275,6 +369,10 @@ constexpr UINT TA_RIGHT = 2;
 constexpr UINT TA_CENTER = 6;
 constexpr UINT TA_BOTTOM = 8;
 constexpr UINT TA_BASELINE = 24;
+
+// ExtTextOut options.
+constexpr UINT ETO_OPAQUE = 0x0002;
+constexpr UINT ETO_CLIPPED = 0x0004;
 
 // DrawText formats.
 constexpr UINT DT_TOP = 0x00000000;
@@ -427,8 +525,60 @@ constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWNOACTIVATE = 4;
 constexpr int SW_SHOW = 5;
 constexpr int SW_SHOWNA = 8;
+constexpr UINT CS_VREDRAW = 0x0001;
+constexpr UINT CS_HREDRAW = 0x0002;
+constexpr UINT CS_DBLCLKS = 0x0008;
+constexpr int GWLP_WNDPROC = -4;
+constexpr int GWLP_HINSTANCE = -6;
+constexpr int GWLP_HWNDPARENT = -8;
+constexpr int GWLP_ID = -12;
+constexpr int GWLP_USERDATA = -21;
+constexpr int GWL_ID = GWLP_ID;
+constexpr int GWL_USERDATA = GWLP_USERDATA;
 
-// ---- Window messages, edit controls and scroll bars -----------------------------------
+// SetWindowPos.
+inline const HWND HWND_TOP = nullptr;
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(1));
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_FRAMECHANGED = 0x0020;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;
+
+// GetWindow.
+constexpr UINT GW_HWNDFIRST = 0;
+constexpr UINT GW_HWNDLAST = 1;
+constexpr UINT GW_HWNDNEXT = 2;
+constexpr UINT GW_HWNDPREV = 3;
+constexpr UINT GW_OWNER = 4;
+constexpr UINT GW_CHILD = 5;
+
+// RedrawWindow.
+constexpr UINT RDW_INVALIDATE = 0x0001;
+constexpr UINT RDW_INTERNALPAINT = 0x0002;
+constexpr UINT RDW_ERASE = 0x0004;
+constexpr UINT RDW_VALIDATE = 0x0008;
+constexpr UINT RDW_NOINTERNALPAINT = 0x0010;
+constexpr UINT RDW_NOERASE = 0x0020;
+constexpr UINT RDW_NOCHILDREN = 0x0040;
+constexpr UINT RDW_ALLCHILDREN = 0x0080;
+constexpr UINT RDW_UPDATENOW = 0x0100;
+constexpr UINT RDW_ERASENOW = 0x0200;
+constexpr UINT RDW_FRAME = 0x0400;
+constexpr UINT RDW_NOFRAME = 0x0800;
+
+// PeekMessage.
+constexpr UINT PM_NOREMOVE = 0x0000;
+constexpr UINT PM_REMOVE = 0x0001;
+
+// ---- Messages ------------------------------------------------------------------------
+constexpr UINT WM_NULL = 0x0000;
+constexpr UINT WM_CREATE = 0x0001;
+constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
@@ -437,29 +587,81 @@ constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_GETTEXT = 0x000D;
 constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_ERASEBKGND = 0x0014;
+constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_SETCURSOR = 0x0020;
-constexpr UINT WM_SETFONT = 0x0030;
-constexpr UINT WM_GETFONT = 0x0031;
-constexpr UINT WM_STYLECHANGED = 0x007D;
+constexpr UINT WM_MOUSEACTIVATE = 0x0021;
+constexpr UINT WM_NCCREATE = 0x0081;
+constexpr UINT WM_NCDESTROY = 0x0082;
+constexpr UINT WM_NCHITTEST = 0x0084;
+constexpr UINT WM_NCPAINT = 0x0085;
+constexpr UINT WM_GETDLGCODE = 0x0087;
+constexpr UINT WM_KEYFIRST = 0x0100;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
-constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_SYSKEYDOWN = 0x0104;
+constexpr UINT WM_SYSKEYUP = 0x0105;
+constexpr UINT WM_SYSCHAR = 0x0106;
+constexpr UINT WM_KEYLAST = 0x0109;
 constexpr UINT WM_TIMER = 0x0113;
-constexpr UINT WM_HSCROLL = 0x0114;
-constexpr UINT WM_VSCROLL = 0x0115;
+constexpr UINT WM_MOUSEFIRST = 0x0200;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_RBUTTONUP = 0x0205;
+constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
+constexpr UINT WM_MBUTTONDOWN = 0x0207;
+constexpr UINT WM_MBUTTONUP = 0x0208;
+constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
+constexpr UINT WM_MOUSELAST = 0x0209;
+constexpr UINT WM_CAPTURECHANGED = 0x0215;
+constexpr UINT WM_USER = 0x0400;
+constexpr UINT WM_APP = 0x8000;
+
+// Key and button flags of mouse messages.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+
+// WM_NCHITTEST results.
+constexpr LRESULT HTERROR = -2;
+constexpr LRESULT HTTRANSPARENT = -1;
+constexpr LRESULT HTNOWHERE = 0;
+constexpr LRESULT HTCLIENT = 1;
+constexpr LRESULT HTBORDER = 18;
+
+// WM_SIZE kinds.
+constexpr WPARAM SIZE_RESTORED = 0;
+
+// Packing two 16-bit values into a message parameter and taking them apart.
+constexpr LPARAM MAKELPARAM(int lo, int hi) {
+    return static_cast<LPARAM>(static_cast<std::int32_t>(static_cast<DWORD>(static_cast<WORD>(lo)) |
+                                                        (static_cast<DWORD>(static_cast<WORD>(hi)) << 16)));
+}
+constexpr WPARAM MAKEWPARAM(int lo, int hi) {
+    return static_cast<WPARAM>(static_cast<DWORD>(static_cast<WORD>(lo)) | (static_cast<DWORD>(static_cast<WORD>(hi)) << 16));
+}
+constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp))); }
+constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp))); }
+
+// ---- Window messages, edit controls and scroll bars -----------------------------------
+constexpr UINT WM_SETFONT = 0x0030;
+constexpr UINT WM_GETFONT = 0x0031;
+constexpr UINT WM_STYLECHANGED = 0x007D;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_HSCROLL = 0x0114;
+constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_CUT = 0x0300;
 constexpr UINT WM_COPY = 0x0301;
 constexpr UINT WM_PASTE = 0x0302;
 constexpr UINT WM_CLEAR = 0x0303;
 constexpr UINT WM_UNDO = 0x0304;
-constexpr WPARAM MK_LBUTTON = 0x0001;
-constexpr WPARAM MK_SHIFT = 0x0004;
-constexpr WPARAM MK_CONTROL = 0x0008;
 
 constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD WS_HSCROLL = 0x00100000;
@@ -535,11 +737,7 @@ constexpr WORD EN_MAXTEXT = 0x0501;
 constexpr WORD EN_HSCROLL = 0x0601;
 constexpr WORD EN_VSCROLL = 0x0602;
 
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr LONG MAKELONG(WORD lo, WORD hi) { return static_cast<LONG>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(lo, hi))); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKELONG(lo, hi)); }
 
 // ---- GDI: device contexts and objects -------------------------------------------------
 HDC CreateCompatibleDC(HDC hdc);
@@ -603,6 +801,7 @@ BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hD
 // ---- GDI: regions and paths ----------------------------------------------------------------
 HRGN CreateRectRgn(int x1, int y1, int x2, int y2);
 HRGN CreateRectRgnIndirect(const RECT* lprect);
+HRGN ExtCreateRegion(const XFORM* lpx, DWORD nCount, const RGNDATA* lpData);
 HRGN CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h);
 HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2);
 HRGN CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode);
@@ -625,6 +824,16 @@ BOOL EndPath(HDC hdc);
 BOOL AbortPath(HDC hdc);
 HRGN PathToRegion(HDC hdc);
 
+// ---- Code pages -----------------------------------------------------------------------------
+// The ANSI code page (CP_ACP) is 1252. Characters 1252 lacks become the default character
+// ('?' unless one is given).
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_UTF8 = 65001;
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCCH lpMultiByteStr, int cbMultiByte, LPWSTR lpWideCharStr,
+                        int cchWideChar);
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWCH lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
+                        int cbMultiByte, LPCCH lpDefaultChar, LPBOOL lpUsedDefaultChar);
+
 // ---- GDI: fonts and text ---------------------------------------------------------------------
 HFONT CreateFontIndirectA(const LOGFONTA* lplf);
 HFONT CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight, DWORD bItalic,
@@ -636,6 +845,11 @@ int GetTextFaceA(HDC hdc, int c, LPSTR lpName);
 UINT SetTextAlign(HDC hdc, UINT align);
 UINT GetTextAlign(HDC hdc);
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,
+                 const INT* lpDx);
+BOOL GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit,
+                           LPINT lpnDx, LPSIZE lpSize);
+BOOL GetCharWidth32A(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);
 
 // ---- USER: rectangles ---------------------------------------------------------------------------
 BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
@@ -654,6 +868,10 @@ BOOL PtInRect(const RECT* lprc, POINT pt);
 int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
 BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chCount, int nTabPositions,
+                    const INT* lpnTabStopPositions, int nTabOrigin);
+DWORD GetTabbedTextExtentA(HDC hdc, LPCSTR lpString, int chCount, int nTabPositions,
+                           const INT* lpnTabStopPositions);
 DWORD GetSysColor(int nIndex);
 HBRUSH GetSysColorBrush(int nIndex);
 
@@ -681,7 +899,39 @@ BOOL IsWindowEnabled(HWND hWnd);
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+int GetWindowTextLengthA(HWND hWnd);
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
+HWND GetWindow(HWND hWnd, UINT uCmd);
+BOOL IsChild(HWND hWndParent, HWND hWnd);
+LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex);
+LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+int GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
+
+// ---- USER: window classes and messages -------------------------------------------------------------
+ATOM RegisterClassA(const WNDCLASSA* lpWndClass);
+BOOL UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
+BOOL GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, WNDCLASSA* lpWndClass);
+LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
+LRESULT DispatchMessageA(const MSG* lpMsg);
+
+// ---- USER: painting ------------------------------------------------------------------------------
+BOOL InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+BOOL ValidateRect(HWND hWnd, const RECT* lpRect);
+BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+int GetUpdateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+BOOL UpdateWindow(HWND hWnd);
+BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags);
+HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+
+// ---- USER: timers -----------------------------------------------------------------------------------
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+DWORD GetTickCount();
 
 // ---- USER: focus, capture, cursor, keys ------------------------------------------------------------
 HWND SetFocus(HWND hWnd);

@@ -3,6 +3,7 @@
 // that later reuses its slot: every lookup is checked.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -18,8 +19,13 @@ public:
     static constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
     static constexpr std::uint32_t kGenerationMask = (1u << (31 - kIndexBits)) - 1;
 
-    // Returns 0 when the table is full.
-    std::uint32_t add(std::unique_ptr<Base> object) {
+    // A process may hold this many objects of a table at once, as the platform allows;
+    // objects added as not counted (the shared stock objects) stand outside the quota.
+    static constexpr std::size_t kQuota = 10000;
+
+    // Returns 0 when the table is full or the quota is reached.
+    std::uint32_t add(std::unique_ptr<Base> object, bool counted = true) {
+        if (counted && counted_ >= kQuota) return 0;
         std::uint32_t index;
         if (!free_.empty()) {
             index = free_.back();
@@ -31,7 +37,9 @@ public:
         }
         Slot& slot = slots_[index];
         slot.object = std::move(object);
+        slot.counted = counted;
         ++live_;
+        if (counted) peak_ = std::max(peak_, ++counted_);
         return ((slot.generation & kGenerationMask) << kIndexBits) | (index + 1);
     }
 
@@ -45,6 +53,7 @@ public:
         Slot* slot = const_cast<Slot*>(find(handle));
         if (!slot) return false;
         slot->object.reset();
+        if (slot->counted) --counted_;
         slot->generation = (slot->generation + 1) & kGenerationMask;
         free_.push_back((handle & kIndexMask) - 1);
         --live_;
@@ -52,6 +61,9 @@ public:
     }
 
     std::size_t live() const { return live_; }
+    // Objects under the quota now, and the most there have been at once.
+    std::size_t counted() const { return counted_; }
+    std::size_t peak() const { return peak_; }
 
     template <class F>
     void forEach(F f) const {
@@ -65,6 +77,7 @@ private:
     struct Slot {
         std::unique_ptr<Base> object;
         std::uint32_t generation = 1;
+        bool counted = true;
     };
 
     const Slot* find(std::uint32_t handle) const {
@@ -79,6 +92,8 @@ private:
     std::vector<Slot> slots_;
     std::vector<std::uint32_t> free_;
     std::size_t live_ = 0;
+    std::size_t counted_ = 0;
+    std::size_t peak_ = 0;
 };
 
 }  // namespace ulmaro::platform::detail

@@ -2,6 +2,7 @@
 #include "edit_control.h"
 
 #include "edit_clipboard.h"
+#include "platform/user/window_data.h"
 
 #include <ulmaro/platform/host.h>
 
@@ -21,12 +22,6 @@ std::map<HWND, std::unique_ptr<EditControl>>& edits() {
     return *m;
 }
 
-// Controls whose windows were destroyed go with them.
-void forgetDestroyed() {
-    auto& m = edits();
-    for (auto it = m.begin(); it != m.end();) it = IsWindow(it->first) ? std::next(it) : m.erase(it);
-}
-
 POINT pointOf(LPARAM lp) {
     return POINT{static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp))), static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp)))};
 }
@@ -35,16 +30,33 @@ bool isDown(int vk) { return GetKeyState(vk) < 0; }
 
 }  // namespace
 
+// The "EDIT" class's procedure: the control is made with the window and goes with it.
+LRESULT editProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_NCCREATE: {
+            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
+            edits()[h] = std::make_unique<EditControl>(h, static_cast<DWORD>(cs->style));
+            return TRUE;
+        }
+        case WM_CREATE: {
+            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
+            if (cs->lpszName && *cs->lpszName) SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(cs->lpszName));
+            return 0;
+        }
+        case WM_NCDESTROY: {
+            // Taken out of the table first: the destructor may send messages of its own.
+            auto node = edits().extract(h);
+            return 0;
+        }
+        default: {
+            EditControl* e = EditControl::from(h);
+            return e ? e->handle(msg, wp, lp) : DefWindowProcA(h, msg, wp, lp);
+        }
+    }
+}
+
 HWND EditControl::create(DWORD style, int x, int y, int width, int height, HWND parent) {
-    forgetDestroyed();
-    HWND hwnd = CreateWindowExA(0, "EDIT", "", style, x, y, width, height, parent, nullptr, nullptr, nullptr);
-    if (!hwnd) return nullptr;
-    edits()[hwnd] = std::make_unique<EditControl>(hwnd, style);
-    SetWindowProc(hwnd, [](HWND h, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-        EditControl* e = from(h);
-        return e ? e->handle(msg, wp, lp) : 0;
-    });
-    return hwnd;
+    return CreateWindowExA(0, "EDIT", "", style, x, y, width, height, parent, nullptr, nullptr, nullptr);
 }
 
 EditControl* EditControl::from(HWND hwnd) {
@@ -514,8 +526,24 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
             const std::size_t line = multiline() ? t.lineOf(pos) : 0;
             return MAKELONG(static_cast<WORD>(pos), static_cast<WORD>(line));
         }
-        default: return 0;
+        default: return DefWindowProcA(hwnd_, msg, wp, lp);
     }
 }
 
 }  // namespace ulmaro::platform::edit
+
+namespace ulmaro::platform::detail {
+
+void registerSystemClasses() {
+    static const bool done = [] {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = edit::editProc;
+        wc.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
+        wc.lpszClassName = "EDIT";
+        return RegisterClassA(&wc) != 0;
+    }();
+    (void)done;
+}
+
+}  // namespace ulmaro::platform::detail

@@ -60,11 +60,13 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
                 b->row(y)[x] = set ? 0x00FFFFFF : 0;
             }
     } else {
-        // 32-bit rows hold B, G, R, X bytes.
+        // 32-bit rows hold B, G, R, A bytes. The alpha byte is kept in the pixel's top byte,
+        // where AlphaBlend with AC_SRC_ALPHA reads it; drawing calls store their colours with
+        // alpha zero, as the platform's do.
         for (int y = 0; y < nHeight; ++y)
             for (int x = 0; x < nWidth; ++x) {
                 const BYTE* p = bytes + (static_cast<std::size_t>(y) * static_cast<std::size_t>(nWidth) + static_cast<std::size_t>(x)) * 4;
-                b->row(y)[x] = RGB(p[2], p[1], p[0]);
+                b->row(y)[x] = RGB(p[2], p[1], p[0]) | (static_cast<COLORREF>(p[3]) << 24);
             }
     }
     return h;

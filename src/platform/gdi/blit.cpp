@@ -1,10 +1,14 @@
-// BitBlt and PatBlt. Every raster operation goes through one loop over (D & and) ^ xor
-// masks (see rop.h); plain copies between surfaces of one format copy whole rows.
+// BitBlt and PatBlt. A raster operation is reduced to a function of the source and
+// destination (rop.h) and run row by row by the loops of raster_rows.h; plain copies
+// between surfaces of one format copy whole rows.
 #include "blit.h"
 
 #include "blit_source.h"
+#include "raster_rows.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace ulmaro::platform::detail {
 
@@ -26,11 +30,11 @@ BOOL patternBlt(Dc& dc, const RECT& area, Rop3 rop) {
     if (mask.leavesAlone()) return TRUE;
     forEachVisible(t, area, [&](const RECT& r) {
         for (int y = r.top; y < r.bottom; ++y) {
-            COLORREF* row = t.bmp->row(y);
+            COLORREF* row = t.bmp->row(y) + r.left;
             if (mask.overwrites())
-                std::fill(row + r.left, row + r.right, mask.xorMask);
+                fillRow(row, r.right - r.left, mask.xorMask);
             else
-                for (int x = r.left; x < r.right; ++x) row[x] = mask.apply(row[x]);
+                maskRow(row, r.right - r.left, mask);
         }
     });
     return TRUE;
@@ -73,17 +77,24 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     // Every pixel left exists in both surfaces, so the offset fits an int.
     const int sx = static_cast<int>(dx), sy = static_cast<int>(dy);
     const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);
-    const SourceRop op(r, p);
+    const SourceRowOp op(r, p);
     const bool copyRows = op.isCopy() && !src.converts();
+    std::vector<COLORREF> converted;  // a source row in the destination's format
     forEachVisible(t, fromSource, [&](const RECT& q) {
+        const int n = q.right - q.left;
         for (int yy = q.top; yy < q.bottom; ++yy) {
-            COLORREF* out = t.bmp->row(yy);
-            const COLORREF* in = src.row(yy + sy);
+            COLORREF* out = t.bmp->row(yy) + q.left;
+            const COLORREF* in = src.row(yy + sy) + (q.left + sx);
             if (copyRows) {
-                std::copy(in + (q.left + sx), in + (q.right + sx), out + q.left);
+                std::memmove(out, in, static_cast<std::size_t>(n) * sizeof(COLORREF));
                 continue;
             }
-            for (int xx = q.left; xx < q.right; ++xx) out[xx] = op.apply(src.convert(in[xx + sx]), out[xx]);
+            if (src.converts()) {
+                converted.resize(static_cast<std::size_t>(n));
+                for (int i = 0; i < n; ++i) converted[static_cast<std::size_t>(i)] = src.convert(in[i]);
+                in = converted.data();
+            }
+            op(out, in, n);
         }
     });
     return TRUE;

@@ -22,7 +22,7 @@ public:
     COLORREF convert(COLORREF s) const {
         switch (mode_) {
             case Mode::Same: return s;
-            case Mode::ColorToMono: return s == sourceBackground_ ? 0x00FFFFFF : 0;
+            case Mode::ColorToMono: return (s & 0x00FFFFFF) == sourceBackground_ ? 0x00FFFFFF : 0;
             case Mode::MonoToColor: return s ? background_ : foreground_;
         }
         return s;

@@ -172,7 +172,7 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
     if (!dc) return CLR_INVALID;
     Target t = targetOf(*dc);
     if (!t.ok() || !t.visibleAt(x, y)) return CLR_INVALID;
-    return t.bmp->row(y)[x];
+    return t.bmp->row(y)[x] & 0x00FFFFFF;  // without the alpha byte a pixel may carry
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {

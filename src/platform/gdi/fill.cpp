@@ -1,5 +1,6 @@
 // Pens, brushes and rectangle fills.
 #include "objects.h"
+#include "raster_rows.h"
 
 namespace ulmaro::platform {
 
@@ -22,8 +23,9 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 
 namespace {
 
+// Runs rowOp(row, count) over the visible rows of a rectangle.
 template <class F>
-BOOL forRect(HDC hdc, const RECT* rc, F pixelOp) {
+BOOL forRect(HDC hdc, const RECT* rc, F rowOp) {
     Dc* dc = lookupDc(hdc);
     if (!dc || !rc) return FALSE;
     Target t = targetOf(*dc);
@@ -31,10 +33,7 @@ BOOL forRect(HDC hdc, const RECT* rc, F pixelOp) {
     RECT r = *rc;
     if (r.left >= r.right || r.top >= r.bottom) return TRUE;
     forEachVisible(t, r, [&](const RECT& q) {
-        for (int y = q.top; y < q.bottom; ++y) {
-            COLORREF* row = t.bmp->row(y);
-            for (int x = q.left; x < q.right; ++x) row[x] = pixelOp(row[x]);
-        }
+        for (int y = q.top; y < q.bottom; ++y) rowOp(t.bmp->row(y) + q.left, q.right - q.left);
     });
     return TRUE;
 }
@@ -49,7 +48,7 @@ int FillRect(HDC hdc, const RECT* lprc, HBRUSH hbr) {
     Bitmap* b = bitmapOf(*dc);
     if (!b) return FALSE;
     COLORREF c = nearestColor(*b, br->color);
-    return forRect(hdc, lprc, [c](COLORREF) { return c; });
+    return forRect(hdc, lprc, [c](COLORREF* row, int n) { fillRow(row, n, c); });
 }
 
 int FrameRect(HDC hdc, const RECT* r, HBRUSH hbr) {
@@ -65,7 +64,8 @@ int FrameRect(HDC hdc, const RECT* r, HBRUSH hbr) {
 }
 
 BOOL InvertRect(HDC hdc, const RECT* lprc) {
-    return forRect(hdc, lprc, [](COLORREF p) { return ~p & 0x00FFFFFF; });
+    const RopMask invert{kRgbBits, kRgbBits};
+    return forRect(hdc, lprc, [&](COLORREF* row, int n) { maskRow(row, n, invert); });
 }
 
 }  // namespace ulmaro::platform

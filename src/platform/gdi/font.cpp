@@ -81,6 +81,37 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl) {
     return TRUE;
 }
 
+// With lpnFit, it receives how many characters fit in nMaxExtent (all of them when the
+// maximum is negative), and lpnDx only the extents of those: each the extent of the string
+// up to and including that character. Without lpnFit every extent is given.
+BOOL GetTextExtentExPointA(HDC hdc, LPCSTR lpszString, int cchString, int nMaxExtent, LPINT lpnFit, LPINT lpnDx,
+                           LPSIZE lpSize) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || cchString < 0 || (!lpszString && cchString > 0)) return FALSE;
+    FontFace* face = faceOf(*dc);
+    if (!face) return FALSE;
+    int x = 0, fit = 0;
+    for (int i = 0; i < cchString; ++i) {
+        x += face->advance(static_cast<unsigned char>(lpszString[i]));
+        const bool fits = fit == i && (nMaxExtent < 0 || x <= nMaxExtent);
+        if (fits) fit = i + 1;
+        if (lpnDx && (fits || !lpnFit)) lpnDx[i] = x;
+    }
+    if (lpnFit) *lpnFit = fit;
+    if (lpSize) *lpSize = SIZE{x, face->metrics().tmHeight};
+    return TRUE;
+}
+
+// The advance of each character from iFirst to iLast.
+BOOL GetCharWidth32A(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || !lpBuffer || iFirst > iLast || iLast > 0xFF) return FALSE;
+    FontFace* face = faceOf(*dc);
+    if (!face) return FALSE;
+    for (UINT c = iFirst; c <= iLast; ++c) lpBuffer[c - iFirst] = face->advance(static_cast<unsigned char>(c));
+    return TRUE;
+}
+
 // Copies the name with its terminating NUL, cut to the buffer; returns what was copied,
 // or, without a buffer, the length the name needs.
 int GetTextFaceA(HDC hdc, int c, LPSTR lpName) {

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <optional>
 
@@ -47,6 +48,8 @@ struct FontFace::Source {
     bool symbol = false;
     bool bold = false;
     bool italic = false;
+    std::string regularPath;  // a bold file: the regular file of its family
+    bool turned = false;      // drawn at an angle
 };
 
 namespace {
@@ -227,6 +230,42 @@ std::optional<Strike> pickStrike(const std::vector<Strike>& strikes, bool byEm, 
     return std::nullopt;
 }
 
+// Whether a bold file's bitmap strike at `ppem` draws the same glyphs as the regular file's
+// strike at that size. Some bold files carry copies of the regular bitmaps at a few sizes,
+// where text would otherwise come out regular.
+bool strikeCopiesRegular(FT_Library lib, FT_Face bold, const std::string& regularPath, int ppem) {
+    static std::map<std::string, bool> known;
+    const std::string key = regularPath + '|' + std::to_string(ppem);
+    if (auto it = known.find(key); it != known.end()) return it->second;
+    bool copy = false;
+    FT_Face regular = nullptr;
+    if (FT_HAS_FIXED_SIZES(bold) && FT_New_Face(lib, regularPath.c_str(), 0, &regular) == 0) {
+        copy = FT_Set_Pixel_Sizes(regular, 0, static_cast<FT_UInt>(ppem)) == 0;
+        // A few letters with straight stems, compared bit for bit.
+        for (const char* c = "HOdeimn"; copy && *c; ++c) {
+            FT_Bitmap* bits[2] = {nullptr, nullptr};
+            FT_Face faces[2] = {bold, regular};
+            for (int i = 0; i < 2 && copy; ++i) {
+                const FT_UInt gi = FT_Get_Char_Index(faces[i], static_cast<FT_ULong>(*c));
+                copy = gi != 0 && FT_Load_Glyph(faces[i], gi, FT_LOAD_DEFAULT) == 0 &&
+                       faces[i]->glyph->format == FT_GLYPH_FORMAT_BITMAP;
+                // Each face keeps its glyph in its own slot.
+                if (copy) bits[i] = &faces[i]->glyph->bitmap;
+            }
+            if (!copy) break;
+            const FT_Bitmap &a = *bits[0], &b = *bits[1];
+            copy = a.width == b.width && a.rows == b.rows && a.pixel_mode == b.pixel_mode;
+            const std::size_t rowBytes = a.pixel_mode == FT_PIXEL_MODE_MONO ? (a.width + 7) / 8 : a.width;
+            for (unsigned y = 0; copy && y < a.rows; ++y)
+                copy = std::memcmp(a.buffer + static_cast<std::ptrdiff_t>(y) * a.pitch,
+                                   b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch, rowBytes) == 0;
+        }
+        FT_Done_Face(regular);
+    }
+    known.emplace(key, copy);
+    return copy;
+}
+
 std::string trimmedFaceName(const LOGFONTA& lf) {
     std::string name(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
     while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -239,6 +278,7 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     FontFace::Source src;
     src.bold = lf.lfWeight >= 600;
     src.italic = lf.lfItalic != 0;
+    src.turned = lf.lfEscapement % 3600 != 0;
     bool byEm = lf.lfHeight < 0;
     int pixels =
         lf.lfHeight == 0 ? kDefaultCellHeight : static_cast<int>(std::min<long>(std::labs(lf.lfHeight), kMaxPixels));
@@ -276,6 +316,7 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     src.path = files.regular;
     if (src.bold && !files.bold.empty()) {
         src.path = files.bold;
+        src.regularPath = files.regular;
         src.bold = false;
     }
     return src;
@@ -317,7 +358,7 @@ std::shared_ptr<FontFace> FontFace::forLogFont(const LOGFONTA& lf) {
     if (!lib) return nullptr;
     std::string key = lower(trimmedFaceName(lf)) + '|' + std::to_string(lf.lfHeight) + '|' +
                       std::to_string(lf.lfWeight >= 600) + std::to_string(lf.lfItalic != 0) +
-                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH);
+                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH) + std::to_string(lf.lfEscapement % 3600 != 0);
     auto& cache = faceCache();
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
@@ -351,6 +392,10 @@ bool FontFace::open(const Source& src) {
     if (FT_New_Face(lib_->lib, src.path.c_str(), src.faceIndex, &f) != 0) return false;
     face_ = f;
     bitmap_ = src.fon || src.strike >= 0;
+    // Turned text comes from the outlines: the bitmaps some outline files carry for small
+    // sizes are drawn upright only.
+    outlinesOnly_ = src.turned && !bitmap_;
+    bool regularStrike = false;
     if (src.strike >= 0) {
         if (FT_Select_Size(f, src.strike) != 0) return false;
     } else if (!src.fon) {
@@ -365,11 +410,16 @@ bool FontFace::open(const Source& src) {
                     std::lround(static_cast<double>(src.pixels) * f->units_per_EM / static_cast<double>(cell)));
         }
         if (FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(std::clamp(em, 1, kMaxPixels))) != 0) return false;
+        // Where the bold file only repeats the regular bitmaps (its outlines are no bolder
+        // there when drawn without anti-aliasing), bold is simulated on those bitmaps, as
+        // for a face that has no bold at all.
+        regularStrike = !src.regularPath.empty() && !src.turned &&
+                        strikeCopiesRegular(lib_->lib, f, src.regularPath, static_cast<int>(f->size->metrics.y_ppem));
     }
     // Character maps: .fon strikes are indexed by the byte itself; symbol fonts keep their
     // characters in the private area at U+F000 + byte; text fonts by Unicode.
     map_ = Map::Unicode;
-    if (src.fon) {
+    if (bitmap_) {
         if (f->num_charmaps > 0) FT_Set_Charmap(f, f->charmaps[0]);
         map_ = Map::Bytes;
     } else if (src.symbol) {
@@ -381,7 +431,7 @@ bool FontFace::open(const Source& src) {
     } else {
         FT_Select_Charmap(f, FT_ENCODING_UNICODE);
     }
-    emboldenSim_ = src.bold;
+    emboldenSim_ = src.bold || regularStrike;
     italicSim_ = src.italic;
     name_ = src.name;
     for (auto& g : glyphs_) g.reset();
@@ -452,36 +502,30 @@ void FontFace::computeMetrics(const Source& src) {
             static_cast<BYTE>(src.family | kVector | kTrueType | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = src.symbol ? SYMBOL_CHARSET : ANSI_CHARSET;
 
-        // Underline and strike-out where the font's tables put them.
-        int ulThick = std::max(1, static_cast<int>(roundScaled(f->underline_thickness, scale)));
+        // Underline and strike-out where the font's tables put them: each position is the
+        // line's centre (the underline's below the baseline), so the line's top is half its
+        // thickness above it.
+        auto* post = static_cast<TT_Postscript*>(FT_Get_Sfnt_Table(f, FT_SFNT_POST));
+        const long ulPos = post ? post->underlinePosition : -(tm.tmDescent > 1);
+        const long ulSize = post ? post->underlineThickness : 0;
+        const int ulThick = std::max(1, static_cast<int>(roundScaled(ulSize, scale)));
         lines_.underlineThickness = ulThick;
-        lines_.underlineTop = f->underline_thickness > 0
-                                  ? static_cast<int>(tm.tmAscent + roundScaled(-f->underline_position, scale))
-                                  : static_cast<int>(tm.tmAscent + 1);
+        lines_.underlineTop = static_cast<int>(tm.tmAscent - roundScaled(ulPos, scale) - ulThick / 2);
         if (os2 && os2->yStrikeoutSize > 0) {
             lines_.strikeoutThickness = std::max(1, static_cast<int>(roundScaled(os2->yStrikeoutSize, scale)));
-            lines_.strikeoutTop = static_cast<int>(tm.tmAscent - roundScaled(os2->yStrikeoutPosition, scale));
+            lines_.strikeoutTop = static_cast<int>(tm.tmAscent - roundScaled(os2->yStrikeoutPosition, scale) -
+                                                   lines_.strikeoutThickness / 2);
         } else {
             lines_.strikeoutThickness = ulThick;
             lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 3);
         }
     }
     if (bitmap_) {
-        // Hand-drawn fonts carry no line positions: underline one row below the baseline
-        // when the descent has room, strike through the middle of the lower-case letters.
+        // Hand-drawn fonts carry no line positions: the underline takes the first row below
+        // the baseline, the strike-out line sits half the ascent above it.
         lines_.underlineThickness = lines_.strikeoutThickness = 1 + (tm.tmHeight >= 26);
-        lines_.underlineTop = static_cast<int>(tm.tmAscent + (tm.tmDescent >= 2 ? 1 : 0));
-        // Strike glyphs are whole cells: find the x-height from the first inked row of 'x'.
-        const Glyph& x = glyph('x');
-        int firstInk = x.height;
-        for (int i = 0; i < x.width * x.height; ++i)
-            if (x.ink[static_cast<std::size_t>(i)]) {
-                firstInk = i / x.width;
-                break;
-            }
-        int xHeight = -(x.top + firstInk);
-        if (xHeight <= 0) xHeight = static_cast<int>(tm.tmAscent / 2);
-        lines_.strikeoutTop = static_cast<int>(tm.tmAscent - (xHeight + 1) / 2);
+        lines_.underlineTop = static_cast<int>(tm.tmAscent);
+        lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 2);
     }
     lines_.underlineTop =
         std::clamp<int>(lines_.underlineTop, 0, std::max<int>(0, tm.tmHeight - lines_.underlineThickness));
@@ -567,11 +611,12 @@ void embolden(Glyph& g) {
 
 Glyph FontFace::render(unsigned char ch) {
     Glyph g;
-    FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO;
+    FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO | (outlinesOnly_ ? FT_LOAD_NO_BITMAP : 0);
     if (FT_Load_Glyph(face_, glyphIndex(ch), flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
     FT_GlyphSlot slot = face_->glyph;
     g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
-    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+    const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
+    if (outline) {
         if (italicSim_) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
@@ -593,7 +638,7 @@ Glyph FontFace::render(unsigned char ch) {
     }
     // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
     // sizes) are slanted row by row.
-    if (italicSim_ && slot->format == FT_GLYPH_FORMAT_BITMAP) shearRows(g);
+    if (italicSim_ && !outline) shearRows(g);
     if (emboldenSim_) embolden(g);
     return g;
 }

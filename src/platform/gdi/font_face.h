@@ -54,6 +54,8 @@ public:
     const LineMetrics& lines() const { return lines_; }
     // The typeface name GetTextFace reports.
     const std::string& name() const { return name_; }
+    // Hand-drawn fonts cannot be turned: they are drawn upright whatever the escapement.
+    bool raster() const { return bitmap_; }
 
     const Glyph& glyph(unsigned char ch);
     int advance(unsigned char ch) { return glyph(ch).advance; }
@@ -75,6 +77,7 @@ private:
     LineMetrics lines_;
     enum class Map { Bytes, Unicode, Symbol } map_ = Map::Unicode;
     bool bitmap_ = false;       // drawn from a bitmap strike
+    bool outlinesOnly_ = false;  // embedded bitmaps left out
     bool emboldenSim_ = false;  // bold by drawing each glyph twice, one pixel apart
     bool italicSim_ = false;    // slanted by shearing
     std::array<std::unique_ptr<Glyph>, 256> glyphs_;

@@ -3,6 +3,9 @@
 
 #include "../common/handle_table.h"
 
+#include <ulmaro/platform/host.h>
+
+#include <algorithm>
 #include <cstring>
 
 namespace ulmaro::platform::detail {
@@ -19,11 +22,22 @@ std::size_t& stockCount() {
     return n;
 }
 
+// Live and peak counts by kind (stock objects excluded).
+struct KindCounts {
+    std::size_t live[6]{};
+    std::size_t peak[6]{};
+};
+KindCounts& kindCounts() {
+    static KindCounts c;
+    return c;
+}
+
 template <class T>
 std::uint32_t addStock(std::unique_ptr<T> o) {
     o->stock = true;
     ++stockCount();
-    return addObject(std::move(o));
+    // Stock objects are shared by every process: they do not count against the quota.
+    return table().add(std::move(o), false);
 }
 
 struct Stock {
@@ -81,14 +95,26 @@ const Stock& stock() {
 
 }  // namespace
 
-std::uint32_t addObject(std::unique_ptr<GdiObject> object) { return table().add(std::move(object)); }
-GdiObject* findObject(const void* handle) { return table().get(handleValue(handle)); }
-bool removeObject(const void* handle) { return table().remove(handleValue(handle)); }
-std::size_t liveObjectCount() {
-    std::size_t n = 0;
-    table().forEach([&](std::uint32_t, const GdiObject& o) { n += o.stock ? 0 : 1; });
-    return n;
+std::uint32_t addObject(std::unique_ptr<GdiObject> object) {
+    const auto kind = static_cast<std::size_t>(object->kind);
+    std::uint32_t h = table().add(std::move(object));
+    if (h) {
+        KindCounts& c = kindCounts();
+        c.peak[kind] = std::max(c.peak[kind], ++c.live[kind]);
+    }
+    return h;
 }
+GdiObject* findObject(const void* handle) { return table().get(handleValue(handle)); }
+bool removeObject(const void* handle) {
+    GdiObject* o = findObject(handle);
+    if (!o) return false;
+    if (!o->stock) --kindCounts().live[static_cast<std::size_t>(o->kind)];
+    return table().remove(handleValue(handle));
+}
+std::size_t liveObjectCount() { return table().counted(); }
+std::size_t peakObjectCount() { return table().peak(); }
+std::size_t liveObjectCount(Kind k) { return kindCounts().live[static_cast<std::size_t>(k)]; }
+std::size_t peakObjectCount(Kind k) { return kindCounts().peak[static_cast<std::size_t>(k)]; }
 
 std::uint32_t stockObjectValue(int i) {
     const Stock& s = stock();
@@ -119,6 +145,21 @@ using namespace detail;
 HGDIOBJ GetStockObject(int i) {
     std::uint32_t v = stockObjectValue(i);
     return v ? const_cast<void*>(asHandle(v)) : nullptr;
+}
+
+HandleCounts GdiObjectCounts(DWORD objectType) {
+    auto of = [](Kind k) { return HandleCounts{liveObjectCount(k), peakObjectCount(k)}; };
+    switch (objectType) {
+        case 0: return HandleCounts{liveObjectCount(), peakObjectCount()};
+        case OBJ_DC:
+        case OBJ_MEMDC: return of(Kind::Dc);
+        case OBJ_BITMAP: return of(Kind::Bitmap);
+        case OBJ_PEN: return of(Kind::Pen);
+        case OBJ_BRUSH: return of(Kind::Brush);
+        case OBJ_FONT: return of(Kind::Font);
+        case OBJ_REGION: return of(Kind::Region);
+        default: return HandleCounts{};
+    }
 }
 
 DWORD GetObjectType(HGDIOBJ h) {

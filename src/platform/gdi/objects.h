@@ -97,6 +97,9 @@ std::uint32_t addObject(std::unique_ptr<GdiObject> object);
 GdiObject* findObject(const void* handle);
 bool removeObject(const void* handle);
 std::size_t liveObjectCount();  // stock objects excluded
+std::size_t peakObjectCount();
+std::size_t liveObjectCount(Kind k);
+std::size_t peakObjectCount(Kind k);
 
 template <class T, class H>
 H makeHandle(std::uint32_t value) {

@@ -17,6 +17,20 @@ using namespace detail;
 
 HRGN CreateRectRgn(int x1, int y1, int x2, int y2) { return newRegion(regionFromRect(x1, y1, x2, y2)); }
 
+// Builds the region in one sweep over the rectangles' rows, however many there are.
+HRGN ExtCreateRegion(const XFORM* xform, DWORD nCount, const RGNDATA* data) {
+    if (xform || !data || data->rdh.iType != RDH_RECTANGLES || nCount < sizeof(RGNDATAHEADER)) return nullptr;
+    if (static_cast<std::uint64_t>(data->rdh.nCount) * sizeof(RECT) > nCount - sizeof(RGNDATAHEADER)) return nullptr;
+    const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    std::vector<Span> spans;
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        const RECT& r = rects[i];
+        if (r.left >= r.right) continue;
+        for (LONG y = r.top; y < r.bottom; ++y) spans.push_back(Span{y, r.left, r.right});
+    }
+    return newRegion(regionFromSpans(std::move(spans)));
+}
+
 HRGN CreateRectRgnIndirect(const RECT* r) {
     return r ? CreateRectRgn(r->left, r->top, r->right, r->bottom) : nullptr;
 }

@@ -4,59 +4,68 @@
 #include "region_data.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <limits>
 
 namespace ulmaro::platform::detail {
 
 namespace {
 
-using Intervals = std::vector<std::pair<int, int>>;
-
 RECT extentsOf(const std::vector<RECT>& rects) {
     if (rects.empty()) return RECT{0, 0, 0, 0};
-    RECT e = rects.front();
+    // Bands are in order: the first and last rectangles give the top and bottom.
+    RECT e{rects.front().left, rects.front().top, rects.front().right, rects.back().bottom};
     for (const RECT& r : rects) {
         e.left = std::min(e.left, r.left);
-        e.top = std::min(e.top, r.top);
         e.right = std::max(e.right, r.right);
-        e.bottom = std::max(e.bottom, r.bottom);
     }
     return e;
 }
 
-// Appends one band, merging it into the band above when the two have the same intervals
-// and touch, so that every region has one canonical form (needed by EqualRgn).
+// Appends bands to a rectangle list, merging a band into the one above when the two touch
+// and have the same intervals, so that every region has one canonical form (needed by
+// EqualRgn). A band is written interval by interval between begin() and end().
 class BandWriter {
 public:
     explicit BandWriter(std::vector<RECT>& out) : out_(out) {}
-    void add(int top, int bottom, const Intervals& xs) {
-        if (xs.empty() || top >= bottom) return;
-        if (lastStart_ < out_.size() && out_.back().bottom == top && sameAsLast(xs)) {
-            for (std::size_t i = lastStart_; i < out_.size(); ++i) out_[i].bottom = bottom;
+    void begin(int top, int bottom) {
+        top_ = top;
+        bottom_ = bottom;
+        start_ = out_.size();
+    }
+    // Intervals come in order; one that touches the previous one extends it.
+    void add(int x0, int x1) {
+        if (x0 >= x1) return;
+        if (out_.size() > start_ && out_.back().right >= x0) {
+            out_.back().right = std::max<LONG>(out_.back().right, x1);
             return;
         }
-        lastStart_ = out_.size();
-        for (auto [x0, x1] : xs) out_.push_back(RECT{x0, top, x1, bottom});
+        out_.push_back(RECT{x0, top_, x1, bottom_});
+    }
+    void end() {
+        const std::size_t n = out_.size() - start_;
+        if (n == 0) return;
+        // The band above: the rectangles just before this band, if they end where it starts.
+        if (prevStart_ < start_ && start_ - prevStart_ == n && out_[start_ - 1].bottom == top_) {
+            bool same = true;
+            for (std::size_t i = 0; i < n && same; ++i)
+                same = out_[prevStart_ + i].left == out_[start_ + i].left && out_[prevStart_ + i].right == out_[start_ + i].right;
+            if (same) {
+                for (std::size_t i = prevStart_; i < start_; ++i) out_[i].bottom = bottom_;
+                out_.resize(start_);
+                return;
+            }
+        }
+        prevStart_ = start_;
     }
 
 private:
-    bool sameAsLast(const Intervals& xs) const {
-        if (out_.size() - lastStart_ != xs.size()) return false;
-        for (std::size_t i = 0; i < xs.size(); ++i)
-            if (out_[lastStart_ + i].left != xs[i].first || out_[lastStart_ + i].right != xs[i].second) return false;
-        return true;
-    }
     std::vector<RECT>& out_;
-    std::size_t lastStart_ = static_cast<std::size_t>(-1);
+    std::size_t start_ = 0;
+    std::size_t prevStart_ = static_cast<std::size_t>(-1);
+    int top_ = 0, bottom_ = 0;
 };
-
-// The intervals of the band of `r` that covers row y; `cursor` walks forward over bands.
-Intervals bandAt(const std::vector<RECT>& r, std::size_t& cursor, int y) {
-    while (cursor < r.size() && r[cursor].bottom <= y) ++cursor;
-    Intervals xs;
-    for (std::size_t i = cursor; i < r.size() && r[i].top <= y; ++i)
-        if (r[i].bottom > y) xs.emplace_back(r[i].left, r[i].right);
-    return xs;
-}
 
 bool keep(bool inA, bool inB, int mode) {
     switch (mode) {
@@ -68,28 +77,51 @@ bool keep(bool inA, bool inB, int mode) {
     }
 }
 
-Intervals combineIntervals(const Intervals& a, const Intervals& b, int mode) {
-    std::vector<int> xs;
-    xs.reserve((a.size() + b.size()) * 2);
-    for (auto [x0, x1] : a) xs.insert(xs.end(), {x0, x1});
-    for (auto [x0, x1] : b) xs.insert(xs.end(), {x0, x1});
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-    Intervals out;
-    std::size_t ia = 0, ib = 0;
-    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-        int x = xs[i];
-        while (ia < a.size() && a[ia].second <= x) ++ia;
-        while (ib < b.size() && b[ib].second <= x) ++ib;
-        bool inA = ia < a.size() && a[ia].first <= x;
-        bool inB = ib < b.size() && b[ib].first <= x;
-        if (!keep(inA, inB, mode)) continue;
-        if (!out.empty() && out.back().second == x)
-            out.back().second = xs[i + 1];
-        else
-            out.emplace_back(x, xs[i + 1]);
+// Writes the intervals of one band of the result: [a0, a1) and [b0, b1) are the
+// rectangles of the two inputs' bands (either may be empty), each sorted and disjoint.
+// The x edges of both are merged in order, and a span is kept where the mode says so.
+void combineBand(const RECT* a0, const RECT* a1, const RECT* b0, const RECT* b1, int mode, BandWriter& w) {
+    if (mode == RGN_OR && a0 == a1) {
+        for (; b0 != b1; ++b0) w.add(b0->left, b0->right);
+        return;
     }
-    return out;
+    if (mode != RGN_AND && b0 == b1) {
+        for (; a0 != a1; ++a0) w.add(a0->left, a0->right);
+        return;
+    }
+    if (mode == RGN_AND && (a0 == a1 || b0 == b1)) return;
+    bool inA = false, inB = false;
+    int start = 0;
+    bool open = false;
+    while (a0 != a1 || b0 != b1) {
+        // The next x edge of either input.
+        const int xa = a0 == a1 ? INT32_MAX : static_cast<int>(inA ? a0->right : a0->left);
+        const int xb = b0 == b1 ? INT32_MAX : static_cast<int>(inB ? b0->right : b0->left);
+        const int x = std::min(xa, xb);
+        if (xa == x) {
+            if (inA) ++a0;
+            inA = !inA;
+        }
+        if (xb == x) {
+            if (inB) ++b0;
+            inB = !inB;
+        }
+        const bool in = keep(inA, inB, mode);
+        if (in && !open) {
+            start = x;
+            open = true;
+        } else if (!in && open) {
+            w.add(start, x);
+            open = false;
+        }
+    }
+}
+
+// The end of the band that starts at index i.
+std::size_t bandEnd(const std::vector<RECT>& r, std::size_t i) {
+    const LONG top = r[i].top;
+    while (i < r.size() && r[i].top == top) ++i;
+    return i;
 }
 
 }  // namespace
@@ -126,23 +158,17 @@ RegionData regionFromRect(int left, int top, int right, int bottom) {
 }
 
 RegionData regionFromSpans(std::vector<Span> spans) {
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
-        return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-    });
+    // Scan converters give their spans row by row already; sort only what is not in order.
+    auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
+    if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
     RegionData out;
     BandWriter writer(out.rects);
     std::size_t i = 0;
     while (i < spans.size()) {
-        int y = spans[i].y;
-        Intervals xs;
-        for (; i < spans.size() && spans[i].y == y; ++i) {
-            if (spans[i].x0 >= spans[i].x1) continue;
-            if (!xs.empty() && spans[i].x0 <= xs.back().second)
-                xs.back().second = std::max(xs.back().second, spans[i].x1);
-            else
-                xs.emplace_back(spans[i].x0, spans[i].x1);
-        }
-        writer.add(y, y + 1, xs);
+        const int y = spans[i].y;
+        writer.begin(y, y + 1);
+        for (; i < spans.size() && spans[i].y == y; ++i) writer.add(spans[i].x0, spans[i].x1);
+        writer.end();
     }
     out.extents = extentsOf(out.rects);
     return out;
@@ -156,19 +182,41 @@ RegionData regionCombine(const RegionData& a, const RegionData& b, int mode) {
         return regionFromRect(std::max(p.left, q.left), std::max(p.top, q.top), std::max(std::max(p.left, q.left), std::min(p.right, q.right)),
                               std::max(std::max(p.top, q.top), std::min(p.bottom, q.bottom)));
     }
-    std::vector<int> ys;
-    ys.reserve((a.rects.size() + b.rects.size()) * 2);
-    for (const RECT& r : a.rects) ys.insert(ys.end(), {static_cast<int>(r.top), static_cast<int>(r.bottom)});
-    for (const RECT& r : b.rects) ys.insert(ys.end(), {static_cast<int>(r.top), static_cast<int>(r.bottom)});
-    std::sort(ys.begin(), ys.end());
-    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    // Walk the bands of both inputs from the top. Each step takes the rows from the
+    // highest unfinished band edge down to the next edge of either input, so that the
+    // step sees one band (or none) of each input.
+    const std::vector<RECT>& ra = a.rects;
+    const std::vector<RECT>& rb = b.rects;
     RegionData out;
+    out.rects.reserve(mode == RGN_AND ? std::min(ra.size(), rb.size()) : ra.size() + rb.size());
     BandWriter writer(out.rects);
-    std::size_t ca = 0, cb = 0;
-    for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
-        Intervals ia = bandAt(a.rects, ca, ys[i]);
-        Intervals ib = bandAt(b.rects, cb, ys[i]);
-        writer.add(ys[i], ys[i + 1], combineIntervals(ia, ib, mode));
+    std::size_t ia = 0, ib = 0;
+    std::size_t ea = ia < ra.size() ? bandEnd(ra, ia) : ia, eb = ib < rb.size() ? bandEnd(rb, ib) : ib;
+    long long y = std::numeric_limits<long long>::min();
+    while (ia < ra.size() || ib < rb.size()) {
+        if (mode == RGN_AND && (ia == ra.size() || ib == rb.size())) break;
+        if (mode == RGN_DIFF && ia == ra.size()) break;
+        const long long ta = ia < ra.size() ? std::max<long long>(ra[ia].top, y) : LLONG_MAX;
+        const long long tb = ib < rb.size() ? std::max<long long>(rb[ib].top, y) : LLONG_MAX;
+        const long long top = std::min(ta, tb);
+        const long long ba = ia < ra.size() ? ra[ia].bottom : LLONG_MAX;
+        const long long bb = ib < rb.size() ? rb[ib].bottom : LLONG_MAX;
+        // Down to the next edge: a band ending, or the other input's band starting.
+        long long bottom = std::min(ta == top ? ba : ta, tb == top ? bb : tb);
+        const bool useA = ta == top, useB = tb == top;
+        writer.begin(static_cast<int>(top), static_cast<int>(bottom));
+        combineBand(useA ? &ra[ia] : nullptr, useA ? ra.data() + ea : nullptr, useB ? &rb[ib] : nullptr,
+                    useB ? rb.data() + eb : nullptr, mode, writer);
+        writer.end();
+        y = bottom;
+        if (ia < ra.size() && ba <= y) {
+            ia = ea;
+            ea = ia < ra.size() ? bandEnd(ra, ia) : ia;
+        }
+        if (ib < rb.size() && bb <= y) {
+            ib = eb;
+            eb = ib < rb.size() ? bandEnd(rb, ib) : ib;
+        }
     }
     out.extents = extentsOf(out.rects);
     return out;

@@ -1,8 +1,9 @@
 // Painting text: glyph masks and text-cell fills through the clip, turned with the font's
-// escapement; TextOutA and the text alignment of a context.
+// escapement; TextOutA, ExtTextOutA and the text alignment of a context.
 #include "text_paint.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace ulmaro::platform::detail {
 
@@ -46,29 +47,81 @@ void TextPainter::fill(int x0, int y0, int x1, int y1, COLORREF color) const {
     });
 }
 
-int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color) const {
+int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color, const int* dx) const {
     const COLORREF c = nearestColor(*target.bmp, color);
     const int baseline = y + static_cast<int>(face->metrics().tmAscent);
     const Inverse inv = inverse();
-    for (char ch : s) {
-        const Glyph& g = face->glyph(static_cast<unsigned char>(ch));
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const Glyph& g = face->glyph(static_cast<unsigned char>(s[i]));
         if (g.width > 0 && g.height > 0) {
             const int gx = x + g.left, gy = baseline + g.top;
             forEachVisible(target, toDevice(gx, gy, gx + g.width, gy + g.height), [&](const RECT& r) {
                 for (int dy = r.top; dy < r.bottom; ++dy) {
                     COLORREF* row = target.bmp->row(dy);
-                    for (int dx = r.left; dx < r.right; ++dx) {
+                    for (int dxp = r.left; dxp < r.right; ++dxp) {
                         // The text-space pixel, relative to the glyph's corner.
-                        const int u = inv.ax * dx + inv.ay * dy + inv.a0 - gx;
-                        const int v = inv.bx * dx + inv.by * dy + inv.b0 - gy;
-                        if (g.ink[static_cast<std::size_t>(v) * g.width + u]) row[dx] = c;
+                        const int u = inv.ax * dxp + inv.ay * dy + inv.a0 - gx;
+                        const int v = inv.bx * dxp + inv.by * dy + inv.b0 - gy;
+                        if (g.ink[static_cast<std::size_t>(v) * g.width + u]) row[dxp] = c;
                     }
                 }
             });
         }
-        x += g.advance;
+        x += dx ? dx[i] : g.advance;
     }
     return x;
+}
+
+int runWidth(FontFace& face, std::string_view s, const int* dx) {
+    if (!dx) return face.width(s);
+    long long w = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) w += dx[i];
+    return static_cast<int>(std::clamp<long long>(w, INT_MIN / 2, INT_MAX / 2));
+}
+
+BOOL drawTextRun(Dc& dc, int x, int y, const TextRun& run) {
+    FontFace* face = faceOf(dc);
+    if (!face) return FALSE;
+    Target target = targetOf(dc);
+    if (!target.ok()) return FALSE;
+    const LOGFONTA& lf = fontOf(dc)->lf;
+    const TEXTMETRICA& tm = face->metrics();
+    const int w = runWidth(*face, run.text, run.dx);
+    const int h = static_cast<int>(tm.tmHeight);
+
+    // The opaque rectangle is a device rectangle: it does not turn with the text.
+    if (run.opaque) {
+        const COLORREF c = nearestColor(*target.bmp, dc.bkColor);
+        forEachVisible(target, *run.opaque, [&](const RECT& r) {
+            for (int yy = r.top; yy < r.bottom; ++yy) std::fill(target.bmp->row(yy) + r.left, target.bmp->row(yy) + r.right, c);
+        });
+    }
+    if (run.clip) target.visible = regionIntersectRect(target.visible, *run.clip);
+
+    // The reference point and where the text cell sits around it.
+    const UINT align = dc.textAlign;
+    const bool updateCp = (align & TA_UPDATECP) != 0;
+    const int x0 = (align & TA_CENTER) == TA_CENTER ? -w / 2 : (align & TA_RIGHT) ? -w : 0;
+    const int y0 = (align & TA_BASELINE) == TA_BASELINE ? -static_cast<int>(tm.tmAscent) : (align & TA_BOTTOM) ? -h : 0;
+    TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), updateCp ? dc.pos : POINT{x, y}};
+
+    if (dc.bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc.bkColor);
+    p.glyphs(x0, y0, run.text, dc.textColor, run.dx);
+    const LineMetrics& lm = face->lines();
+    if (lf.lfUnderline)
+        p.fill(x0, y0 + lm.underlineTop, x0 + w, y0 + lm.underlineTop + lm.underlineThickness, dc.textColor);
+    if (lf.lfStrikeOut)
+        p.fill(x0, y0 + lm.strikeoutTop, x0 + w, y0 + lm.strikeoutTop + lm.strikeoutThickness, dc.textColor);
+
+    if (updateCp) {
+        // The current position moves along the baseline past the text, away from the
+        // reference point; centred text leaves it where it was.
+        int d = (align & TA_CENTER) == TA_CENTER ? 0 : (align & TA_RIGHT) ? -w : w;
+        static const int dirX[4] = {1, 0, -1, 0}, dirY[4] = {0, -1, 0, 1};
+        dc.pos.x += d * dirX[p.turns];
+        dc.pos.y += d * dirY[p.turns];
+    }
+    return TRUE;
 }
 
 }  // namespace ulmaro::platform::detail
@@ -95,40 +148,23 @@ UINT GetTextAlign(HDC hdc) {
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     Dc* dc = lookupDc(hdc);
     if (!dc || c < 0 || (!lpString && c > 0)) return FALSE;
-    FontFace* face = faceOf(*dc);
-    if (!face) return FALSE;
-    Target target = targetOf(*dc);
-    if (!target.ok()) return FALSE;
-    const LOGFONTA& lf = fontOf(*dc)->lf;
-    const TEXTMETRICA& tm = face->metrics();
-    std::string_view text(c > 0 ? lpString : "", static_cast<std::size_t>(c));
-    const int w = face->width(text);
-    const int h = static_cast<int>(tm.tmHeight);
+    return drawTextRun(*dc, x, y, TextRun{std::string_view(c > 0 ? lpString : "", static_cast<std::size_t>(c))});
+}
 
-    // The reference point and where the text cell sits around it.
-    const UINT align = dc->textAlign;
-    const bool updateCp = (align & TA_UPDATECP) != 0;
-    const int x0 = (align & TA_CENTER) == TA_CENTER ? -w / 2 : (align & TA_RIGHT) ? -w : 0;
-    const int y0 = (align & TA_BASELINE) == TA_BASELINE ? -static_cast<int>(tm.tmAscent) : (align & TA_BOTTOM) ? -h : 0;
-    TextPainter p{std::move(target), face, quarterTurns(lf.lfEscapement), updateCp ? dc->pos : POINT{x, y}};
-
-    if (dc->bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc->bkColor);
-    p.glyphs(x0, y0, text, dc->textColor);
-    const LineMetrics& lm = face->lines();
-    if (lf.lfUnderline)
-        p.fill(x0, y0 + lm.underlineTop, x0 + w, y0 + lm.underlineTop + lm.underlineThickness, dc->textColor);
-    if (lf.lfStrikeOut)
-        p.fill(x0, y0 + lm.strikeoutTop, x0 + w, y0 + lm.strikeoutTop + lm.strikeoutThickness, dc->textColor);
-
-    if (updateCp) {
-        // The current position moves along the baseline past the text, away from the
-        // reference point; centred text leaves it where it was.
-        int d = (align & TA_CENTER) == TA_CENTER ? 0 : (align & TA_RIGHT) ? -w : w;
-        static const int dirX[4] = {1, 0, -1, 0}, dirY[4] = {0, -1, 0, 1};
-        dc->pos.x += d * dirX[p.turns];
-        dc->pos.y += d * dirY[p.turns];
+// The rectangle counts only with ETO_OPAQUE or ETO_CLIPPED; it is taken in order, as the
+// platform does with a rectangle given inside out.
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c, const INT* lpDx) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || c > static_cast<UINT>(INT_MAX) || (!lpString && c > 0)) return FALSE;
+    RECT rc{};
+    const bool useRect = lprect && (options & (ETO_OPAQUE | ETO_CLIPPED));
+    if (useRect) {
+        rc = RECT{std::min(lprect->left, lprect->right), std::min(lprect->top, lprect->bottom),
+                  std::max(lprect->left, lprect->right), std::max(lprect->top, lprect->bottom)};
     }
-    return TRUE;
+    TextRun run{std::string_view(c > 0 ? lpString : "", c), c > 0 ? lpDx : nullptr,
+                useRect && (options & ETO_OPAQUE) ? &rc : nullptr, useRect && (options & ETO_CLIPPED) ? &rc : nullptr};
+    return drawTextRun(*dc, x, y, run);
 }
 
 }  // namespace ulmaro::platform

@@ -2,6 +2,7 @@
 // and at spaces with DT_WORDBREAK), the `&` mnemonic prefixes are taken out and remembered,
 // and each line is aligned in the rectangle and drawn in the context's font and colours.
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -56,8 +57,8 @@ Line stripPrefixes(std::string_view s, bool prefixes) {
     return line;
 }
 
-// Breaks a line at spaces so that each piece fits `limit`; the spaces at a break are not
-// drawn. A word wider than the limit by itself stays whole on its own line (and is clipped),
+// Breaks a line at spaces so that each piece fits `limit`; of the spaces at a break the
+// first stays with the line, the others are dropped. A word wider than the limit by itself stays whole on its own line (and is clipped),
 // unless `splitWords` (DT_EDITCONTROL) breaks it between characters as an edit box does.
 void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords, std::vector<Line>& out) {
     const std::string& t = line.text;
@@ -75,12 +76,16 @@ void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords
             out.push_back(line.slice(pos, n));
             break;
         }
-        std::size_t brk = end;
+        // A word fits only with the blank after it: when that blank is what overflows,
+        // the word goes to the next line too.
+        std::size_t brk = t[end] == ' ' ? end - 1 : end;
         while (brk > pos && t[brk] != ' ') --brk;
         if (brk > pos) {
+            // The line keeps the blank after its last word: that blank was measured to fit,
+            // and it counts in the line's width (DT_CALCRECT, alignment).
             std::size_t stop = brk;
             while (stop > pos && t[stop - 1] == ' ') --stop;
-            out.push_back(line.slice(pos, stop));
+            out.push_back(line.slice(pos, stop + 1));
             pos = brk;
             while (pos < n && t[pos] == ' ') ++pos;
         } else if (splitWords) {
@@ -96,9 +101,10 @@ void wrapInto(const Line& line, const Layout& layout, int limit, bool splitWords
     }
 }
 
-// Shortens a line that does not fit and ends it with "...".
-void endEllipsis(Line& line, const Layout& layout, int limit) {
-    if (layout.width(line.text) <= limit) return;
+// Shortens a line that does not fit (or, with `more`, one that is followed by text left
+// out) and ends it with "...".
+void endEllipsis(Line& line, const Layout& layout, int limit, bool more = false) {
+    if (!more && layout.width(line.text) <= limit) return;
     const int dots = layout.width("...");
     std::size_t keep = line.text.size();
     while (keep > 0 && layout.width(std::string_view(line.text).substr(0, keep)) + dots > limit) --keep;
@@ -108,7 +114,27 @@ void endEllipsis(Line& line, const Layout& layout, int limit) {
     line.marked.insert(line.marked.end(), 3, false);
 }
 
-std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, int limit) {
+// Shortens a path that does not fit: the part after the last backslash stays whole, and as
+// much of the start as fits before "..." takes the place of the rest.
+void pathEllipsis(Line& line, const Layout& layout, int limit) {
+    if (layout.width(line.text) <= limit) return;
+    const std::size_t slash = line.text.rfind('\\');
+    if (slash == std::string::npos) {
+        endEllipsis(line, layout, limit);
+        return;
+    }
+    const std::string tail = line.text.substr(slash);
+    std::size_t keep = slash;
+    while (keep > 0 && layout.width(line.text.substr(0, keep) + "..." + tail) > limit) --keep;
+    Line out = line.slice(0, keep);
+    out.text += "..." + tail;
+    out.marked.resize(out.text.size(), false);
+    line = std::move(out);
+}
+
+// The lines to draw. `rows` is how many lines start inside the rectangle: when wrapped text
+// goes on below them and an ellipsis is asked for, the last of them ends in "...".
+std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, int limit, int rows) {
     const bool prefixes = !(format & DT_NOPREFIX);
     std::vector<Line> lines;
     if (format & DT_SINGLELINE) {
@@ -129,8 +155,18 @@ std::vector<Line> layOut(std::string_view s, UINT format, const Layout& layout, 
             if (pos < s.size()) pos += (s[pos] == '\r' && pos + 1 < s.size() && s[pos + 1] == '\n') ? 2 : 1;
         }
     }
-    if (format & DT_END_ELLIPSIS)
+    if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) {
+        if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE) && !(format & DT_CALCRECT) &&
+            static_cast<int>(lines.size()) > rows) {
+            lines.resize(static_cast<std::size_t>(std::max(rows, 1)));
+            endEllipsis(lines.back(), layout, limit, true);
+        }
+        // A word that does not fit is cut like the end of the text, as the platform does
+        // with DT_WORD_ELLIPSIS as well.
         for (Line& line : lines) endEllipsis(line, layout, limit);
+    } else if (format & DT_PATH_ELLIPSIS) {
+        for (Line& line : lines) pathEllipsis(line, layout, limit);
+    }
     return lines;
 }
 
@@ -156,10 +192,19 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     }
     const Layout layout{*face, (format & DT_EXPANDTABS) ? tabChars * static_cast<int>(tm.tmAveCharWidth) : 0};
     const RECT rc = *lprc;
-    std::vector<Line> lines = layOut(s, format, layout, rc.right - rc.left);
-
     const int cell = static_cast<int>(tm.tmHeight);
     const int lineHeight = cell + ((format & DT_EXTERNALLEADING) ? static_cast<int>(tm.tmExternalLeading) : 0);
+    std::vector<Line> lines =
+        layOut(s, format, layout, rc.right - rc.left,
+               lineHeight > 0 ? (rc.bottom - rc.top + lineHeight - 1) / lineHeight : 1);
+
+    // DT_MODIFYSTRING: the caller's text becomes what a shortened single line shows.
+    if ((format & DT_MODIFYSTRING) && (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) &&
+        lines.size() == 1 && !s.empty() && lines[0].text != s) {
+        char* out = const_cast<char*>(lpchText);  // the platform writes through the same pointer
+        std::memcpy(out, lines[0].text.data(), lines[0].text.size());
+        out[lines[0].text.size()] = '\0';
+    }
     const int total = static_cast<int>(lines.size()) * lineHeight;
     std::vector<int> widths;
     int widest = 0;
@@ -186,7 +231,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
     Target target = targetOf(*dc);
     if (!target.ok()) return result;
     if (!(format & DT_NOCLIP)) target.visible = regionIntersectRect(target.visible, rc);
-    TextPainter p{std::move(target), face, quarterTurns(lf.lfEscapement), {0, 0}};
+    TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), {0, 0}};
     const LineMetrics& lm = face->lines();
     const bool drawText = !(format & DT_PREFIXONLY);
     const bool drawMarks = !(format & DT_HIDEPREFIX);

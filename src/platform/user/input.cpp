@@ -1,6 +1,8 @@
-// Focus, mouse capture, the pointer position, key state and the cursor shape. The host
-// feeds the pointer position (SetCursorPos) and key state (SetKeyDown) from real or
-// scripted input; controls read them back as they would on the desktop.
+// Focus, mouse capture, the pointer position, key state and the cursor shape. Focus and
+// capture live here alone: moving them tells the windows involved (WM_KILLFOCUS and
+// WM_SETFOCUS, WM_CAPTURECHANGED). The host feeds the pointer position (SetCursorPos) and
+// key state (SetKeyDown) from real or scripted input; controls read them back as they
+// would on the desktop.
 #include "window_data.h"
 
 #include <array>
@@ -38,10 +40,15 @@ namespace ulmaro::platform {
 
 using namespace detail;
 
+// The window losing the focus hears of it first. A window that moves the focus again while
+// it is told keeps the later move: the window this call named is then not told it gained it.
 HWND SetFocus(HWND hwnd) {
     if (hwnd && !IsWindow(hwnd)) return nullptr;
     HWND old = input().focus;
+    if (old == hwnd) return old;
     input().focus = hwnd;
+    if (old) SendMessageA(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (hwnd && input().focus == hwnd) SendMessageA(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
     return old;
 }
 
@@ -51,11 +58,14 @@ HWND SetCapture(HWND hwnd) {
     if (!IsWindow(hwnd)) return nullptr;
     HWND old = input().capture;
     input().capture = hwnd;
+    if (old && old != hwnd) SendMessageA(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
     return old;
 }
 
 BOOL ReleaseCapture() {
+    HWND old = input().capture;
     input().capture = nullptr;
+    if (old) SendMessageA(old, WM_CAPTURECHANGED, 0, 0);
     return TRUE;
 }
 

@@ -1,8 +1,8 @@
-// The window tree: creation, geometry, visibility, window regions and hit testing.
-// Every window keeps a persistent 32-bit drawing surface the size of its client area,
-// which its device contexts draw on. A window with a border or a client edge has a frame
-// around its client area; window coordinates include the frame, client coordinates start
-// inside it.
+// The window tree: creation and destruction, geometry, z-order, visibility, enabled state,
+// window regions and hit testing. Every window keeps a persistent 32-bit drawing surface
+// the size of its client area, which its device contexts draw on. A window with a border
+// or a client edge has a frame around its client area; window coordinates include the
+// frame, client coordinates start inside it.
 #include "window_data.h"
 
 #include "../common/handle_table.h"
@@ -22,11 +22,14 @@ HandleTable<Window>& windows() {
 std::uint32_t value(HWND h) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(h)); }
 HWND toHwnd(std::uint32_t v) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(v)); }
 
-void resizeSurface(Window& w) {
-    int nw = std::max<LONG>(0, w.rect.right - w.rect.left - 2 * w.frame());
-    int nh = std::max<LONG>(0, w.rect.bottom - w.rect.top - 2 * w.frame());
+bool sizeOk(int w, int h) { return w >= 0 && h >= 0 && static_cast<std::int64_t>(w) * h <= (std::int64_t{1} << 26); }
+
+// Resizes the client surface to the window less its frame; true when the client size changed.
+bool resizeSurface(Window& w) {
+    int nw = std::max(0, w.width() - 2 * w.frame());
+    int nh = std::max(0, w.height() - 2 * w.frame());
     Bitmap& s = w.surface;
-    if (nw == s.width && nh == s.height) return;
+    if (nw == s.width && nh == s.height) return false;
     // Keep what overlaps; new parts start black until the window paints them.
     std::vector<COLORREF> px(static_cast<std::size_t>(nw) * static_cast<std::size_t>(nh), 0);
     for (int y = 0; y < std::min(nh, s.height); ++y)
@@ -34,30 +37,48 @@ void resizeSurface(Window& w) {
     s.px = std::move(px);
     s.width = nw;
     s.height = nh;
-}
-
-// `pt` in window coordinates; the window region is in window coordinates too.
-bool hitsWindow(const Window& w, POINT pt) {
-    RECT c{0, 0, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top};
-    if (!PtInRect(&c, pt)) return false;
-    return !w.region || w.region->contains(pt.x, pt.y);
-}
-
-HWND childFromPoint(HWND hwnd, POINT windowPt) {
-    Window* w = lookupWindow(hwnd);
-    POINT clientPt{windowPt.x - w->frame(), windowPt.y - w->frame()};
-    for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
-        Window* c = lookupWindow(*it);
-        if (!c || !c->visible) continue;
-        POINT local{clientPt.x - c->rect.left, clientPt.y - c->rect.top};
-        if (hitsWindow(*c, local)) return childFromPoint(*it, local);
-    }
-    return hwnd;
+    return true;
 }
 
 std::vector<HWND>& topLevel() {
     static std::vector<HWND> v;
     return v;
+}
+
+std::vector<HWND>& siblingsOf(const Window& w) {
+    Window* p = lookupWindow(w.parent);
+    return p ? p->children : topLevel();
+}
+
+// Whether a point in window coordinates lies in the window's rectangle and region.
+bool inShape(const Window& w, POINT pt) {
+    if (pt.x < 0 || pt.y < 0 || pt.x >= w.width() || pt.y >= w.height()) return false;
+    return !w.region || w.region->contains(pt.x, pt.y);
+}
+
+// The deepest window under `windowPt` (window coordinates of `hwnd`): its frame, then its
+// children from the top, then its own client area where it is not see-through. A disabled
+// window is never found: the point belongs to the enabled window around the outermost
+// disabled one.
+HWND deepestAt(HWND hwnd, POINT windowPt) {
+    Window* w = lookupWindow(hwnd);
+    const int f = w->frame();
+    POINT client{windowPt.x - f, windowPt.y - f};
+    if (client.x < 0 || client.y < 0 || client.x >= w->surface.width || client.y >= w->surface.height) return hwnd;
+    for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
+        Window* c = lookupWindow(*it);
+        if (!c || !c->visible) continue;
+        POINT local{client.x - c->rect.left, client.y - c->rect.top};
+        if (!inShape(*c, local)) continue;
+        if (HWND hit = deepestAt(*it, local)) return c->enabled ? hit : hwnd;
+    }
+    if (w->opaque && !w->opaque->contains(client.x, client.y)) return nullptr;
+    return hwnd;
+}
+
+std::uint64_t nextSerial() {
+    static std::uint64_t n = 0;
+    return ++n;
 }
 
 }  // namespace
@@ -73,6 +94,15 @@ POINT clientOrigin(HWND hwnd) {
     return p;
 }
 
+void collectTree(HWND top, std::vector<HWND>& out) {
+    Window* w = lookupWindow(top);
+    if (!w) return;
+    out.push_back(top);
+    for (HWND c : w->children) collectTree(c, out);
+}
+
+const std::vector<HWND>& topLevelWindows() { return topLevel(); }
+
 Bitmap* windowSurface(HWND hwnd) {
     Window* w = lookupWindow(hwnd);
     return w ? &w->surface : nullptr;
@@ -86,8 +116,6 @@ std::optional<RegionData> windowRegionOf(HWND hwnd) {
     return client;
 }
 
-void forgetWindowInput(HWND hwnd);
-
 }  // namespace ulmaro::platform::detail
 
 namespace ulmaro::platform {
@@ -95,12 +123,13 @@ namespace ulmaro::platform {
 using namespace detail;
 
 std::size_t LiveWindowCount() { return windows().live(); }
+HandleCounts WindowCounts() { return HandleCounts{windows().counted(), windows().peak()}; }
 std::size_t LiveGdiObjectCount() { return liveObjectCount(); }
 
 HWND CreateWindowExA(DWORD exStyle, LPCSTR cls, LPCSTR name, DWORD style, int X, int Y, int w, int h, HWND parent,
-                     HMENU, HINSTANCE, LPVOID) {
+                     HMENU menu, HINSTANCE instance, LPVOID param) {
     if (parent && !lookupWindow(parent)) return nullptr;
-    if (w < 0 || h < 0 || static_cast<std::int64_t>(w) * h > (std::int64_t{1} << 26)) return nullptr;
+    if (!sizeOk(w, h)) return nullptr;
     auto win = std::make_unique<Window>();
     win->className = cls ? cls : "";
     win->text = name ? name : "";
@@ -111,27 +140,44 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR cls, LPCSTR name, DWORD style, int X,
     win->visible = (style & WS_VISIBLE) != 0;
     win->enabled = (style & WS_DISABLED) == 0;
     win->surface.bitsPixel = 32;
+    win->serial = nextSerial();
+    // A child window's menu argument is its identifier.
+    if (style & WS_CHILD) win->id = static_cast<LONG_PTR>(reinterpret_cast<std::uintptr_t>(menu));
+    // Windows of a class nobody registered answer with DefWindowProcA: plain drawing
+    // surfaces need no class of their own.
+    applyClass(*win);
     resizeSurface(*win);
+    win->update = regionFromRect(0, 0, win->surface.width, win->surface.height);
+    win->erase = true;
     HWND hwnd = toHwnd(windows().add(std::move(win)));
     if (!hwnd) return nullptr;
-    if (parent)
-        lookupWindow(parent)->children.push_back(hwnd);
-    else
-        topLevel().push_back(hwnd);
-    return hwnd;
+    Window* made = lookupWindow(hwnd);
+    siblingsOf(*made).push_back(hwnd);
+    CREATESTRUCTA cs{param, instance, menu, parent, h, w, Y, X, static_cast<LONG>(style), name, cls, exStyle};
+    const LPARAM lp = reinterpret_cast<LPARAM>(&cs);
+    if (!SendMessageA(hwnd, WM_NCCREATE, 0, lp) || SendMessageA(hwnd, WM_CREATE, 0, lp) == -1) {
+        DestroyWindow(hwnd);
+        return nullptr;
+    }
+    return IsWindow(hwnd) ? hwnd : nullptr;
 }
 
 BOOL DestroyWindow(HWND hwnd) {
     Window* w = lookupWindow(hwnd);
     if (!w) return FALSE;
+    SendMessageA(hwnd, WM_DESTROY, 0, 0);
+    w = lookupWindow(hwnd);
+    if (!w) return TRUE;
     std::vector<HWND> kids = w->children;
     for (HWND c : kids) DestroyWindow(c);
+    SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
     w = lookupWindow(hwnd);
-    if (Window* p = lookupWindow(w->parent))
-        std::erase(p->children, hwnd);
-    else
-        std::erase(topLevel(), hwnd);
+    if (!w) return TRUE;
+    std::erase(siblingsOf(*w), hwnd);
     forgetWindowInput(hwnd);
+    forgetWindowTimers(hwnd);
+    forgetWindowMessages(hwnd);
+    releaseHostProcs(hwnd);
     windows().remove(value(hwnd));
     return TRUE;
 }
@@ -143,30 +189,83 @@ HWND GetParent(HWND hwnd) {
     return w ? w->parent : nullptr;
 }
 
+BOOL IsChild(HWND parent, HWND hwnd) {
+    if (!lookupWindow(parent)) return FALSE;
+    for (HWND p = GetParent(hwnd); p; p = GetParent(p))
+        if (p == parent) return TRUE;
+    return FALSE;
+}
+
 HWND SetParent(HWND child, HWND newParent) {
     Window* c = lookupWindow(child);
     if (!c || (newParent && !lookupWindow(newParent))) return nullptr;
     for (HWND p = newParent; p; p = GetParent(p))
         if (p == child) return nullptr;  // no cycles
     HWND old = c->parent;
-    if (Window* op = lookupWindow(old))
-        std::erase(op->children, child);
-    else
-        std::erase(topLevel(), child);
+    std::erase(siblingsOf(*c), child);
     c->parent = newParent;
-    if (Window* np = lookupWindow(newParent))
-        np->children.push_back(child);
-    else
-        topLevel().push_back(child);
-    return old ? old : reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0));
+    siblingsOf(*c).push_back(child);
+    return old;
 }
 
-BOOL MoveWindow(HWND hwnd, int X, int Y, int w, int h, BOOL) {
+HWND GetWindow(HWND hwnd, UINT cmd) {
+    Window* w = lookupWindow(hwnd);
+    if (!w) return nullptr;
+    if (cmd == GW_CHILD) return w->children.empty() ? nullptr : w->children.back();
+    if (cmd == GW_OWNER) return nullptr;
+    // Sibling order runs from the top of the z-order down.
+    const std::vector<HWND>& sib = siblingsOf(*w);
+    auto it = std::find(sib.begin(), sib.end(), hwnd);
+    switch (cmd) {
+        case GW_HWNDFIRST: return sib.back();
+        case GW_HWNDLAST: return sib.front();
+        case GW_HWNDNEXT: return it == sib.begin() ? nullptr : *(it - 1);
+        case GW_HWNDPREV: return it + 1 == sib.end() ? nullptr : *(it + 1);
+        default: return nullptr;
+    }
+}
+
+// Moves, sizes, restacks, shows or hides a window. A change of size sends WM_SIZE.
+BOOL SetWindowPos(HWND hwnd, HWND after, int X, int Y, int cx, int cy, UINT flags) {
     Window* win = lookupWindow(hwnd);
-    if (!win || w < 0 || h < 0 || static_cast<std::int64_t>(w) * h > (std::int64_t{1} << 26)) return FALSE;
-    win->rect = RECT{X, Y, X + w, Y + h};
-    resizeSurface(*win);
+    if (!win) return FALSE;
+    if (!(flags & SWP_NOSIZE) && !sizeOk(cx, cy)) return FALSE;
+    if (!(flags & SWP_NOZORDER)) {
+        std::vector<HWND>& sib = siblingsOf(*win);
+        std::erase(sib, hwnd);
+        if (after == HWND_TOP) {
+            sib.push_back(hwnd);
+        } else if (after == HWND_BOTTOM) {
+            sib.insert(sib.begin(), hwnd);
+        } else {
+            // Just below `after`.
+            auto at = std::find(sib.begin(), sib.end(), after);
+            sib.insert(at == sib.end() ? sib.end() : at, hwnd);
+        }
+    }
+    RECT r = win->rect;
+    if (!(flags & SWP_NOMOVE)) OffsetRect(&r, X - r.left, Y - r.top);
+    if (!(flags & SWP_NOSIZE)) {
+        r.right = r.left + cx;
+        r.bottom = r.top + cy;
+    }
+    const bool sized = r.right - r.left != win->width() || r.bottom - r.top != win->height();
+    win->rect = r;
+    if (sized || (flags & SWP_FRAMECHANGED)) win->framePending = true;
+    bool clientSized = resizeSurface(*win);
+    if (clientSized) InvalidateRect(hwnd, nullptr, TRUE);
+    if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, SW_SHOWNA);
+    if (flags & SWP_HIDEWINDOW) ShowWindow(hwnd, SW_HIDE);
+    if (clientSized || sized) {
+        RECT c{};
+        GetClientRect(hwnd, &c);
+        SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(c.right, c.bottom));
+    }
     return TRUE;
+}
+
+BOOL MoveWindow(HWND hwnd, int X, int Y, int w, int h, BOOL repaint) {
+    return SetWindowPos(hwnd, nullptr, X, Y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
 }
 
 BOOL GetWindowRect(HWND hwnd, LPRECT r) {
@@ -184,27 +283,66 @@ BOOL GetClientRect(HWND hwnd, LPRECT r) {
     return TRUE;
 }
 
-LONG GetWindowLongA(HWND hwnd, int index) {
+LONG GetWindowLongA(HWND hwnd, int index) { return static_cast<LONG>(GetWindowLongPtrA(hwnd, index)); }
+
+LONG SetWindowLongA(HWND hwnd, int index, LONG value) { return static_cast<LONG>(SetWindowLongPtrA(hwnd, index, value)); }
+
+LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
     Window* w = lookupWindow(hwnd);
     if (!w) return 0;
-    if (index == GWL_STYLE) return static_cast<LONG>(w->style);
-    if (index == GWL_EXSTYLE) return static_cast<LONG>(w->exStyle);
-    return 0;
+    switch (index) {
+        case GWL_STYLE: return static_cast<LONG>(w->style);
+        case GWL_EXSTYLE: return static_cast<LONG>(w->exStyle);
+        case GWLP_USERDATA: return w->userData;
+        case GWLP_ID: return w->id;
+        case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>(w->parent);
+        case GWLP_WNDPROC:
+            if (w->proc.fn) return reinterpret_cast<LONG_PTR>(w->proc.fn);
+            return static_cast<LONG_PTR>(0x7FFF0000u | w->proc.hostProc);
+        default: return 0;
+    }
 }
 
-// Changing the border style changes the frame, and so the client area.
-LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
+// Changing the border style changes the frame, and so the client area. The new procedure
+// of GWLP_WNDPROC may be a value GetWindowLongPtrA gave for a host procedure.
+LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     Window* w = lookupWindow(hwnd);
-    if (!w || (index != GWL_STYLE && index != GWL_EXSTYLE)) return 0;
-    DWORD& field = index == GWL_STYLE ? w->style : w->exStyle;
-    LONG old = static_cast<LONG>(field);
-    field = static_cast<DWORD>(value);
-    if (index == GWL_STYLE) {
-        w->visible = (field & WS_VISIBLE) != 0;
-        w->enabled = (field & WS_DISABLED) == 0;
+    if (!w) return 0;
+    LONG_PTR old = GetWindowLongPtrA(hwnd, index);
+    switch (index) {
+        case GWL_STYLE:
+        case GWL_EXSTYLE: {
+            DWORD& field = index == GWL_STYLE ? w->style : w->exStyle;
+            field = static_cast<DWORD>(value);
+            if (index == GWL_STYLE) {
+                w->visible = (field & WS_VISIBLE) != 0;
+                w->enabled = (field & WS_DISABLED) == 0;
+            }
+            w->framePending = true;
+            if (resizeSurface(*w)) InvalidateRect(hwnd, nullptr, TRUE);
+            return old;
+        }
+        case GWLP_USERDATA: w->userData = value; return old;
+        case GWLP_ID: w->id = value; return old;
+        case GWLP_WNDPROC: {
+            auto v = static_cast<std::uintptr_t>(value);
+            if ((v & 0xFFFF0000u) == 0x7FFF0000u)
+                w->proc = Procedure{nullptr, static_cast<std::uint32_t>(v & 0xFFFFu)};
+            else
+                w->proc = Procedure{reinterpret_cast<WNDPROC>(value), 0};
+            return old;
+        }
+        default: return 0;
     }
-    resizeSurface(*w);
-    return old;
+}
+
+int GetClassNameA(HWND hwnd, LPSTR s, int n) {
+    Window* w = lookupWindow(hwnd);
+    if (!w || !s || n <= 0) return 0;
+    int len = std::min<int>(n - 1, static_cast<int>(w->className.size()));
+    std::memcpy(s, w->className.data(), static_cast<std::size_t>(len));
+    s[len] = '\0';
+    return len;
 }
 
 BOOL ScreenToClient(HWND hwnd, LPPOINT p) {
@@ -229,9 +367,18 @@ HWND WindowFromPoint(POINT pt) {
         Window* w = lookupWindow(*it);
         if (!w || !w->visible) continue;
         POINT local{pt.x - w->rect.left, pt.y - w->rect.top};
-        if (hitsWindow(*w, local)) return childFromPoint(*it, local);
+        if (!inShape(*w, local)) continue;
+        if (HWND hit = deepestAt(*it, local)) return hit;
     }
     return nullptr;
+}
+
+HWND WindowFromPointIn(HWND top, POINT clientPt) {
+    Window* w = lookupWindow(top);
+    if (!w) return nullptr;
+    POINT windowPt{clientPt.x + w->frame(), clientPt.y + w->frame()};
+    if (!inShape(*w, windowPt)) return nullptr;
+    return deepestAt(top, windowPt);
 }
 
 int SetWindowRgn(HWND hwnd, HRGN hrgn, BOOL) {
@@ -249,6 +396,28 @@ int SetWindowRgn(HWND hwnd, HRGN hrgn, BOOL) {
     return 1;
 }
 
+void SetWindowOpaqueRgn(HWND hwnd, HRGN hrgn) {
+    Window* w = lookupWindow(hwnd);
+    if (!w) return;
+    if (!hrgn) {
+        w->opaque.reset();
+        return;
+    }
+    if (Region* r = lookupRegion(hrgn)) w->opaque = r->data;
+    DeleteObject(hrgn);
+}
+
+void ClearWindowOverlays(HWND hwnd) {
+    if (Window* w = lookupWindow(hwnd)) w->overlays.clear();
+}
+
+void AddWindowOverlay(HWND hwnd, HRGN clientRgn, COLORREF color) {
+    Window* w = lookupWindow(hwnd);
+    Region* r = lookupRegion(clientRgn);
+    if (w && r) w->overlays.push_back(Overlay{r->data, color});
+    DeleteObject(clientRgn);
+}
+
 int GetWindowRgn(HWND hwnd, HRGN hrgn) {
     Window* w = lookupWindow(hwnd);
     Region* r = lookupRegion(hrgn);
@@ -263,6 +432,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     BOOL was = w->visible;
     w->visible = cmd != SW_HIDE;
     w->style = w->visible ? (w->style | WS_VISIBLE) : (w->style & ~WS_VISIBLE);
+    if (was != (w->visible ? TRUE : FALSE)) SendMessageA(hwnd, WM_SHOWWINDOW, w->visible ? TRUE : FALSE, 0);
     return was;
 }
 
@@ -278,6 +448,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
     BOOL wasDisabled = !w->enabled;
     w->enabled = enable != FALSE;
     w->style = w->enabled ? (w->style & ~WS_DISABLED) : (w->style | WS_DISABLED);
+    if (wasDisabled == (w->enabled ? TRUE : FALSE)) SendMessageA(hwnd, WM_ENABLE, w->enabled ? TRUE : FALSE, 0);
     return wasDisabled;
 }
 
@@ -286,33 +457,21 @@ BOOL IsWindowEnabled(HWND hwnd) {
     return w && w->enabled;
 }
 
-BOOL InvalidateRect(HWND hwnd, const RECT*, BOOL) { return lookupWindow(hwnd) ? TRUE : FALSE; }
-
+// The text goes through the window's procedure, so a control that keeps its own text
+// (an edit control) answers for it.
 int GetWindowTextA(HWND hwnd, LPSTR s, int n) {
-    Window* w = lookupWindow(hwnd);
-    if (!w || !s || n <= 0) return 0;
-    int len = std::min<int>(n - 1, static_cast<int>(w->text.size()));
-    std::memcpy(s, w->text.data(), static_cast<std::size_t>(len));
-    s[len] = '\0';
-    return len;
+    if (!lookupWindow(hwnd) || !s || n <= 0) return 0;
+    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(s)));
+}
+
+int GetWindowTextLengthA(HWND hwnd) {
+    if (!lookupWindow(hwnd)) return 0;
+    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
 }
 
 BOOL SetWindowTextA(HWND hwnd, LPCSTR s) {
-    Window* w = lookupWindow(hwnd);
-    if (!w) return FALSE;
-    w->text = s ? s : "";
-    return TRUE;
-}
-
-void SetWindowProc(HWND hwnd, WindowProc proc) {
-    if (Window* w = lookupWindow(hwnd)) w->proc = std::move(proc);
-}
-
-LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    Window* w = lookupWindow(hwnd);
-    if (!w || !w->proc) return 0;
-    WindowProc proc = w->proc;  // the procedure may destroy the window
-    return proc(hwnd, msg, wp, lp);
+    if (!lookupWindow(hwnd)) return FALSE;
+    return SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s)) ? TRUE : FALSE;
 }
 
 PixelView GetWindowSurface(HWND hwnd) {

@@ -1,0 +1,128 @@
+// ZynBarElement and ZynBarTool: title layout, drawing, see-through corners, events passed
+// through, persistence.
+#include "support/harness.h"
+#include "support/snapshot.h"
+
+#include "bar/zyn_bar_element.h"
+#include "bar/zyn_bar_tool.h"
+#include "framework/property_bag.h"
+
+using namespace ulmaro;
+using ulmaro::test::controlPicture;
+using ulmaro::test::expectSnapshot;
+using ulmaro::test::Harness;
+
+namespace {
+
+const std::string kStar = ULMARO_SOURCE_DIR "/examples/pictures/star32.png";
+
+struct BarForm {
+    Harness h{300, 200};
+    ZynBarElement* bar = nullptr;
+    explicit BarForm(int height = 80, const std::string& extra = {}) {
+        h.run("new ZynBarElement Bar1 10 10 160 " + std::to_string(height) + "\n" + extra);
+        bar = dynamic_cast<ZynBarElement*>(h.form->find("Bar1"));
+    }
+    int height() const {
+        platform::RECT r = h.form->boundsOf(*bar);
+        return r.bottom - r.top;
+    }
+};
+
+}  // namespace
+
+TEST(BarElement, TitleHeightComesFromCaptionIconAndIconBorder) {
+    BarForm f;
+    EXPECT_EQ(f.bar->TitleHeight(), 20);
+    f.h.run("set Bar1.Caption \"\"\nresize Bar1 160 81\n");
+    EXPECT_EQ(f.bar->TitleHeight(), 0);
+    f.h.run("set Bar1.Icon \"" + kStar + "\"\n");
+    EXPECT_EQ(f.bar->TitleHeight(), 38);  // 32 pixels and the default border of 6
+    f.h.run("set Bar1.IconBorder 10\n");
+    EXPECT_EQ(f.bar->TitleHeight(), 42);
+}
+
+TEST(BarElement, ACaptionChangeKeepsTheTitleHeightUntilTheNextLayout) {
+    BarForm f(80, "set Bar1.Caption \"\"\nresize Bar1 160 81\n");
+    f.h.run("set Bar1.Caption \"Tools\"\n");
+    EXPECT_EQ(f.bar->TitleHeight(), 0);
+    f.h.run("resize Bar1 160 82\n");
+    EXPECT_EQ(f.bar->TitleHeight(), 20);
+}
+
+TEST(BarElement, AShortPanelGrowsToItsTitle) {
+    BarForm f(8);
+    EXPECT_EQ(f.height(), 20);
+    expectSnapshot("bar", "grown_to_title", controlPicture(f.h, "Bar1"));
+    f.h.run("set Bar1.Icon \"" + kStar + "\"\n");
+    EXPECT_EQ(f.height(), 38);
+}
+
+TEST(BarElement, UseMaskAndFontDoNotRedraw) {
+    BarForm f;
+    const int clears = f.bar->surface().clearCount();
+    f.h.run("set Bar1.UseMask True\nset Bar1.Font.Bold True\nset Bar1.HandPointer True\n");
+    EXPECT_EQ(f.bar->surface().clearCount(), clears);
+    f.h.run("set Bar1.Round True\n");
+    EXPECT_EQ(f.bar->surface().clearCount(), clears + 1);
+}
+
+TEST(BarElement, PassesItsInputOnUnchangedAndNeverReportsAnItem) {
+    BarForm f;
+    EXPECT_EQ(f.h.run("move 20 40\ndown 2 20 40\nup 2 20 40\nfocus Bar1\nkeydown 40\ntype a\nkeyup 40\n"),
+              "Bar1.MouseMove 0 0 10 30\nBar1.MouseDown 2 0 10 30\nBar1.MouseUp 2 0 10 30\nBar1.Click\n"
+              "Bar1.KeyDown 40 0\nBar1.KeyPress 97\nBar1.KeyUp 40 0\n");
+    EXPECT_EQ(f.h.run("dblclick 20 40\n").find("ClickOnItem"), std::string::npos);
+}
+
+TEST(BarElement, RoundCornersAreSeeThrough) {
+    BarForm f(80, "set Bar1.Round True\nset Bar1.Caption \"Tools\"\n");
+    // The form shows through the outer corner pixels; the marks sit just inside them.
+    EXPECT_EQ(f.h.pixel(10, 10), f.h.pixel(5, 5));
+    EXPECT_EQ(f.h.pixel(169, 89), f.h.pixel(5, 5));
+    EXPECT_NE(f.h.pixel(14, 10), f.h.pixel(5, 5));
+    EXPECT_EQ(f.h.form->controlAt(10, 10), nullptr);
+    EXPECT_EQ(f.h.form->controlAt(20, 20), f.bar);
+    expectSnapshot("bar", "round_title", controlPicture(f.h, "Bar1"));
+    f.h.run("set Bar1.Round False\n");
+    EXPECT_EQ(f.h.form->controlAt(10, 10), f.bar);
+}
+
+TEST(BarElement, Pictures) {
+    BarForm f(80, "set Bar1.Icon \"" + kStar + "\"\nset Bar1.UseMask True\nset Bar1.MaskColor &HFF00FF\n");
+    expectSnapshot("bar", "icon_title", controlPicture(f.h, "Bar1"));
+    f.h.run("set Bar1.Icon \"\"\nset Bar1.Caption \"\"\nresize Bar1 160 81\n");
+    expectSnapshot("bar", "no_title", controlPicture(f.h, "Bar1"));
+}
+
+TEST(BarElement, PersistsItsKeysInOrder) {
+    BarForm f;
+    PropertyBag bag;
+    f.bar->WriteProperties(bag);
+    std::vector<std::string> keys;
+    for (const auto& e : bag.entries()) keys.push_back(e.first);
+    EXPECT_EQ(keys, (std::vector<std::string>{"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "MaskColor",
+                                              "Caption", "Enabled", "Font", "UseMask", "Round", "HandPointer", "Icon",
+                                              "IconBorder"}));
+    EXPECT_EQ(bag.ReadProperty("IconBorder").toInt16(), 6);
+    PropertyBag empty;
+    auto& loaded = dynamic_cast<ZynBarElement&>(f.h.form->place("ZynBarElement", "Bar2", 0, 100, 100, 50, nullptr, &empty));
+    EXPECT_EQ(loaded.MaskColor(), 255u);
+    EXPECT_EQ(loaded.Caption(), "Bar2");
+}
+
+TEST(BarTool, ShowsOnlyItsBackColour) {
+    Harness h{200, 100};
+    h.run("new ZynBarElement Bar1 0 0 200 100\nnew ZynBarTool Tool1 10 30 100 20 in Bar1\n");
+    auto* tool = dynamic_cast<ZynBarTool*>(h.form->find("Tool1"));
+    EXPECT_EQ(tool->BackColor(), 0x8000000Fu);  // the form's colour
+    h.run("set Tool1.BackColor &H00C0FF\n");
+    const platform::COLORREF orange = 0x00C0FF;
+    EXPECT_EQ(h.pixel(10, 30), orange);
+    EXPECT_EQ(h.pixel(109, 49), orange);
+    EXPECT_NE(h.pixel(110, 50), orange);
+    EXPECT_EQ(h.run("down 1 50 40\nup 1 50 40\n"), "");  // no events of its own
+    PropertyBag bag;
+    tool->WriteProperties(bag);
+    EXPECT_EQ(bag.ReadProperty("BackColor").toInt32(), 0x00C0FF);
+}

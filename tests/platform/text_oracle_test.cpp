@@ -1,0 +1,184 @@
+// The text reference pictures: text drawn by TextOutA, ExtTextOutA and DrawTextA in the
+// faces we ship, compared pixel for pixel with what the real platform drew for the same
+// steps (tests/platform/oracle/text/).
+#include <cstring>
+
+#include "oracle_support.h"
+
+using namespace ulmaro::platform;
+using ulmaro::test::expectMatchesOracle;
+
+namespace {
+
+HFONT makeFont(const char* face, int height, int weight, BYTE quality = DEFAULT_QUALITY, bool underline = false,
+               bool strike = false, int escapement = 0, BYTE charset = ANSI_CHARSET) {
+    return CreateFontA(height, 0, escapement, escapement, weight, FALSE, underline, strike, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+// Selects a font for the life of the object and deletes it afterwards.
+struct UseFont {
+    HDC dc;
+    HFONT font;
+    HGDIOBJ old;
+    UseFont(HDC d, HFONT f) : dc(d), font(f), old(SelectObject(d, f)) {}
+    ~UseFont() {
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+};
+
+void frameRect(HDC dc, RECT r, COLORREF c) {
+    HBRUSH b = CreateSolidBrush(c);
+    FrameRect(dc, &r, b);
+    DeleteObject(b);
+}
+
+// A button-like cell: face colour, dark frame, then the text.
+void cell(HDC dc, RECT r, const char* s, int n, UINT format) {
+    HBRUSH face = CreateSolidBrush(RGB(236, 233, 216));
+    FillRect(dc, &r, face);
+    DeleteObject(face);
+    frameRect(dc, r, RGB(0, 60, 116));
+    DrawTextA(dc, s, n, &r, format);
+}
+
+void textOut(HDC dc, int x, int y, const char* s) { TextOutA(dc, x, y, s, static_cast<int>(std::strlen(s))); }
+
+// Text lines in MS Sans Serif framed by their measured extent, a red dot at the ascent.
+void drawSansTextOut(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    struct Row { int y, weight; const char* s; };
+    for (const Row& r : {Row{1, FW_NORMAL, "Cancel OK"}, Row{17, FW_BOLD, "Cancel OK"},
+                         Row{33, FW_NORMAL, "Wgjy,.$%0129"}, Row{49, FW_BOLD, "Wgjy,.$%0129"}}) {
+        UseFont f(dc, makeFont("MS Sans Serif", -11, r.weight));
+        SIZE sz{};
+        GetTextExtentPoint32A(dc, r.s, static_cast<int>(std::strlen(r.s)), &sz);
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        frameRect(dc, {2, r.y - 1, 3 + sz.cx + 1, r.y + sz.cy + 1}, RGB(0, 0, 255));
+        SetPixel(dc, 1, r.y + tm.tmAscent, RGB(255, 0, 0));
+        textOut(dc, 3, r.y, r.s);
+    }
+}
+
+// Tahoma at the sizes its files carry hand-drawn bitmaps for.
+void drawTahomaTextOut(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    struct Row { int x, y, height, weight; const char* s; };
+    for (const Row& r : {Row{3, 0, -11, FW_NORMAL, "Cancel OK"}, Row{60, 0, -11, FW_BOLD, "Bold"},
+                         Row{3, 13, -11, FW_BOLD, "Wgjy,.$%0129"}, Row{3, 26, -13, FW_NORMAL, "Wgjy,.$%0129"},
+                         Row{3, 43, -16, FW_BOLD, "Cancel OK"}}) {
+        UseFont f(dc, makeFont("Tahoma", r.height, r.weight));
+        textOut(dc, r.x, r.y, r.s);
+        SetPixel(dc, r.x - 2, r.y, RGB(255, 0, 0));
+    }
+}
+
+// Underline and strike-out, regular and bold, small raster and large outline faces.
+void drawDecorations(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 128));
+    struct Row { int x, y; const char* face; int height, weight; BYTE quality; bool under, strike; const char* s; };
+    const Row rows[] = {{2, 1, "MS Sans Serif", -11, FW_NORMAL, DEFAULT_QUALITY, true, false, "Under gy "},
+                        {50, 1, "MS Sans Serif", -11, FW_BOLD, DEFAULT_QUALITY, true, false, "Bold gy"},
+                        {2, 16, "MS Sans Serif", -11, FW_NORMAL, DEFAULT_QUALITY, false, true, "Struck x"},
+                        {50, 16, "MS Sans Serif", -11, FW_BOLD, DEFAULT_QUALITY, true, true, "Both x"},
+                        {2, 33, "Tahoma", -24, FW_NORMAL, NONANTIALIASED_QUALITY, true, false, "gy "},
+                        {46, 33, "Tahoma", -24, FW_BOLD, NONANTIALIASED_QUALITY, true, true, "Fix"}};
+    for (const Row& r : rows) {
+        UseFont f(dc, makeFont(r.face, r.height, r.weight, r.quality, r.under, r.strike));
+        textOut(dc, r.x, r.y, r.s);
+    }
+}
+
+// DrawTextA placing a line in a cell, several lines, and DT_CALCRECT measuring (framed in
+// blue, the returned height as a red bar to the right).
+void drawTextLayout(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    HFONT sans = makeFont("MS Sans Serif", -11, FW_NORMAL), bold = makeFont("MS Sans Serif", -11, FW_BOLD),
+          tahoma = makeFont("Tahoma", -24, FW_NORMAL, NONANTIALIASED_QUALITY);
+    HGDIOBJ old = SelectObject(dc, sans);
+    cell(dc, {1, 1, 51, 24}, "Cancel", -1, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, tahoma);
+    cell(dc, {53, 1, 95, 31}, "Go", -1, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    struct Measured { HFONT font; int x, y; const char* s; UINT format; };
+    for (const Measured& m : {Measured{sans, 3, 29, "Two\nlines", 0}, Measured{bold, 34, 29, "Bold", DT_SINGLELINE},
+                              Measured{tahoma, 66, 34, "Fit", DT_SINGLELINE}}) {
+        SelectObject(dc, m.font);
+        RECT r{m.x, m.y, m.x, m.y};
+        const int h = DrawTextA(dc, m.s, -1, &r, m.format | DT_CALCRECT);
+        frameRect(dc, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, RGB(0, 0, 255));
+        for (int i = 0; i < h; ++i) SetPixel(dc, r.right + 2, m.y + i, RGB(255, 0, 0));
+        DrawTextA(dc, m.s, -1, &r, m.format);
+    }
+    SelectObject(dc, old);
+    DeleteObject(sans);
+    DeleteObject(bold);
+    DeleteObject(tahoma);
+}
+
+// Word wrapping in a narrow column, a measured wrap, a word too long for its cell, and an
+// end ellipsis.
+void drawTextWrap(HDC dc) {
+    UseFont f(dc, makeFont("MS Sans Serif", -11, FW_NORMAL));
+    SetBkMode(dc, TRANSPARENT);
+    const COLORREF green = RGB(0, 128, 0);
+    RECT wrap{2, 2, 46, 45};
+    frameRect(dc, {1, 1, 47, 46}, green);
+    DrawTextA(dc, "Word wrap in a narrow cell", -1, &wrap, DT_WORDBREAK);
+    RECT calc{50, 2, 94, 2};
+    DrawTextA(dc, "Fits in two lines", -1, &calc, DT_WORDBREAK | DT_CALCRECT);
+    frameRect(dc, {calc.left - 1, calc.top - 1, calc.right + 1, calc.bottom + 1}, RGB(0, 0, 255));
+    DrawTextA(dc, "Fits in two lines", -1, &calc, DT_WORDBREAK);
+    RECT longWord{50, 33, 80, 46};
+    frameRect(dc, {49, 32, 81, 47}, green);
+    DrawTextA(dc, "Unbreakable", -1, &longWord, DT_WORDBREAK);
+    RECT ell{2, 48, 62, 61};
+    frameRect(dc, {1, 47, 63, 62}, green);
+    DrawTextA(dc, "A caption too long", -1, &ell, DT_SINGLELINE | DT_END_ELLIPSIS);
+}
+
+// ExtTextOutA with an opaque box, clipped, both (a selected list item), and no rectangle
+// with an opaque background.
+void drawExtTextOut(HDC dc) {
+    UseFont f(dc, makeFont("MS Sans Serif", -11, FW_NORMAL));
+    SetBkMode(dc, TRANSPARENT);
+    struct Row { COLORREF text, back; int x, y; UINT options; RECT r; const char* s; };
+    const Row rows[] = {{RGB(0, 0, 0), RGB(255, 255, 0), 4, 3, ETO_OPAQUE, {2, 1, 60, 17}, "Opaque box"},
+                        {RGB(0, 0, 0), RGB(255, 255, 0), 4, 20, ETO_CLIPPED, {2, 22, 40, 30}, "Clipped text"},
+                        {RGB(255, 255, 255), RGB(49, 106, 197), 4, 35, ETO_CLIPPED | ETO_OPAQUE, {2, 34, 44, 48},
+                         "Selected item"}};
+    for (const Row& r : rows) {
+        SetTextColor(dc, r.text);
+        SetBkColor(dc, r.back);
+        ExtTextOutA(dc, r.x, r.y, r.options, &r.r, r.s, static_cast<UINT>(std::strlen(r.s)), nullptr);
+    }
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(200, 255, 200));
+    SetTextColor(dc, RGB(128, 0, 0));
+    ExtTextOutA(dc, 50, 50, 0, nullptr, "No rect", 7, nullptr);
+}
+
+}  // namespace
+
+TEST(TextOracle, SansTextOut) { expectMatchesOracle("text/sans_textout", drawSansTextOut); }
+// The reference draws Tahoma bold at 16 pixels regular: the bold font file carries a copy
+// of the regular bitmaps at that size. We embolden those bitmaps, so that line is left out
+// of the comparison and must instead hold more ink than the reference's.
+TEST(TextOracle, TahomaTextOut) {
+    const RECT boldLine{0, 43, 96, 64};
+    std::vector<COLORREF> ours = expectMatchesOracle("text/tahoma_textout", drawTahomaTextOut, {}, boldLine);
+    std::vector<COLORREF> reference = ulmaro::test::loadOracle("text/tahoma_textout", 96, 64);
+    ASSERT_EQ(ours.size(), reference.size());
+    int oursInk = 0, referenceInk = 0;
+    for (int i = boldLine.top * 96; i < 96 * 64; ++i) {
+        oursInk += ours[i] == RGB(0, 0, 0);
+        referenceInk += reference[i] == RGB(0, 0, 0);
+    }
+    EXPECT_GT(oursInk, referenceInk * 5 / 4);
+}
+TEST(TextOracle, Decorations) { expectMatchesOracle("text/decorations", drawDecorations); }
+TEST(TextOracle, DrawTextLayout) { expectMatchesOracle("text/drawtext_layout", drawTextLayout); }
+TEST(TextOracle, DrawTextWrap) { expectMatchesOracle("text/drawtext_wrap", drawTextWrap); }
+TEST(TextOracle, ExtTextOut) { expectMatchesOracle("text/exttextout", drawExtTextOut); }
