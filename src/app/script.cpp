@@ -270,9 +270,10 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         auto ref = reference(t[1], 2, 3);
         Control& c = control(ref[0]);
         const MemberInfo* m = c.classInfo().member(ref[1]);
-        // Properties the host adds to every control (Visible, Enabled, Left, Top).
+        // Properties the host adds to every control (Visible, Enabled, Left, Top; TabStop to
+        // those that take the focus).
         if (!m && ref.size() == 2) {
-            static const char* extender[] = {"Visible", "Enabled", "Left", "Top"};
+            static const char* extender[] = {"Visible", "Enabled", "Left", "Top", "TabStop"};
             for (const char* e : extender) {
                 if (!sameName(ref[1], e)) continue;
                 if (cmd == "get") {

@@ -34,7 +34,6 @@ void registerLibraryClasses() {
         lib.addClass(ZynDrawEdge::describe());
         lib.addClass(ZynBarElement::describe());
         lib.addClass(ZynBarTool::describe());
-        ZynTextBox::registerEnums();
         lib.addClass(ZynTextBox::describe());
         return true;
     }();

@@ -1,9 +1,11 @@
-// The host's intrinsic text box: an edit window placed inside a control, with the members
+// The host's intrinsic text box: an "EDIT" window placed inside a control, with the members
 // and events a program uses (Text, SelStart, SelLength, SelText, Locked, Enabled,
 // PasswordChar, MaxLength, Alignment, colours, Font, Visible, placement, Refresh, SetFocus;
 // KeyDown, KeyUp, KeyPress, mouse events, Click, DblClick, Change, GotFocus, LostFocus).
-// Its events are raised from the edit window's messages before the edit acts on them, so
-// a handler can change or cancel a key.
+// It talks to the edit only through window messages. It subclasses the edit window so that
+// its events are raised before the edit acts on a message: a handler can change or cancel
+// a key. The parent window passes on what the edit tells it (WM_COMMAND, WM_CTLCOLOREDIT)
+// through notify() and ctlColor().
 #pragma once
 
 #include "framework/ole_color.h"
@@ -33,10 +35,12 @@ public:
 
     Events events;
     platform::HWND hWnd() const { return hwnd_; }
-    // Sends a message to the edit as the window system would deliver it: the box's events
-    // first, then the edit.
-    platform::LRESULT deliver(platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
     platform::LRESULT send(platform::UINT msg, platform::WPARAM wp = 0, platform::LPARAM lp = 0) const;
+
+    // What the parent window hears from this edit: its WM_COMMAND notification code, and
+    // its WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC question (the answer is the back brush).
+    void notify(platform::WORD code);
+    platform::HBRUSH ctlColor(platform::HDC dc);
 
     std::string Text() const;
     void setText(const std::string& s);
@@ -45,6 +49,8 @@ public:
     std::int32_t SelLength() const;
     void setSelLength(std::int32_t v);
     std::string SelText() const;
+    // The text of line `line` without its line break (EM_GETLINE), empty past the last.
+    std::string Line(std::int32_t line) const;
     void setSelText(const std::string& s);
     bool Locked() const { return locked_; }
     void setLocked(bool v);
@@ -75,25 +81,30 @@ public:
     void setHeight(std::int32_t height);
     void Refresh();
     void SetFocus();
-    bool hasFocus() const { return focused_; }
+    bool hasFocus() const { return platform::GetFocus() == hwnd_; }
 
 private:
+    static platform::LRESULT subclassProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
+    platform::LRESULT deliver(platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
+    platform::LRESULT pass(platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
+    void mouseEvent(const std::function<void(std::int16_t&, std::int16_t&, float&, float&)>& ev, std::int16_t button,
+                    platform::LPARAM lp);
     void applyFont();
-    void applyColors();
+    void repaint();
     static std::int16_t shiftState();
 
     platform::HWND hwnd_ = nullptr;
+    platform::WNDPROC editProc_ = nullptr;
     bool multiline_;
     bool locked_ = false;
     std::int32_t maxLength_ = 0;
     std::int16_t alignment_ = 0;
     OLE_COLOR foreColor_ = 0x80000008;
     OLE_COLOR backColor_ = 0x80000005;
+    platform::HBRUSH backBrush_ = nullptr;
     StdFontPtr font_ = StdFont::New();
     platform::HFONT hfont_ = nullptr;
-    bool focused_ = false;
     bool settingText_ = false;
-    bool pressed_ = false;  // a left press came down in the box
 };
 
 }  // namespace ulmaro

@@ -22,7 +22,6 @@ public:
     ZynTextBox();
     ~ZynTextBox() override;
     static ClassInfo describe();
-    static void registerEnums();
 
     // ---- Core properties ------------------------------------------------------------------------
     std::string Text() const { return box().Text(); }
@@ -63,18 +62,6 @@ public:
     void setSelectOnFocus(bool v);
     bool ShowFocus() const { return ShowFocus_; }
     void setShowFocus(bool v);
-    OLE_COLOR FocusBackColor() const { return FocusBackColor_; }
-    void setFocusBackColor(OLE_COLOR v) { FocusBackColor_ = v; }
-    OLE_COLOR FocusForeColor() const { return FocusForeColor_; }
-    void setFocusForeColor(OLE_COLOR v) { FocusForeColor_ = v; }
-    std::int32_t MousePointer() const { return MousePointer_; }
-    void setMousePointer(std::int32_t v) { MousePointer_ = v; }
-    std::int32_t LegendMousePointer() const { return LegendMousePointer_; }
-    void setLegendMousePointer(std::int32_t v) { LegendMousePointer_ = v; }
-    StdPicturePtr MouseIcon() const { return MouseIcon_; }
-    void setMouseIcon(StdPicturePtr p) { MouseIcon_ = std::move(p); }
-    StdPicturePtr LegendMouseIcon() const { return LegendMouseIcon_; }
-    void setLegendMouseIcon(StdPicturePtr p) { LegendMouseIcon_ = std::move(p); }
     std::int32_t hwnd() const;
 
     // ---- Key filter --------------------------------------------------------------------------------
@@ -100,8 +87,9 @@ public:
     void setLegendAlignment(std::int32_t v);
     std::int32_t Round() const { return Round_; }
     void setRound(std::int32_t v);
-    std::uint8_t Roundness() const { return Roundness_; }
-    void setRoundness(std::uint8_t v);
+    // A byte: published as an Integer that must lie in 0..255.
+    std::int16_t Roundness() const { return Roundness_; }
+    void setRoundness(std::int16_t v);
     OLE_COLOR BorderColor() const { return BorderColor_; }
     void setBorderColor(OLE_COLOR v);
     OLE_COLOR LegendBackColor() const { return LegendBackColor_; }
@@ -126,10 +114,12 @@ public:
     void Copy();
     void Cut();
     void Paste();
+    // Repaints the frame and legend (the host's Refresh of the control).
+    void Refresh() { Repaint(); }
 
     // The inner boxes, for tests and the host.
     EditBox& textBox(int index) { return *Text1[static_cast<std::size_t>(index)]; }
-    int activeBox() const { return ActiveBox; }
+    int activeBox() const { return static_cast<int>(ActiveBox); }
 
     // ---- Host notifications ---------------------------------------------------------------------
     void InitProperties() override;
@@ -137,12 +127,7 @@ public:
     void WriteProperties(PropertyBag& bag) override;
     void Resize() override { Layout(); }
     void Paint() override { Repaint(); }
-    void Show() override;
-    void GotFocus() override;
-    void LostFocus() override;
-    void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
-    void KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
-    void KeyPress(std::int16_t& KeyAscii) override;
+    void Terminate() override { Terminating_ = true; }
     void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
     void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
     void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
@@ -151,25 +136,33 @@ public:
 
 private:
     EditBox& box() const { return *Text1[ActiveBox]; }
-    void wireEvents(int index);
+    // The inner boxes and the subclass of the control's own window are made once the window
+    // exists (before the properties are initialised or read).
+    void CreateBoxes();
+    void WireEvents(std::size_t index);
+    static platform::LRESULT WindowProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
+    EditBox* BoxOfWindow(platform::HWND h) const;
     // Layout and repaint.
     void Layout();
     void Repaint();
-    void ApplyFocusColors(bool focused);
+    std::int32_t HorizontalLegendLeft();
+    // Focus.
+    void ApplyColors(OLE_COLOR back, OLE_COLOR fore);
+    void FocusBox();
     void BoxGotFocus();
     void BoxLostFocus();
     // TabStop of every control of the form (refusals ignored).
     void SetFormTabStops(bool on);
     // Key filter of one typed character.
     void FilterKey(std::int16_t& KeyAscii);
-    void IndentLines(bool unindent);
-    // Mouse routing and cursors.
-    EditBox* boxAt(float X, float Y) const;
+    void IndentSelectedLines(bool unindent);
+    void UnindentAtCaret();
+    // Cursors.
     void EditCursor();
     void SurfaceCursor(float X);
-    void SetCursorIf(platform::HCURSOR c);
 
     std::array<std::unique_ptr<EditBox>, 2> Text1;
+    platform::WNDPROC ControlProc_ = nullptr;
     std::size_t ActiveBox = 0;
     std::int32_t LegendAlignment_ = 37;
     bool Multiline_ = false;
@@ -189,14 +182,13 @@ private:
     bool SelectOnFocus_ = true;
     std::int32_t LeftMargin_ = 5;
     bool Ready = false;
+    bool Terminating_ = false;
     OLE_COLOR BackColor_ = 0x80000005;
     OLE_COLOR ForeColor_ = 0x80000008;
     bool ShowFocus_ = false;
     OLE_COLOR BorderColor_ = 0x8000000D;
     OLE_COLOR FocusBackColor_ = 0x80000018, FocusForeColor_ = 0x80000017;
     OLE_COLOR LegendBackColor_ = 0x8000000D;
-    // The box the pointer went down in, which keeps the pointer until release.
-    EditBox* pressedBox_ = nullptr;
 };
 
 }  // namespace ulmaro

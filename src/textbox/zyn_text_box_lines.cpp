@@ -56,8 +56,8 @@ bool ZynTextBox::GotoLine(std::int32_t Line) {
     if (Line >= LineCount()) return false;
     const std::int32_t p = FirstChar(Line);
     if (p == -1) return false;
-    box().SetFocus();
-    box().setSelStart(p);
+    FocusBox();
+    setSelStart(p);
     EnsureCaretVisibility();
     return true;
 }
@@ -67,7 +67,7 @@ void ZynTextBox::SelectText(std::int32_t Start, std::int32_t Length) {
 }
 
 void ZynTextBox::ScrollToBottom() {
-    const auto end = static_cast<std::int32_t>(Text1[1]->Text().size());
+    const auto end = static_cast<std::int32_t>(Text1[1]->send(WM_GETTEXTLENGTH));
     SelectText(end, 0);
     Text1[1]->send(EM_SCROLLCARET);
 }
@@ -104,17 +104,17 @@ std::string ZynTextBox::OverWord(std::int32_t X, std::int32_t Y, std::int32_t& S
 }
 
 void ZynTextBox::Copy() {
-    box().SetFocus();
+    FocusBox();
     SendKeys("^{C}");
 }
 
 void ZynTextBox::Cut() {
-    box().SetFocus();
+    FocusBox();
     SendKeys("^{X}");
 }
 
 void ZynTextBox::Paste() {
-    box().SetFocus();
+    FocusBox();
     SendKeys("^{V}");
 }
 

@@ -4,8 +4,9 @@
 
 #include "framework/colors.h"
 #include "framework/numeric.h"
+#include "framework/runtime_error.h"
 
-#include <cmath>
+#include <ulmaro/platform/scoped_gdi.h>
 
 namespace ulmaro {
 
@@ -54,8 +55,10 @@ void ZynTextBox::setRound(std::int32_t v) {
     Repaint();
 }
 
-void ZynTextBox::setRoundness(std::uint8_t v) {
-    Roundness_ = v;
+// A byte: values outside 0..255 overflow, as assigning them to a byte does.
+void ZynTextBox::setRoundness(std::int16_t v) {
+    if (v < 0 || v > 255) throw RuntimeError(errors::Overflow);
+    Roundness_ = static_cast<std::uint8_t>(v);
     Repaint();
 }
 
@@ -71,30 +74,33 @@ void ZynTextBox::setLegendBackColor(OLE_COLOR v) {
 
 // ---- Layout ---------------------------------------------------------------------------------------------
 
+// The prefix "Az" makes an auto-sized legend one capital and one small letter wider than
+// its text.
+std::int32_t ZynTextBox::HorizontalLegendLeft() {
+    if (LegendAutoSize_) return RoundToLong(surface().TextWidth("Az" + Legend_)) + 1;
+    return static_cast<std::int32_t>(LegendWidth_) + 13;
+}
+
 void ZynTextBox::Layout() {
-    if (!Ready) return;
+    if (!Ready || !Text1[0]) return;
     Surface& s = surface();
     const std::int32_t SW = s.ScaleWidth(), SH = s.ScaleHeight();
-    auto horizontalLegendLeft = [&]() -> std::int32_t {
-        if (LegendAutoSize_) return static_cast<std::int32_t>(RoundToLong(s.TextWidth("Az" + Legend_))) + 1;
-        return static_cast<std::int32_t>(LegendWidth_) + 13;
-    };
     if (Multiline_) {
         std::int32_t x0 = 0;
         switch (LegendType_) {
             case 0: x0 = 1; break;
-            case 1: x0 = horizontalLegendLeft(); break;
+            case 1: x0 = HorizontalLegendLeft(); break;
             // The height of the turned text becomes the legend's width.
-            case 2: x0 = static_cast<std::int32_t>(RoundToLong(s.TextHeight(Legend_) + 5)); break;
+            case 2: x0 = RoundToLong(s.TextHeight(Legend_) + 5); break;
             default: x0 = 0; break;
         }
         Text1[1]->Move(x0, 1, MaxOf(SW - x0, 1), MaxOf(SH - 1, 0));
     } else {
-        const std::int32_t x0 = LegendType_ == 1 ? horizontalLegendLeft() : 1;
+        const std::int32_t x0 = LegendType_ == 1 ? HorizontalLegendLeft() : 1;
         EditBox& b = *Text1[0];
-        // The box is asked for the font's point size as its height and keeps at least one
-        // line of its font; it is centred by the height it then has.
-        b.setHeight(static_cast<std::int32_t>(RoundToLong(b.Font()->Size())));
+        // Asked for the font's point size as its height, the box keeps at least one line of
+        // its font; it is centred by the height it then reports.
+        b.setHeight(RoundToLong(b.Font()->Size()));
         b.Move(x0, (SH - b.Height()) / 2, MaxOf(SW - 2 - x0, 0), b.Height());
     }
     Repaint();
@@ -116,14 +122,15 @@ void Add(HRGN dst, HRGN piece) {
 }  // namespace
 
 void ZynTextBox::Repaint() {
-    if (!Ready) return;
-    RaiseEvent("Paint");
     if (!Ready || !Text1[0]) return;
+    RaiseEvent("Paint");
+    // The handler may have changed what is drawn, or unloaded the control.
+    if (!Ready || Terminating_ || !IsWindow(surface().hWnd())) return;
     Surface& s = surface();
     HDC hdc = s.hDC();
     HWND hwnd = s.hWnd();
     const std::int32_t SW = s.ScaleWidth(), SH = s.ScaleHeight();
-    const OLE_COLOR LegendFill = ShadeColor(LegendBackColor_, 176, 1);
+    const OLE_COLOR LegendFill = static_cast<OLE_COLOR>(ShadeColor(LegendBackColor_, 176, 1));
 
     // Regions A (the outline) and B (the interior). 2r, r - 2 and 2r + 1 are Integers.
     const std::int32_t r = Roundness_;
@@ -152,52 +159,52 @@ void ZynTextBox::Repaint() {
 
     RECT client{};
     GetClientRect(hwnd, &client);
-    HBRUSH border = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(BorderColor_)));
-    FillRect(hdc, &client, border);
-    DeleteObject(border);
+    {
+        ScopedBrush border(CreateSolidBrush(static_cast<COLORREF>(TranslateColor(BorderColor_))));
+        FillRect(hdc, &client, border);
+    }
     SelectClipRgn(hdc, B);
-    HBRUSH back = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(BackColor_)));
-    FillRect(hdc, &client, back);
-    DeleteObject(back);
+    {
+        ScopedBrush back(CreateSolidBrush(static_cast<COLORREF>(TranslateColor(BackColor_))));
+        FillRect(hdc, &client, back);
+    }
 
     // The shown box is cut to the interior, so its corners never cover the frame.
     EditBox& b = box();
     HRGN R = CreateRectRgn(0, 0, 0, 0);
     CombineRgn(R, B, nullptr, RGN_COPY);
     OffsetRgn(R, -b.Left(), -b.Top());
-    HRGN boxRect = CreateRectRgn(0, 0, b.Width(), b.Height());
-    CombineRgn(R, R, boxRect, RGN_AND);
-    DeleteObject(boxRect);
+    {
+        ScopedRegion boxRect(CreateRectRgn(0, 0, b.Width(), b.Height()));
+        CombineRgn(R, R, boxRect, RGN_AND);
+    }
     SetWindowRgn(b.hWnd(), R, FALSE);
     SetWindowRgn(hwnd, A, FALSE);
 
     if (Multiline_ && LegendType_ == 2) {
-        // The legend's own font measures the text; the turned font only draws it.
-        const float legendHeight = s.TextHeight(Legend_);
+        // Turned 90 degrees counter-clockwise: the text reads upward.
         LOGFONTA lf{};
         lf.lfHeight = -12;
         lf.lfEscapement = 900;
-        HFONT turned = CreateFontIndirectA(&lf);
-        HGDIOBJ old = SelectObject(hdc, turned);
+        ScopedFont turned(CreateFontIndirectA(&lf));
+        SelectedObject selected(hdc, turned);
         const std::int32_t L = Text1[1]->Left() - 1;
         s.Line(1, 1, static_cast<float>(L), static_cast<float>(SH - 2), LegendFill, LineKind::FilledBox);
         if (ShowLegendBorder_) s.Line(static_cast<float>(L), 0, static_cast<float>(L), static_cast<float>(SH - 1), BorderColor_);
-        s.setCurrentX((static_cast<float>(L) - legendHeight) / 2);
+        s.setCurrentX((static_cast<float>(L) - s.TextHeight(Legend_)) / 2);
         s.setCurrentY(static_cast<float>(SH - 5));
         s.Print(Legend_);
-        SelectObject(hdc, old);
-        DeleteObject(turned);
     } else if (LegendType_ == 1) {
-        const std::int32_t L = LegendAutoSize_ ? static_cast<std::int32_t>(RoundToLong(s.TextWidth("Az" + Legend_)))
-                                               : static_cast<std::int32_t>(LegendWidth_) + 12;
+        const std::int32_t L = LegendAutoSize_ ? RoundToLong(s.TextWidth("Az" + Legend_)) : static_cast<std::int32_t>(LegendWidth_) + 12;
         s.Line(1, 1, static_cast<float>(L), static_cast<float>(SH - 2), LegendFill, LineKind::FilledBox);
         if (ShowLegendBorder_) s.Line(static_cast<float>(L), 0, static_cast<float>(L), static_cast<float>(SH - 1), BorderColor_);
         RECT rc{2, 2, L - 2, SH - 2};
-        SetTextColor(hdc, static_cast<COLORREF>(TranslateColor(s.ForeColor())));
         DrawTextA(hdc, Legend_.c_str(), static_cast<int>(Legend_.size()), &rc, static_cast<UINT>(LegendAlignment_));
     }
+    // The next repaint fills the frame again: the interior clip goes with this one.
     SelectClipRgn(hdc, nullptr);
     DeleteObject(B);
+    // The surface keeps what was drawn; the box draws itself over it.
     b.Refresh();
 }
 
