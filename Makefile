@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz clean snapshots-sheet
 
 all: build
 
@@ -35,6 +35,10 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DULMARO_FUZZ=ON >/dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# docs/snapshots.png: every reference picture under tests/snapshots with its name.
+snapshots-sheet: build
+	$(BUILD)/ulmaro_snapshot_sheet tests/snapshots docs/snapshots.png
 
 bench: build
 	$(BUILD)/ulmaro_bench

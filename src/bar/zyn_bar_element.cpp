@@ -10,12 +10,6 @@ namespace ulmaro {
 
 using namespace platform;
 
-namespace {
-
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
-}  // namespace
-
 ClassInfo ZynBarElement::describe() {
     using C = ZynBarElement;
     const ParamInfo button{"Button", VarType::Integer, true}, shift{"Shift", VarType::Integer, true};
@@ -23,20 +17,20 @@ ClassInfo ZynBarElement::describe() {
     const std::vector<ParamInfo> key{ParamInfo{"KeyCode", VarType::Integer, true}, shift};
     const std::vector<ParamInfo> mouse{button, shift, x, y};
     return ClassBuilder<C>("ZynBarElement", "Titled panel with a gradient title bar, icon and rounded corners")
-        .property<&C::hwnd>("hwnd")
-        .property<&C::TitleForeColor, &C::setTitleForeColor>("TitleForeColor")
-        .property<&C::BorderColor, &C::setBorderColor>("BorderColor")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::MaskColor, &C::setMaskColor>("MaskColor")
-        .property<&C::Caption, &C::setCaption>("Caption")
-        .property<&C::IconBorder, &C::setIconBorder>("IconBorder")
-        .property<&C::HandPointer, &C::setHandPointer>("HandPointer")
-        .property<&C::Font, &C::setFont>("Font")
-        .property<&C::UseMask, &C::setUseMask>("UseMask")
-        .property<&C::Round, &C::setRound>("Round")
-        .property<&C::Icon, &C::setIcon>("Icon")
-        .property<&C::Enabled, &C::setEnabled>("Enabled")
+        .property<&C::hwnd>(1, "hwnd").runtimeOnly()
+        .property<&C::TitleForeColor, &C::setTitleForeColor>(2, "TitleForeColor").key().byDefault(SysColor::HighlightText)
+        .property<&C::BorderColor, &C::setBorderColor>(3, "BorderColor").key().byDefault(SysColor::Highlight)
+        .property<&C::ForeColor, &C::setForeColor>(4, "ForeColor").key().byDefault(OLE_COLOR{0})
+        .property<&C::BackColor, &C::setBackColor>(5, "BackColor").key().byDefault(OLE_COLOR{0xFFFFFF})
+        .property<&C::MaskColor, &C::setMaskColor>(6, "MaskColor").key().byDefault(OLE_COLOR{255})
+        .property<&C::Caption, &C::setCaption>(7, "Caption").key().byDefault(AmbientValue::DisplayName)
+        .property<&C::IconBorder, &C::setIconBorder>(8, "IconBorder").key().byDefault(std::int16_t{6})
+        .property<&C::HandPointer, &C::setHandPointer>(9, "HandPointer").key().byDefault(false)
+        .property<&C::Font, &C::setFont>(10, "Font").key().byDefault(AmbientValue::Font)
+        .property<&C::UseMask, &C::setUseMask>(11, "UseMask").key().byDefault(false)
+        .property<&C::Round, &C::setRound>(12, "Round").key().byDefault(false)
+        .property<&C::Icon, &C::setIcon>(13, "Icon").key().byDefault(nullptr)
+        .property<&C::Enabled, &C::setEnabled>(14, "Enabled").key().byDefault(true)
         .event(1, "KeyDown", key)
         .event(2, "KeyUp", key)
         .event(3, "KeyPress", {ParamInfo{"KeyAscii", VarType::Integer, true}})
@@ -200,54 +194,21 @@ void ZynBarElement::Paint() {
 
 // ---- Persistence and life cycle ---------------------------------------------------------------------
 
+// Persistence keeps the order in which the properties are set, read and written; keys and
+// defaults come from the description.
 void ZynBarElement::InitProperties() {
-    AmbientProperties ambient = Ambient();
-    setBorderColor(0x8000000D);
-    setTitleForeColor(0x8000000E);
-    setBackColor(0xFFFFFF);
-    setForeColor(0);
-    setCaption(ambient.DisplayName);
-    setEnabled(true);
-    setFont(ambient.Font ? ambient.Font->Clone() : StdFont::New());
-    setHandPointer(false);
-    setRound(false);
-    setIcon(nullptr);
-    setIconBorder(6);
+    applyDefaults({"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "Caption", "Enabled", "Font", "HandPointer",
+                   "Round", "Icon", "IconBorder"});
 }
 
 void ZynBarElement::ReadProperties(PropertyBag& bag) {
-    AmbientProperties ambient = Ambient();
-    setBorderColor(bag.ReadProperty("BorderColor", ColorValue(0x8000000D)).toColor());
-    setTitleForeColor(bag.ReadProperty("TitleForeColor", ColorValue(0x8000000E)).toColor());
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(0xFFFFFF)).toColor());
-    setForeColor(bag.ReadProperty("ForeColor", ColorValue(0)).toColor());
-    setMaskColor(bag.ReadProperty("MaskColor", ColorValue(255)).toColor());
-    setCaption(bag.ReadProperty("Caption", ambient.DisplayName).toString());
-    setEnabled(bag.ReadProperty("Enabled", true).toBool());
-    setRound(bag.ReadProperty("Round", false).toBool());
-    setUseMask(bag.ReadProperty("UseMask", false).toBool());
-    StdFontPtr font = bag.ReadProperty("Font", Variant(ambient.Font)).toFont();
-    setFont(font == ambient.Font && font ? font->Clone() : font);
-    setHandPointer(bag.ReadProperty("HandPointer", false).toBool());
-    setIconBorder(bag.ReadProperty("IconBorder", static_cast<std::int16_t>(6)).toInt16());
-    setIcon(bag.ReadProperty("Icon", Variant::nothing()).toPicture());
+    readFrom(bag, {"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "MaskColor", "Caption", "Enabled", "Round",
+                   "UseMask", "Font", "HandPointer", "IconBorder", "Icon"});
 }
 
 void ZynBarElement::WriteProperties(PropertyBag& bag) {
-    AmbientProperties ambient = Ambient();
-    bag.WriteProperty("BorderColor", ColorValue(BorderColor_), ColorValue(0x8000000D));
-    bag.WriteProperty("TitleForeColor", ColorValue(TitleForeColor_), ColorValue(0x8000000E));
-    bag.WriteProperty("BackColor", ColorValue(BackColor_), ColorValue(0xFFFFFF));
-    bag.WriteProperty("ForeColor", ColorValue(ForeColor_), ColorValue(0));
-    bag.WriteProperty("MaskColor", ColorValue(MaskColor_), ColorValue(255));
-    bag.WriteProperty("Caption", Caption_, ambient.DisplayName);
-    bag.WriteProperty("Enabled", Enabled(), true);
-    bag.WriteProperty("Font", Variant(Font()), Variant(ambient.Font));
-    bag.WriteProperty("UseMask", UseMask_, false);
-    bag.WriteProperty("Round", Round_, false);
-    bag.WriteProperty("HandPointer", HandPointer_, false);
-    bag.WriteProperty("Icon", Variant(Icon_), Variant::nothing());
-    bag.WriteProperty("IconBorder", IconBorder_, static_cast<std::int16_t>(6));
+    writeTo(bag, {"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "MaskColor", "Caption", "Enabled", "Font",
+                  "UseMask", "Round", "HandPointer", "Icon", "IconBorder"});
 }
 
 void ZynBarElement::Show() {

@@ -2,16 +2,10 @@
 
 namespace ulmaro {
 
-namespace {
-
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
-}  // namespace
-
 ClassInfo ZynBarTool::describe() {
     using C = ZynBarTool;
     return ClassBuilder<C>("ZynBarTool", "Plain bar surface in its background colour")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
+        .property<&C::BackColor, &C::setBackColor>(1, "BackColor").key().byDefault(AmbientValue::BackColor)
         // Nothing to type into or press: it stays out of the tab order.
         .flags(true, false)
         .build();
@@ -28,14 +22,10 @@ void ZynBarTool::setBackColor(OLE_COLOR v) {
 // done here.
 void ZynBarTool::Paint() { surface().Cls(); }
 
-void ZynBarTool::InitProperties() { setBackColor(Ambient().BackColor); }
+void ZynBarTool::InitProperties() { applyDefaults({"BackColor"}); }
 
-void ZynBarTool::ReadProperties(PropertyBag& bag) {
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(Ambient().BackColor)).toColor());
-}
+void ZynBarTool::ReadProperties(PropertyBag& bag) { readFrom(bag, {"BackColor"}); }
 
-void ZynBarTool::WriteProperties(PropertyBag& bag) {
-    bag.WriteProperty("BackColor", ColorValue(BackColor()), ColorValue(Ambient().BackColor));
-}
+void ZynBarTool::WriteProperties(PropertyBag& bag) { writeTo(bag, {"BackColor"}); }
 
 }  // namespace ulmaro

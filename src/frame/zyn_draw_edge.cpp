@@ -38,10 +38,10 @@ ZynDrawEdge::ZynDrawEdge() {
 ClassInfo ZynDrawEdge::describe() {
     using C = ZynDrawEdge;
     return ClassBuilder<C>("ZynDrawEdge", "Three-dimensional edge around a rectangle or along some of its sides")
-        .property<&C::Edge, &C::setEdge>("Edge", "Edge_Rect")
-        .property<&C::Style, &C::setStyle>("Style", "Edge_Style")
-        .property<&C::hwnd>("hwnd")
-        .method<&C::Init>("Init")
+        .property<&C::Edge, &C::setEdge>(1, "Edge").enumType("Edge_Rect").key().byDefault(BF_RECT)
+        .property<&C::Style, &C::setStyle>(2, "Style").enumType("Edge_Style").key().byDefault(EDGE_ETCHED)
+        .property<&C::hwnd>(3, "hwnd").runtimeOnly()
+        .method<&C::Init>(4, "Init")
         .enumeration("Edge_Rect")
         .enumeration("Edge_Style")
         // An edge is decoration: it never takes the focus.
@@ -96,20 +96,17 @@ void ZynDrawEdge::Init() {
 }
 
 // Loading stores the values without the setters, so the lines keep showing all four sides
-// until Edge is set.
+// until Edge is set; keys and defaults come from the description.
 void ZynDrawEdge::InitProperties() {
-    Edge_ = BF_RECT;
-    Style_ = EDGE_ETCHED;
+    Edge_ = defaultOf("Edge").toInt32();
+    Style_ = defaultOf("Style").toInt32();
 }
 
 void ZynDrawEdge::ReadProperties(PropertyBag& bag) {
-    Edge_ = bag.ReadProperty("Edge", static_cast<std::int32_t>(BF_RECT)).toInt32();
-    Style_ = bag.ReadProperty("Style", static_cast<std::int32_t>(EDGE_ETCHED)).toInt32();
+    Edge_ = bag.ReadProperty("Edge", defaultOf("Edge")).toInt32();
+    Style_ = bag.ReadProperty("Style", defaultOf("Style")).toInt32();
 }
 
-void ZynDrawEdge::WriteProperties(PropertyBag& bag) {
-    bag.WriteProperty("Edge", Edge_, static_cast<std::int32_t>(BF_RECT));
-    bag.WriteProperty("Style", Style_, static_cast<std::int32_t>(EDGE_ETCHED));
-}
+void ZynDrawEdge::WriteProperties(PropertyBag& bag) { writeTo(bag, {"Edge", "Style"}); }
 
 }  // namespace ulmaro

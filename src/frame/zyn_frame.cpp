@@ -9,13 +9,13 @@ using namespace platform;
 ClassInfo ZynFrame::describe() {
     using C = ZynFrame;
     return ClassBuilder<C>("ZynFrame", "Titled frame with a shaded border that groups controls")
-        .property<&C::Enabled, &C::setEnabled>("Enabled")
-        .property<&C::Caption, &C::setCaption>("Caption")
-        .property<&C::BackStyle, &C::setBackStyle>("BackStyle", "BackStyleEnum")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::BorderColor, &C::setBorderColor>("BorderColor")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::hwnd>("hwnd")
+        .property<&C::Enabled, &C::setEnabled>(1, "Enabled").key().byDefault(true)
+        .property<&C::Caption, &C::setCaption>(2, "Caption").key().byDefault(AmbientValue::DisplayName)
+        .property<&C::BackStyle, &C::setBackStyle>(3, "BackStyle").enumType("BackStyleEnum").key().byDefault(1)
+        .property<&C::BackColor, &C::setBackColor>(4, "BackColor").key().byDefault(SysColor::ButtonFace)
+        .property<&C::BorderColor, &C::setBorderColor>(5, "BorderColor").key().byDefault(OLE_COLOR{15594226})
+        .property<&C::ForeColor, &C::setForeColor>(6, "ForeColor").key().byDefault(SysColor::ApplicationWorkspace)
+        .property<&C::hwnd>(7, "hwnd").runtimeOnly()
         // A frame holds controls and never takes the focus itself.
         .flags(true, false, true)
         .build();
@@ -80,31 +80,15 @@ void ZynFrame::Show() {
 // ---- Persistence ------------------------------------------------------------------------------------
 
 void ZynFrame::InitProperties() {
-    setBorderColor(15594226);
-    setBackColor(0x8000000F);
-    setForeColor(0x8000000C);
-    setCaption(Ambient().DisplayName);
-    setEnabled(true);
-    setBackStyle(1);
+    applyDefaults({"BorderColor", "BackColor", "ForeColor", "Caption", "Enabled", "BackStyle"});
 }
 
 void ZynFrame::ReadProperties(PropertyBag& bag) {
-    setBorderColor(bag.ReadProperty("BorderColor", static_cast<std::int32_t>(15594226)).toColor());
-    setBackColor(bag.ReadProperty("BackColor", static_cast<std::int32_t>(0x8000000F)).toColor());
-    setForeColor(bag.ReadProperty("ForeColor", static_cast<std::int32_t>(0x8000000C)).toColor());
-    setCaption(bag.ReadProperty("Caption", Ambient().DisplayName).toString());
-    setBackStyle(bag.ReadProperty("BackStyle", static_cast<std::int32_t>(1)).toInt32());
-    setEnabled(bag.ReadProperty("Enabled", true).toBool());
+    readFrom(bag, {"BorderColor", "BackColor", "ForeColor", "Caption", "BackStyle", "Enabled"});
 }
 
 void ZynFrame::WriteProperties(PropertyBag& bag) {
-    auto color = [](OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); };
-    bag.WriteProperty("BorderColor", color(BorderColor_), color(15594226));
-    bag.WriteProperty("BackColor", color(BackColor_), color(0x8000000F));
-    bag.WriteProperty("ForeColor", color(ForeColor()), color(0x8000000C));
-    bag.WriteProperty("Caption", Caption_, Ambient().DisplayName);
-    bag.WriteProperty("BackStyle", BackStyle_, static_cast<std::int32_t>(1));
-    bag.WriteProperty("Enabled", Enabled_, true);
+    writeTo(bag, {"BorderColor", "BackColor", "ForeColor", "Caption", "BackStyle", "Enabled"});
 }
 
 }  // namespace ulmaro

@@ -7,8 +7,6 @@ using namespace platform;
 
 namespace {
 
-Variant ColorValue(OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); }
-
 std::int32_t IndexArgument(const std::vector<Variant>& args) {
     if (args.empty() || args[0].isEmpty()) throw RuntimeError(errors::WrongArguments);
     return args[0].toInt32();
@@ -35,6 +33,8 @@ ClassInfo ZynListBox::describe() {
     const ParamInfo index{"Index", VarType::Empty};
 
     MemberInfo selected;
+    selected.dispid = 2;
+    selected.runtimeOnly = true;
     selected.name = "Selected";
     selected.type = VarType::Boolean;
     selected.params = {index};
@@ -44,6 +44,8 @@ ClassInfo ZynListBox::describe() {
     };
 
     MemberInfo list;
+    list.dispid = 3;
+    list.runtimeOnly = true;
     list.name = "List";
     list.type = VarType::String;
     list.params = {index};
@@ -53,6 +55,7 @@ ClassInfo ZynListBox::describe() {
     };
 
     MemberInfo addItem;
+    addItem.dispid = 4;
     addItem.name = "AddItem";
     addItem.kind = MemberInfo::Kind::Method;
     addItem.params = {ParamInfo{"new_Item", VarType::String}};
@@ -63,6 +66,7 @@ ClassInfo ZynListBox::describe() {
     };
 
     MemberInfo removeItem;
+    removeItem.dispid = 24;
     removeItem.name = "RemoveItem";
     removeItem.kind = MemberInfo::Kind::Method;
     removeItem.params = {index};
@@ -77,31 +81,32 @@ ClassInfo ZynListBox::describe() {
     const std::vector<ParamInfo> mouse{button, shift, x, y};
 
     return ClassBuilder<C>("ZynListBox", "List with title bar, icon, own scroll bar and single or multiple selection")
-        .property<&C::hwnd>("hwnd")
+        .property<&C::hwnd>(1, "hwnd").runtimeOnly()
         .member(std::move(selected))
         .member(std::move(list))
         .member(std::move(addItem))
-        .property<&C::ListCount>("ListCount")
-        .property<&C::TitleForeColor, &C::setTitleForeColor>("TitleForeColor")
-        .property<&C::BorderColor, &C::setBorderColor>("BorderColor")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::MaskColor, &C::setMaskColor>("MaskColor")
-        .property<&C::Caption, &C::setCaption>("Caption")
-        .property<&C::HandPointer, &C::setHandPointer>("HandPointer")
-        .property<&C::Font, &C::setFont>("Font")
-        .property<&C::UseMask, &C::setUseMask>("UseMask")
-        .property<&C::MultiSelect, &C::setMultiSelect>("MultiSelect")
-        .property<&C::AutoSize, &C::setAutoSize>("AutoSize")
-        .property<&C::Round, &C::setRound>("Round")
-        .property<&C::Icon, &C::setIcon>("Icon")
-        .property<&C::ListIndex, &C::setListIndex>("ListIndex")
-        .property<&C::Text>("Text")
-        .property<&C::Enabled, &C::setEnabled>("Enabled")
-        .method<&C::SelectAll>("SelectAll")
-        .method<&C::SelectInvert>("SelectInvert")
+        .property<&C::ListCount>(5, "ListCount").runtimeOnly()
+        .property<&C::TitleForeColor, &C::setTitleForeColor>(6, "TitleForeColor").key().byDefault(SysColor::HighlightText)
+        .property<&C::BorderColor, &C::setBorderColor>(7, "BorderColor").key().byDefault(SysColor::Highlight)
+        .property<&C::ForeColor, &C::setForeColor>(8, "ForeColor").key().byDefault(OLE_COLOR{0})
+        .property<&C::BackColor, &C::setBackColor>(9, "BackColor").key().byDefault(OLE_COLOR{0xFFFFFF})
+        .property<&C::MaskColor, &C::setMaskColor>(10, "MaskColor").key().byDefault(OLE_COLOR{255})
+        .property<&C::Caption, &C::setCaption>(11, "Caption").key().byDefault(AmbientValue::DisplayName)
+        .property<&C::HandPointer, &C::setHandPointer>(12, "HandPointer").key().byDefault(false)
+        .property<&C::Font, &C::setFont>(13, "Font").key().byDefault(AmbientValue::Font)
+        .property<&C::UseMask, &C::setUseMask>(14, "UseMask").key().byDefault(false)
+        .property<&C::MultiSelect, &C::setMultiSelect>(15, "MultiSelect").key().byDefault(false)
+        // Written as "AutoSize", read as "autosize" (the bag matches keys whatever their case).
+        .property<&C::AutoSize, &C::setAutoSize>(16, "AutoSize").keys("AutoSize", "autosize").byDefault(false)
+        .property<&C::Round, &C::setRound>(17, "Round").key().byDefault(false)
+        .property<&C::Icon, &C::setIcon>(18, "Icon").key().byDefault(nullptr)
+        .property<&C::ListIndex, &C::setListIndex>(19, "ListIndex").key().byDefault(std::int16_t{-1})
+        .property<&C::Text>(20, "Text").runtimeOnly()
+        .property<&C::Enabled, &C::setEnabled>(21, "Enabled").key().byDefault(true)
+        .method<&C::SelectAll>(22, "SelectAll")
+        .method<&C::SelectInvert>(23, "SelectInvert")
         .member(std::move(removeItem))
-        .method<&C::Clear>("Clear")
+        .method<&C::Clear>(25, "Clear")
         .event(1, "KeyDown", key)
         .event(2, "KeyUp", key)
         .event(3, "KeyPress", {ParamInfo{"KeyAscii", VarType::Integer, true}})
@@ -223,65 +228,24 @@ void ZynListBox::setEnabled(bool v) {
 
 // ---- Persistence and life cycle ------------------------------------------------------------------------
 
+// Persistence keeps the order in which the properties are set, read and written; keys and
+// defaults come from the description. The symbol font goes on the surface first: the title
+// is measured with it.
 void ZynListBox::InitProperties() {
     surface().setFont(SymbolFont_);
-    AmbientProperties ambient = Ambient();
-    setBorderColor(0x8000000D);
-    setTitleForeColor(0x8000000E);
-    setBackColor(0xFFFFFF);
-    setForeColor(0);
-    setCaption(ambient.DisplayName);
-    setEnabled(true);
-    // Each control gets its own copy of the container's font, so that changing one list's
-    // font leaves the form and its other controls alone.
-    setFont(ambient.Font ? ambient.Font->Clone() : StdFont::New());
-    setMultiSelect(false);
-    setListIndex(-1);
-    setHandPointer(false);
-    setRound(false);
-    setAutoSize(false);
-    setIcon(nullptr);
+    applyDefaults({"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "Caption", "Enabled", "Font", "MultiSelect",
+                   "ListIndex", "HandPointer", "Round", "AutoSize", "Icon"});
 }
 
 void ZynListBox::ReadProperties(PropertyBag& bag) {
     surface().setFont(SymbolFont_);
-    AmbientProperties ambient = Ambient();
-    setBorderColor(bag.ReadProperty("BorderColor", ColorValue(0x8000000D)).toColor());
-    setTitleForeColor(bag.ReadProperty("TitleForeColor", ColorValue(0x8000000E)).toColor());
-    setBackColor(bag.ReadProperty("BackColor", ColorValue(0xFFFFFF)).toColor());
-    setForeColor(bag.ReadProperty("ForeColor", ColorValue(0)).toColor());
-    setMaskColor(bag.ReadProperty("MaskColor", ColorValue(255)).toColor());
-    setCaption(bag.ReadProperty("Caption", ambient.DisplayName).toString());
-    setEnabled(bag.ReadProperty("Enabled", true).toBool());
-    setRound(bag.ReadProperty("Round", false).toBool());
-    setUseMask(bag.ReadProperty("UseMask", false).toBool());
-    setListIndex(bag.ReadProperty("ListIndex", static_cast<std::int16_t>(-1)).toInt16());
-    StdFontPtr font = bag.ReadProperty("Font", Variant(ambient.Font)).toFont();
-    setFont(font == ambient.Font && font ? font->Clone() : font);
-    setMultiSelect(bag.ReadProperty("MultiSelect", false).toBool());
-    // Written as "AutoSize", read as "autosize": the bag matches keys whatever their case.
-    setAutoSize(bag.ReadProperty("autosize", false).toBool());
-    setHandPointer(bag.ReadProperty("HandPointer", false).toBool());
-    setIcon(bag.ReadProperty("Icon", Variant::nothing()).toPicture());
+    readFrom(bag, {"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "MaskColor", "Caption", "Enabled", "Round",
+                   "UseMask", "ListIndex", "Font", "MultiSelect", "AutoSize", "HandPointer", "Icon"});
 }
 
 void ZynListBox::WriteProperties(PropertyBag& bag) {
-    AmbientProperties ambient = Ambient();
-    bag.WriteProperty("BorderColor", ColorValue(BorderColor_), ColorValue(0x8000000D));
-    bag.WriteProperty("TitleForeColor", ColorValue(TitleForeColor_), ColorValue(0x8000000E));
-    bag.WriteProperty("BackColor", ColorValue(BackColor_), ColorValue(0xFFFFFF));
-    bag.WriteProperty("ForeColor", ColorValue(ForeColor_), ColorValue(0));
-    bag.WriteProperty("MaskColor", ColorValue(MaskColor_), ColorValue(255));
-    bag.WriteProperty("Caption", Caption_, ambient.DisplayName);
-    bag.WriteProperty("Enabled", Enabled(), true);
-    bag.WriteProperty("Font", Variant(Font()), Variant(ambient.Font));
-    bag.WriteProperty("MultiSelect", MultiSelect_, false);
-    bag.WriteProperty("AutoSize", AutoSize_, false);
-    bag.WriteProperty("UseMask", UseMask_, false);
-    bag.WriteProperty("Round", Round_, false);
-    bag.WriteProperty("ListIndex", ListIndex_, static_cast<std::int16_t>(-1));
-    bag.WriteProperty("HandPointer", HandPointer_, false);
-    bag.WriteProperty("Icon", Variant(Icon_), Variant::nothing());
+    writeTo(bag, {"BorderColor", "TitleForeColor", "BackColor", "ForeColor", "MaskColor", "Caption", "Enabled", "Font",
+                  "MultiSelect", "AutoSize", "UseMask", "Round", "ListIndex", "HandPointer", "Icon"});
 }
 
 void ZynListBox::Show() {

@@ -23,13 +23,13 @@ void ZynScrollBar::UseArrowFont() {
 ClassInfo ZynScrollBar::describe() {
     using C = ZynScrollBar;
     return ClassBuilder<C>("ZynScrollBar", "Vertical scroll bar with arrow buttons and a proportional thumb")
-        .property<&C::Value, &C::setValue>("Value")
-        .property<&C::Max, &C::setMax>("Max")
-        .property<&C::Size, &C::setSize>("Size")
-        .property<&C::Change, &C::setChange>("Change")
-        .property<&C::BackColor, &C::setBackColor>("BackColor")
-        .property<&C::ForeColor, &C::setForeColor>("ForeColor")
-        .property<&C::hwnd>("hwnd")
+        .property<&C::Value, &C::setValue>(1, "Value").key().byDefault(45.0f)
+        .property<&C::Max, &C::setMax>(2, "Max").key().byDefault(100.0f)
+        .property<&C::Size, &C::setSize>(3, "Size").key().byDefault(10.0f)
+        .property<&C::Change, &C::setChange>(4, "Change").key().byDefault(1.0f)
+        .field<&C::BackColor_, LetEffect::RedrawNotify>(5, "BackColor").key().byDefault(SysColor::Highlight)
+        .field<&C::ForeColor_, LetEffect::RedrawNotify>(6, "ForeColor").key().byDefault(OLE_COLOR{15594226})
+        .property<&C::hwnd>(7, "hwnd").runtimeOnly()
         // No keyboard handling, so the bar stays out of the tab order, as scroll bars
         // that only the mouse drives usually do.
         .flags(true, false)
@@ -74,48 +74,19 @@ void ZynScrollBar::setChange(float v) {
     PropertyChanged("Change");
 }
 
-void ZynScrollBar::setBackColor(OLE_COLOR v) {
-    BackColor_ = v;
-    DrawScrollBar();
-    PropertyChanged("BackColor");
-}
-
-void ZynScrollBar::setForeColor(OLE_COLOR v) {
-    ForeColor_ = v;
-    DrawScrollBar();
-    PropertyChanged("ForeColor");
-}
-
 // ---- Persistence ------------------------------------------------------------------------------------
 
+// The arrow font goes on first; Max comes before the values it clamps.
 void ZynScrollBar::InitProperties() {
     UseArrowFont();
-    setMax(100);
-    setSize(10);
-    setChange(1);
-    setValue(45);
-    setForeColor(15594226);
-    setBackColor(0x8000000D);
+    applyDefaults({"Max", "Size", "Change", "Value", "ForeColor", "BackColor"});
 }
 
 void ZynScrollBar::ReadProperties(PropertyBag& bag) {
     UseArrowFont();
-    setMax(bag.ReadProperty("Max", 100.0f).toFloat());
-    setSize(bag.ReadProperty("Size", 10.0f).toFloat());
-    setChange(bag.ReadProperty("Change", 1.0f).toFloat());
-    setValue(bag.ReadProperty("Value", 45.0f).toFloat());
-    setForeColor(bag.ReadProperty("ForeColor", static_cast<std::int32_t>(15594226)).toColor());
-    setBackColor(bag.ReadProperty("BackColor", static_cast<std::int32_t>(0x8000000D)).toColor());
+    readFrom(bag, {"Max", "Size", "Change", "Value", "ForeColor", "BackColor"});
 }
 
-void ZynScrollBar::WriteProperties(PropertyBag& bag) {
-    auto color = [](OLE_COLOR c) { return Variant(static_cast<std::int32_t>(c)); };
-    bag.WriteProperty("Max", Max_, 100.0f);
-    bag.WriteProperty("Size", Size_, 10.0f);
-    bag.WriteProperty("Change", Change_, 1.0f);
-    bag.WriteProperty("Value", Value_, 45.0f);
-    bag.WriteProperty("ForeColor", color(ForeColor_), color(15594226));
-    bag.WriteProperty("BackColor", color(BackColor_), color(0x8000000D));
-}
+void ZynScrollBar::WriteProperties(PropertyBag& bag) { writeTo(bag, {"Max", "Size", "Change", "Value", "ForeColor", "BackColor"}); }
 
 }  // namespace ulmaro

@@ -25,11 +25,9 @@ public:
     void setSize(float v);
     float Change() const { return Change_; }
     void setChange(float v);
-    OLE_COLOR BackColor() const { return BackColor_; }
-    void setBackColor(OLE_COLOR v);
-    OLE_COLOR ForeColor() const { return ForeColor_; }
-    void setForeColor(OLE_COLOR v);
     std::int32_t hwnd() const;
+    // What the plain colour properties redraw with.
+    void Refresh() { DrawScrollBar(); }
 
     // State the tests look at.
     const platform::RECT& thumbRect() const { return ThumbRect; }
@@ -59,8 +57,8 @@ private:
     void ShowHand();
 
     float Value_ = 0, Max_ = 1, Size_ = 1, Change_ = 1;
-    OLE_COLOR BackColor_ = 0x8000000D;
-    OLE_COLOR ForeColor_ = 15594226;
+    OLE_COLOR BackColor_{};
+    OLE_COLOR ForeColor_{};
     platform::RECT ThumbRect{};
     std::array<platform::RECT, 2> ArrowRect{};
     bool Dragging = false;
