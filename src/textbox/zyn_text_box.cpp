@@ -417,9 +417,16 @@ void ZynTextBox::ReadProperties(PropertyBag& bag) {
     readFrom(bag, {"Round", "Roundness", "LeftMargin", "MouseIcon", "LegendMouseIcon", "ScrollBars", "Multiline",
                    "ShowLegendBorder", "LegendAutoSize", "Locked", "Enabled", "Filter", "PasswordChar", "FilterAllow",
                    "FilterForbid", "Text", "LegendBackColor", "BorderColor", "LegendForeColor", "FocusBackColor",
-                   "FocusForeColor", "ShowFocus", "BackColor", "ForeColor", "TabSize", "LegendWidth", "Legend", "LegendType",
-                   "SelectOnFocus", "Alignment", "MousePointer", "LegendMousePointer", "LegendAlignment", "MaxLength", "Font",
-                   "LegendFont"});
+                   "FocusForeColor", "ShowFocus", "BackColor", "ForeColor"});
+    // A TabSize past 32 was stored by its Let before the tab table overflowed, and saved so;
+    // loading it keeps the value and the box's previous stops rather than refusing the form.
+    try {
+        readFrom(bag, {"TabSize"});
+    } catch (const RuntimeError& e) {
+        if (e.number != errors::Overflow) throw;
+    }
+    readFrom(bag, {"LegendWidth", "Legend", "LegendType", "SelectOnFocus", "Alignment", "MousePointer",
+                   "LegendMousePointer", "LegendAlignment", "MaxLength", "Font", "LegendFont"});
     Ready = true;
     Layout();
 }

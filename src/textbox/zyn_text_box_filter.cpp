@@ -50,39 +50,39 @@ void ZynTextBox::FilterKey(std::int16_t& KeyAscii) {
 }
 
 // Every line the selection touches, rebuilt with one more (or one less) level of
-// indentation, replaces the selected text; the selection then covers the same lines.
-// A selection that does not run over whole lines still gets whole lines back: the text
-// outside it on its first and last line comes back a second time, as the replacement is
-// built from whole lines. Callers who want clean results select whole lines.
+// indentation, takes the place of those lines, and the selection then covers them. For a
+// selection of whole lines this is replacing the selection and growing (or shrinking) it by
+// the characters added (or removed). A selection that starts or ends inside a line is
+// widened to whole lines first, as an editor indents: replacing only the selected part
+// with whole lines would bring the text outside it back a second time.
 void ZynTextBox::IndentSelectedLines(bool unindent) {
     EditBox& ml = *Text1[1];
     const std::int32_t s = ml.SelStart(), n = ml.SelLength();
-    const auto line = [&](std::int32_t pos) { return static_cast<std::int32_t>(ml.send(EM_LINEFROMCHAR, static_cast<WPARAM>(pos))); };
-    const std::int32_t first = line(s), last = line(s + n);
+    const auto lineOf = [&](std::int32_t pos) { return static_cast<std::int32_t>(ml.send(EM_LINEFROMCHAR, static_cast<WPARAM>(pos))); };
+    const std::int32_t first = lineOf(s), last = lineOf(s + n);
     std::string T;
-    std::int32_t count = 0;
     for (std::int32_t L = first; L <= last; ++L) {
         std::string text = ml.Line(L);
         if (!unindent) {
             T += "\t" + text + "\r\n";
-            ++count;
             continue;
         }
         if (!text.empty() && text[0] == '\t') {
             text.erase(0, 1);
-            ++count;
         } else {
             for (int i = 0; i < TabSize_; ++i)
-                if (!text.empty() && text[0] == ' ') {
-                    text.erase(0, 1);
-                    ++count;
-                }
+                if (!text.empty() && text[0] == ' ') text.erase(0, 1);
         }
         T += text + "\r\n";
     }
-    ml.setSelText(T.substr(0, T.size() - 2));
-    ml.setSelStart(s);
-    ml.setSelLength(unindent ? n - count : n + count);
+    T.resize(T.size() - 2);
+    const auto from = static_cast<std::int32_t>(ml.send(EM_LINEINDEX, static_cast<WPARAM>(first)));
+    const auto to = static_cast<std::int32_t>(ml.send(EM_LINEINDEX, static_cast<WPARAM>(last))) +
+                    static_cast<std::int32_t>(ml.send(EM_LINELENGTH, ml.send(EM_LINEINDEX, static_cast<WPARAM>(last))));
+    ml.send(EM_SETSEL, static_cast<WPARAM>(from), to);
+    ml.setSelText(T);
+    ml.setSelStart(from);
+    ml.setSelLength(static_cast<std::int32_t>(T.size()));
 }
 
 // Shift+TAB without a selection: a TAB just after the caret goes, or else up to TabSize
