@@ -1,5 +1,6 @@
 // Draws a contact sheet of the reference pictures: every PNG under a folder (one heading per
-// subfolder), each with its name under it, flowed into rows.
+// subfolder), each with its name under it, flowed into rows. Pictures whose larger side is
+// under 48 pixels are shown enlarged by a whole factor (named after the picture, "x4").
 //
 // Usage: ulmaro_snapshot_sheet SNAPSHOT_FOLDER OUT.png [WIDTH]
 #include <ulmaro/platform/host.h>
@@ -24,9 +25,12 @@ constexpr int kLabelGap = 2;    // between a picture and its name
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 constexpr COLORREF kFrame = RGB(200, 200, 200);
 
+constexpr int kSmall = 48;
+
 struct Cell {
     std::string name;
     Image picture;
+    int scale = 1;
     int x = 0, y = 0, w = 0, h = 0;  // the cell on the sheet
 };
 
@@ -87,8 +91,11 @@ int main(int argc, char** argv) {
                 std::cerr << error << "\n";
                 return 1;
             }
-            c.w = std::max(c.picture.width + 2, static_cast<int>(textSize(dc, name).cx));
-            c.h = c.picture.height + 2 + kLabelGap + nameHeight;
+            const int side = std::max(c.picture.width, c.picture.height);
+            while (side * c.scale < kSmall && c.scale < 8) ++c.scale;
+            if (c.scale > 1) c.name += " x" + std::to_string(c.scale);
+            c.w = std::max(c.picture.width * c.scale + 2, static_cast<int>(textSize(dc, c.name).cx));
+            c.h = c.picture.height * c.scale + 2 + kLabelGap + nameHeight;
             if (x > kMargin && x + c.w > sheetWidth - kMargin) {
                 x = kMargin;
                 y += rowHeight + kMargin;
@@ -118,7 +125,7 @@ int main(int argc, char** argv) {
         SelectObject(dc, nameFont);
         for (const Cell& c : g.cells) {
             // A one-pixel frame around the picture shows where it ends on a white sheet.
-            const int w = c.picture.width, h = c.picture.height;
+            const int w = c.picture.width * c.scale, h = c.picture.height * c.scale;
             for (int i = 0; i < w + 2; ++i) {
                 SetPixelV(dc, c.x + i, c.y, kFrame);
                 SetPixelV(dc, c.x + i, c.y + h + 1, kFrame);
@@ -128,7 +135,8 @@ int main(int argc, char** argv) {
                 SetPixelV(dc, c.x + w + 1, c.y + i, kFrame);
             }
             for (int py = 0; py < h; ++py)
-                for (int px = 0; px < w; ++px) SetPixelV(dc, c.x + 1 + px, c.y + 1 + py, c.picture.view().at(px, py));
+                for (int px = 0; px < w; ++px)
+                    SetPixelV(dc, c.x + 1 + px, c.y + 1 + py, c.picture.view().at(px / c.scale, py / c.scale));
             TextOutA(dc, c.x, c.y + h + 2 + kLabelGap, c.name.c_str(), static_cast<int>(c.name.size()));
         }
     }

@@ -181,9 +181,12 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
             container = &control(t[8]);
             need(container->classInfo().container, t[8] + " cannot contain controls");
         }
+        const int place = static_cast<int>(kMaxPosition);
+        const int left = number(t[3], -place, place), top = number(t[4], -place, place);
+        const int width = number(t[5], 0, static_cast<int>(kMaxSide)), height = number(t[6], 0, static_cast<int>(kMaxSide));
+        need(sizeFits(width, height), sizeProblem(width, height));
         try {
-            form_->place(cls->name, t[2], number(t[3], -kCoord, kCoord), number(t[4], -kCoord, kCoord),
-                         number(t[5], 0, Form::kMaxSide), number(t[6], 0, Form::kMaxSide), container);
+            form_->place(cls->name, t[2], left, top, width, height, container);
         } catch (const std::invalid_argument& e) {
             bad(e.what());
         }
@@ -336,7 +339,9 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
     } else if (cmd == "resize") {
         args(3, 3);
         Control& c = control(t[1]);
-        form_->resize(c, number(t[2], 0, Form::kMaxSide), number(t[3], 0, Form::kMaxSide));
+        const int width = number(t[2], 0, static_cast<int>(kMaxSide)), height = number(t[3], 0, static_cast<int>(kMaxSide));
+        need(sizeFits(width, height), sizeProblem(width, height));
+        form_->resize(c, width, height);
         c.Paint();
     } else if (cmd == "save") {
         args(1, 1);

@@ -31,8 +31,8 @@ void Control::timerFired(std::uintptr_t id) {
     if (id >= 1 && id <= timers_.size()) timers_[id - 1]->fire();
 }
 
-void Control::resizeFromSurface(int width, int height) {
-    if (site_) site_->resizeControl(*this, width, height);
+bool Control::resizeFromSurface(std::int64_t width, std::int64_t height) {
+    return site_ && site_->resizeControl(*this, width, height);
 }
 
 void Control::PropertyChanged(std::string_view property) {

@@ -68,7 +68,8 @@ public:
     // Line objects placed on the control; the form draws them.
     const std::vector<LineObject*>& lines() const { return lines_; }
     // Width or Height set on the surface: forwarded to the host.
-    void resizeFromSurface(int width, int height);
+    // False when the host refuses the size (the control keeps the size it had).
+    bool resizeFromSurface(std::int64_t width, std::int64_t height);
     // The control's window exists: its timers run as that window's timers.
     void bindTimers();
     // WM_TIMER `id` of the control's window.

@@ -51,7 +51,9 @@ LPARAM pointParam(POINT p) { return MAKELPARAM(p.x, p.y); }
 }  // namespace
 
 Form::Form(int width, int height)
-    : width_(std::clamp(width, 1, kMaxSide)), height_(std::clamp(height, 1, kMaxSide)) {
+    : width_(std::clamp<int>(width, 1, static_cast<int>(kMaxSide))), height_(std::clamp<int>(height, 1, static_cast<int>(kMaxSide))) {
+    // Past the area limit the form keeps its width and gets the height that still fits.
+    if (!sizeFits(width_, height_)) height_ = static_cast<int>(kMaxArea / width_);
     ResetInputState();
     static const bool registered = [] {
         WNDCLASSA wc{};
@@ -126,8 +128,7 @@ Control& Form::place(const std::string& className, const std::string& name, int 
     if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
     if (container && !container->classInfo().container)
         throw std::invalid_argument(container->name() + " cannot contain controls");
-    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
-        throw std::invalid_argument("size out of range for " + name);
+    if (!sizeFits(width, height)) throw std::invalid_argument("the size of " + name + ": " + sizeProblem(width, height));
     std::unique_ptr<Control> c = cls->create();
     Control& ref = *c;
     c->attach(*cls, name, *this, container);
@@ -195,14 +196,11 @@ RECT Form::boundsOf(const Control& c) const {
 }
 
 // The window's WM_SIZE gives the control its Resize.
-void Form::resize(Control& c, int width, int height) {
+bool Form::resize(Control& c, std::int64_t width, std::int64_t height) {
     RECT b = boundsOf(c);
-    // A control may grow past kMaxSide on its own (an auto-sized label with a long
-    // caption); the platform refuses only windows too large to hold.
-    width = std::max(width, 0);
-    height = std::max(height, 0);
-    if (b.right - b.left == width && b.bottom - b.top == height) return;
-    MoveWindow(c.surface().hWnd(), b.left, b.top, width, height, TRUE);
+    if (b.right - b.left == width && b.bottom - b.top == height) return true;
+    if (!sizeFits(width, height)) return false;
+    return MoveWindow(c.surface().hWnd(), b.left, b.top, static_cast<int>(width), static_cast<int>(height), TRUE) != FALSE;
 }
 
 void Form::move(Control& c, int left, int top) {

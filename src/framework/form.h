@@ -8,6 +8,7 @@
 #include "control.h"
 #include "send_keys.h"
 #include "site.h"
+#include "size_limit.h"
 #include "std_font.h"
 #include "timer.h"
 
@@ -20,10 +21,7 @@ namespace ulmaro {
 
 class Form : public Site {
 public:
-    // The largest form side, and control side a form file or script may ask for, in pixels:
-    // a picture of that size still fits in memory comfortably.
-    static constexpr int kMaxSide = 4096;
-
+    // The size is kept within the limit of size_limit.h (a side at least 1 pixel).
     Form(int width = 640, int height = 480);
     ~Form() override;
     Form(const Form&) = delete;
@@ -32,7 +30,7 @@ public:
     // ---- Controls ----------------------------------------------------------------------------------
     // Places a new control: it gets InitProperties (or ReadProperties from `bag`), Resize,
     // Show and Paint as a host gives them. Throws std::invalid_argument for an unknown or
-    // unplaceable class, a duplicate name or a bad container.
+    // unplaceable class, a duplicate name, a bad container or a size past the limit.
     Control& place(const std::string& className, const std::string& name, int left, int top, int width, int height,
                    Control* container = nullptr, PropertyBag* bag = nullptr);
     // While a form file loads, every control is placed first and shown afterwards, in the
@@ -45,7 +43,9 @@ public:
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // Position and size in the container's pixels.
     platform::RECT boundsOf(const Control& c) const;
-    void resize(Control& c, int width, int height);
+    // A size past the limit of size_limit.h is refused: the control keeps its size. True
+    // when the control has the size asked for.
+    bool resize(Control& c, std::int64_t width, std::int64_t height);
     // Moves a control within its container (pixels); its contained controls move with it.
     void move(Control& c, int left, int top);
     // Whether a control takes input: its window and every container around it are enabled.
@@ -119,7 +119,7 @@ public:
     void propertyChanged(Control&, std::string_view) override { dirty_ = true; }
     void sendKeys(Control& source, std::string_view keys) override;
     Clock& clock() override { return clock_; }
-    void resizeControl(Control& c, int width, int height) override { resize(c, width, height); }
+    bool resizeControl(Control& c, std::int64_t width, std::int64_t height) override { return resize(c, width, height); }
     std::vector<Control*> parentControls(const Control& c) const override;
     std::vector<Control*> containedControls(const Control& c) const override;
     void moveControl(Control& c, int left, int top) override { move(c, left, top); }

@@ -176,10 +176,12 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
         }
         const ClassInfo* info = TypeLibrary::instance().findClass(cls);
         if (!info || !info->placeable) ctx.fail("unknown class " + cls);
-        int left = intField(item, "Left", ctx, -32768, 32767);
-        int top = intField(item, "Top", ctx, -32768, 32767);
-        int width = intField(item, "Width", ctx, 0, Form::kMaxSide);
-        int height = intField(item, "Height", ctx, 0, Form::kMaxSide);
+        const int place = static_cast<int>(kMaxPosition), side = static_cast<int>(kMaxSide);
+        int left = intField(item, "Left", ctx, -place, place);
+        int top = intField(item, "Top", ctx, -place, place);
+        int width = intField(item, "Width", ctx, 0, side);
+        int height = intField(item, "Height", ctx, 0, side);
+        if (!sizeFits(width, height)) ctx.fail(sizeProblem(width, height));
         PropertyBag bag;
         if (item.contains("Properties")) {
             const json& props = item["Properties"];
@@ -244,8 +246,9 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
             ctx.fail("unknown key \"" + it.key() + "\"", 1);
     if (!doc.contains("Form") || !doc["Form"].is_object()) ctx.fail("missing \"Form\" object", 1);
     const json& f = doc["Form"];
-    int width = intField(f, "Width", ctx, 1, Form::kMaxSide);
-    int height = intField(f, "Height", ctx, 1, Form::kMaxSide);
+    int width = intField(f, "Width", ctx, 1, static_cast<int>(kMaxSide));
+    int height = intField(f, "Height", ctx, 1, static_cast<int>(kMaxSide));
+    if (!sizeFits(width, height)) ctx.fail("the form's size " + sizeProblem(width, height), 1);
     auto form = std::make_unique<Form>(width, height);
     form->setUserMode(userMode);
     form->setEventHandler(std::move(onEvent));

@@ -34,7 +34,8 @@ public:
     virtual void sendKeys(Control& source, std::string_view keys) = 0;
     virtual Clock& clock() = 0;
     // The control asks to be resized (its Width or Height was set); the host raises Resize.
-    virtual void resizeControl(Control& c, int width, int height) = 0;
+    // A size the host cannot grant leaves the control as it is: false.
+    virtual bool resizeControl(Control& c, std::int64_t width, std::int64_t height) = 0;
     // The controls of the container that holds `c` (its Parent.Controls).
     virtual std::vector<Control*> parentControls(const Control& c) const = 0;
     // The controls placed inside the container `c`.

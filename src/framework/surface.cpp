@@ -148,14 +148,18 @@ void Surface::applyBorder() {
     SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(ex));
 }
 
-void Surface::setWidth(std::int32_t twips) {
-    owner_.resizeFromSurface(static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))),
-                             Height() / kTwipsPerPixel);
+namespace {
+std::int64_t twipsToPixels(std::int64_t twips) {
+    return static_cast<std::int64_t>(roundHalfEven(static_cast<double>(twips) / Surface::kTwipsPerPixel));
+}
+}  // namespace
+
+bool Surface::setWidth(std::int64_t twips) {
+    return owner_.resizeFromSurface(twipsToPixels(twips), Height() / kTwipsPerPixel);
 }
 
-void Surface::setHeight(std::int32_t twips) {
-    owner_.resizeFromSurface(Width() / kTwipsPerPixel,
-                             static_cast<int>(roundHalfEven(twips / static_cast<double>(kTwipsPerPixel))));
+bool Surface::setHeight(std::int64_t twips) {
+    return owner_.resizeFromSurface(Width() / kTwipsPerPixel, twipsToPixels(twips));
 }
 
 double Surface::ScaleX(double width, int fromScale, int toScale) const { return ulmaro::ScaleX(width, fromScale, toScale); }

@@ -51,8 +51,10 @@ public:
     std::int32_t Width() const;
     std::int32_t Height() const;
     // Setting Width or Height asks the host to resize the control (which raises Resize).
-    void setWidth(std::int32_t twips);
-    void setHeight(std::int32_t twips);
+    // Twips arrive in 64 bits, so a size past the host's limit is refused rather than
+    // wrapped; true when the host granted the size.
+    bool setWidth(std::int64_t twips);
+    bool setHeight(std::int64_t twips);
     static constexpr int kTwipsPerPixel = 15;
     double ScaleX(double width, int fromScale = 8, int toScale = 3) const;
     double ScaleY(double height, int fromScale = 8, int toScale = 3) const;

@@ -18,7 +18,11 @@ using namespace markup;
 
 namespace {
 
-int Round(float v) { return static_cast<int>(roundHalfEven(v)); }
+// Rounded to a RECT coordinate; a pen run past the 32-bit range stops at its end.
+int Round(float v) {
+    const double r = roundHalfEven(v);
+    return r >= 2147483647.0 ? 2147483647 : r <= -2147483648.0 ? -2147483647 - 1 : static_cast<int>(r);
+}
 
 // The position after a token. The working index is a 16-bit Integer, so a token that ends
 // past character 32 766 overflows it; the pass stops right there, with the font and text
@@ -145,12 +149,15 @@ void ZynLabel::Refresh(bool& Clear) {
     // In transparent mode this takes the mask from what was just drawn.
     setBackStyle(BackStyle_);
 
-    // A size change raises Resize, which lays the label out again before this pass ends.
+    // A size change raises Resize, which lays the label out again before this pass ends; that
+    // pass finds the size it asks for and goes no deeper. A size the host cannot grant leaves
+    // the label as it is, so nothing calls the pass again: the label shows what fits.
+    // Twips are computed in 64 bits: a wide caption at a large size passes a Long.
     RECT client{};
     GetClientRect(s.hWnd(), &client);
     if (AutoSize_ && !EqualRect(&Bounds, &client)) {
-        s.setWidth(Bounds.right * Surface::kTwipsPerPixel);
-        s.setHeight(Bounds.bottom * Surface::kTwipsPerPixel);
+        s.setWidth(std::int64_t{Bounds.right} * Surface::kTwipsPerPixel);
+        s.setHeight(std::int64_t{Bounds.bottom} * Surface::kTwipsPerPixel);
     }
 
     // The text colour comes from the stack's base as it is now: a pass run by a resize

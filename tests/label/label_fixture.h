@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <sstream>
@@ -61,17 +62,10 @@ protected:
         return out;
     }
 
-    // Whether the block of `a` at (ax, ay) equals the block of `b` at (bx, by).
-    static bool sameBlock(ZynLabel& a, int ax, int ay, ZynLabel& b, int bx, int by, int w, int h) {
-        PixelView va = pixels(a), vb = pixels(b);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (va.at(ax + x, ay + y) != vb.at(bx + x, by + y)) return false;
-        return true;
-    }
     static bool samePicture(ZynLabel& a, ZynLabel& b) {
         PixelView va = pixels(a), vb = pixels(b);
-        return va.width == vb.width && va.height == vb.height && sameBlock(a, 0, 0, b, 0, 0, va.width, va.height);
+        return va.width == vb.width && va.height == vb.height &&
+               std::equal(va.px, va.px + static_cast<std::size_t>(va.width) * static_cast<std::size_t>(va.height), vb.px);
     }
 
     // Width of a string in the label's font with the given attributes (the font is left as

@@ -3,6 +3,7 @@
 #include "child_process.h"
 #include "virtual_display.h"
 
+#include "app/picture_diff.h"
 #include "app/script.h"
 #include "framework/form_file.h"
 
@@ -60,22 +61,19 @@ Headless headless(const std::string& form, const std::string& script) {
 }
 
 // Compares a screenshot with the expected picture; on a difference writes the expected
-// picture beside it and says where they first differ.
+// picture and the marked difference beside it.
 void expectSamePicture(const std::string& screenshot, const std::vector<platform::COLORREF>& expected, int width,
                        int height) {
-    platform::Image shot;
+    platform::Image shot, want{width, height, expected, {}};
     std::string error;
     ASSERT_TRUE(platform::ReadPng(screenshot, shot, &error)) << error;
-    ASSERT_EQ(shot.width, width);
-    ASSERT_EQ(shot.height, height);
-    std::size_t differing = 0, first = 0;
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        if ((shot.px[i] & 0xFFFFFF) != expected[i] && differing++ == 0) first = i;
-    if (differing) {
-        std::string want = screenshot.substr(0, screenshot.size() - 4) + ".expected.png";
-        platform::WritePng(want, platform::PixelView{expected.data(), width, height, false});
-        ADD_FAILURE() << differing << " pixels differ, first at (" << first % static_cast<std::size_t>(width) << ", "
-                      << first / static_cast<std::size_t>(width) << "); see " << screenshot << " and " << want;
+    const app::PictureDifference d = app::comparePictures(want, shot);
+    const std::string message = app::describeDifference(d, want, shot, "the headless picture");
+    if (!message.empty()) {
+        const std::string base = screenshot.substr(0, screenshot.size() - 4);
+        platform::WritePng(base + ".expected.png", want.view());
+        if (d.sameSize) platform::WritePng(base + ".diff.png", d.marked.view());
+        ADD_FAILURE() << screenshot << ": " << message;
     }
 }
 

@@ -1,8 +1,10 @@
 // Compares a drawing on the 96 x 64 reference canvas with the picture the real platform
 // drew for the same steps (tests/platform/oracle/NAME.txt, one row per line, RRGGBB per
 // pixel). On a mismatch it writes NAME.png (expected), NAME.new.png (ours) and
-// NAME.diff.png (red where they differ) into the build folder.
+// NAME.diff.png (differing pixels red) into the build folder, '/' in NAME becoming '_'.
 #pragma once
+
+#include "app/picture_diff.h"
 
 #include <ulmaro/platform/host.h>
 #include <ulmaro/platform/png.h>
@@ -10,10 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,34 +74,20 @@ inline std::vector<COLORREF> expectMatchesOracle(const std::string& name, const 
                 c = to;
                 break;
             }
-    int bad = 0;
-    std::ostringstream first;
-    std::vector<COLORREF> diff(W * H);
-    for (int i = 0; i < W * H; ++i) {
-        const int x = i % W, y = i / W;
-        if (x >= unchecked.left && x < unchecked.right && y >= unchecked.top && y < unchecked.bottom)
+    for (int i = 0; i < W * H; ++i)
+        if (i % W >= unchecked.left && i % W < unchecked.right && i / W >= unchecked.top && i / W < unchecked.bottom)
             expected[i] = ours[i];
-        bool same = ours[i] == expected[i];
-        diff[i] = same ? RGB(255, 255, 255) : RGB(255, 0, 0);
-        if (!same && bad++ < 8) first << " (" << i % W << "," << i / W << ") want " << std::hex << expected[i] << " got " << ours[i] << std::dec;
-    }
-    if (bad) {
+    const Image want{W, H, expected, {}}, got{W, H, ours, {}};
+    const app::PictureDifference d = app::comparePictures(want, got);
+    if (d.differing) {
         std::string flat = name;
-        for (char& c : flat)
-            if (c == '/') c = '_';
-        std::string base = std::string(ULMARO_BINARY_DIR) + "/" + flat;
-        WritePng(base + ".png", PixelView{expected.data(), W, H, false});
-        WritePng(base + ".new.png", PixelView{ours.data(), W, H, false});
-        WritePng(base + ".diff.png", PixelView{diff.data(), W, H, false});
-        // Ours in the reference format too, for comparing side by side with other tools.
-        std::ofstream txt(base + ".new.txt");
-        for (int i = 0; i < W * H; ++i) {
-            char px[8];
-            std::snprintf(px, sizeof px, "%02X%02X%02X", GetRValue(ours[i]), GetGValue(ours[i]), GetBValue(ours[i]));
-            txt << px << (i % W + 1 < W ? ' ' : '\n');
-        }
+        std::replace(flat.begin(), flat.end(), '/', '_');
+        const std::string base = std::string(ULMARO_BINARY_DIR) + "/" + flat;
+        WritePng(base + ".png", want.view());
+        WritePng(base + ".new.png", got.view());
+        WritePng(base + ".diff.png", d.marked.view());
     }
-    EXPECT_EQ(bad, 0) << name << ": " << bad << " pixels differ;" << first.str();
+    EXPECT_EQ(d.differing, 0) << app::describeDifference(d, want, got, name) << " (see " << ULMARO_BINARY_DIR << ")";
     return ours;
 }
 

@@ -1,9 +1,7 @@
-// Round-rectangle, elliptic and polygon regions: small shapes pixel by pixel with guard
-// pixels around them, the degenerate arguments, and how curved regions combine.
-#include <ulmaro/platform/host.h>
-#include <ulmaro/platform/win32.h>
-
-#include <gtest/gtest.h>
+// Round-rectangle, elliptic and polygon regions: small shapes pixel by pixel (reference
+// pictures in tests/snapshots/regions/), the degenerate arguments, and how curved regions combine.
+#include "support/canvas.h"
+#include "support/snapshot.h"
 
 #include <string>
 #include <vector>
@@ -11,16 +9,6 @@
 using namespace ulmaro::platform;
 
 namespace {
-
-// The region's pixels on a w x h grid, one text row per pixel row ('#' inside).
-std::string picture(HRGN r, int w, int h) {
-    std::string s;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) s += PtInRegion(r, x, y) ? '#' : '.';
-        if (y + 1 < h) s += '\n';
-    }
-    return s;
-}
 
 // Deletes the regions a test makes.
 struct Regions {
@@ -42,44 +30,29 @@ RECT box(HRGN r) {
 
 }  // namespace
 
-TEST(CurvedRegions, SmallShapesLeaveOutTheLastColumnAndRow) {
-    Regions keep;
-    // A 4-pixel circle: the box is 1..4, so column 5 and row 5 stay outside.
-    EXPECT_EQ(picture(keep(CreateEllipticRgn(1, 1, 6, 6)), 7, 7),
-              ".......\n"
-              "..##...\n"
-              ".####..\n"
-              ".####..\n"
-              "..##...\n"
-              ".......\n"
-              ".......");
-    EXPECT_EQ(picture(keep(CreateRoundRectRgn(0, 0, 8, 6, 4, 4)), 9, 7),
-              ".#####...\n"
-              "#######..\n"
-              "#######..\n"
-              "#######..\n"
-              ".#####...\n"
-              ".........\n"
-              ".........");
-    // A flat ellipse whose middle row is the only full one.
-    EXPECT_EQ(picture(keep(CreateEllipticRgn(1, 1, 8, 5)), 9, 6),
-              ".........\n"
-              "..####...\n"
-              ".######..\n"
-              "..####...\n"
-              ".........\n"
-              ".........");
-    EXPECT_EQ(picture(keep(CreateRoundRectRgn(1, 1, 12, 9, 6, 6)), 13, 10),
-              ".............\n"
-              "...######....\n"
-              "..########...\n"
-              ".##########..\n"
-              ".##########..\n"
-              ".##########..\n"
-              "..########...\n"
-              "...######....\n"
-              ".............\n"
-              ".............");
+// Small shapes pixel by pixel, each filled on a white canvas one pixel larger than its box:
+// curved shapes leave out their last column and row; polygons hold the pixels whose top-left
+// corner is inside (on a slanted edge: on the left, in; on the right, out).
+TEST(SmallRegions, EachMatchesItsReferencePicture) {
+    const POINT triangle[] = {{0, 0}, {4, 0}, {0, 4}};
+    const POINT diamond[] = {{4, 0}, {8, 4}, {4, 8}, {0, 4}};
+    const POINT slant[] = {{0, 0}, {3, 0}, {5, 4}, {2, 4}};
+    const std::pair<const char*, HRGN> kShapes[] = {
+        {"circle_4", CreateEllipticRgn(1, 1, 6, 6)},
+        {"round_rect_8x6", CreateRoundRectRgn(0, 0, 8, 6, 4, 4)},
+        {"flat_ellipse", CreateEllipticRgn(1, 1, 8, 5)},
+        {"round_rect_11x8", CreateRoundRectRgn(1, 1, 12, 9, 6, 6)},
+        {"polygon_triangle", CreatePolygonRgn(triangle, 3, ALTERNATE)},
+        {"polygon_diamond", CreatePolygonRgn(diamond, 4, ALTERNATE)},
+        {"polygon_slant", CreatePolygonRgn(slant, 4, ALTERNATE)},
+    };
+    for (const auto& [name, region] : kShapes) {
+        RECT b = box(region);
+        ulmaro::test::Canvas c(b.right + 1, b.bottom + 1);
+        FillRgn(c.dc, region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ulmaro::test::expectSnapshot("regions", name, ulmaro::test::dcPicture(c.dc));
+        DeleteObject(region);
+    }
 }
 
 TEST(CurvedRegions, EllipsesOfEverySmallSizeAreSymmetricConvexAndFillTheirBox) {
@@ -172,44 +145,13 @@ TEST(CurvedRegions, OffsetAndCombineLikeAnyRegion) {
     EXPECT_EQ(CombineRgn(out, e, e, RGN_XOR), NULLREGION);
 }
 
-TEST(PolygonRegions, PixelsWhoseTopLeftCornerIsInside) {
+TEST(PolygonRegions, AxisAlignedPolygonsAreRectangles) {
     Regions keep;
-    // The slanted edge passes through the corners of the pixels it cuts; those on it are out
-    // (a right edge), those on the top and left edges in.
-    POINT triangle[] = {{0, 0}, {4, 0}, {0, 4}};
-    EXPECT_EQ(picture(keep(CreatePolygonRgn(triangle, 3, ALTERNATE)), 6, 6),
-              "####..\n"
-              "###...\n"
-              "##....\n"
-              "#.....\n"
-              "......\n"
-              "......");
     // An axis-aligned polygon is the rectangle it outlines, in either winding direction.
     POINT square[] = {{1, 1}, {4, 1}, {4, 3}, {1, 3}};
     EXPECT_TRUE(EqualRgn(keep(CreatePolygonRgn(square, 4, ALTERNATE)), keep(CreateRectRgn(1, 1, 4, 3))));
     POINT backwards[] = {{1, 1}, {1, 3}, {4, 3}, {4, 1}};
     EXPECT_TRUE(EqualRgn(keep(CreatePolygonRgn(backwards, 4, WINDING)), keep(CreateRectRgn(1, 1, 4, 3))));
-    // A diamond: each row runs from the left edge's crossing up to, not including, the right
-    // edge's, so the top vertex row is empty and the shape leans one pixel left.
-    POINT diamond[] = {{4, 0}, {8, 4}, {4, 8}, {0, 4}};
-    EXPECT_EQ(picture(keep(CreatePolygonRgn(diamond, 4, ALTERNATE)), 9, 9),
-              ".........\n"
-              "...##....\n"
-              "..####...\n"
-              ".######..\n"
-              "########.\n"
-              ".######..\n"
-              "..####...\n"
-              "...##....\n"
-              ".........");
-    // Crossings between columns round up on both sides.
-    POINT slant[] = {{0, 0}, {3, 0}, {5, 4}, {2, 4}};
-    EXPECT_EQ(picture(keep(CreatePolygonRgn(slant, 4, ALTERNATE)), 6, 5),
-              "###...\n"
-              ".###..\n"
-              ".###..\n"
-              "..###.\n"
-              "......");
 }
 
 TEST(PolygonRegions, AlternateAndWindingDifferWhereTheOutlineCrossesItself) {

@@ -1,8 +1,14 @@
 // TextOutA: where the glyphs land, alignment, colours and background, clipping, lines,
-// styles and turned text.
+// styles and turned text. Then the text calls an edit box relies on: tab expansion
+// (TabbedTextOutA and its extent, held to the real platform's picture), per-character
+// advances for ExtTextOutA, partial extents and character widths, each agreeing with where
+// the glyphs are drawn.
+#include <cstring>
 #include <set>
 
+#include "oracle_support.h"
 #include "text_support.h"
+#include "support/snapshot.h"
 
 using namespace ulmaro::test;
 
@@ -14,6 +20,7 @@ struct FontCase {
     const char* face;
     int height;
     int weight;
+    bool italic = false;
 };
 const FontCase kFonts[] = {{"MS Sans Serif", -11, FW_NORMAL}, {"MS Sans Serif", -11, FW_BOLD},
                            {"Tahoma", -11, FW_NORMAL},        {"Tahoma", -11, FW_BOLD},
@@ -23,294 +30,108 @@ std::string label(const FontCase& f) {
     return std::string(f.face) + " " + std::to_string(f.height) + " " + std::to_string(f.weight);
 }
 
-// Rows in which the whole span [x0, x1) is `c`, and the pixels just outside it are not.
-std::vector<int> fullRows(const TextCanvas& c, int x0, int x1, COLORREF color) {
-    std::vector<int> rows;
-    for (int y = 0; y < c.h; ++y) {
-        bool full = c.at(x0 - 1, y) != color && c.at(x1, y) != color;
-        for (int x = x0; x < x1 && full; ++x) full = c.at(x, y) == color;
-        if (full) rows.push_back(y);
+}  // namespace
+
+// Each drawing pinned by a reference picture (tests/snapshots/text_out/NAME.png): the faces
+// we ship, alignment, the current position, background modes, clipping, underline and
+// strike-out, code page 1252 bytes, italics, turned text and monochrome surfaces.
+namespace {
+
+struct Drawing {
+    const char* name;
+    int w, h;
+    void (*draw)(TextCanvas& c);
+};
+
+void inEveryFace(TextCanvas& c, const char* s, int lean = 0, bool underline = false, bool strike = false, int x = 4) {
+    int y = 2;
+    for (const FontCase& f : kFonts) {
+        c.useFont(f.face, f.height, f.weight, 0, lean, underline, strike);
+        c.textOut(x, y, s);
+        y += static_cast<int>(c.metrics().tmHeight) + 2;
     }
-    return rows;
 }
 
-// Leftmost ink in the topmost and in the bottommost ink row.
-std::pair<int, int> leftOfTopAndBottom(const TextCanvas& c) {
-    RECT box = c.inkBox();
-    auto left = [&](int y) {
-        for (int x = box.left; x < box.right; ++x)
-            if (c.at(x, y) != kPaper) return x;
-        return -1;
-    };
-    return {left(box.top), left(box.bottom - 1)};
-}
+const Drawing kDrawings[] = {
+    {"faces", 110, 110, [](TextCanvas& c) { SetTextColor(c.dc, kInk); inEveryFace(c, "Hg&Wy| \x93\x80\xE9" "e"); }},
+    {"faces_italic", 110, 110, [](TextCanvas& c) { inEveryFace(c, "Lean lll", 1); }},
+    {"faces_underline_strike", 220, 110, [](TextCanvas& c) {
+         inEveryFace(c, "Under", 0, true);
+         inEveryFace(c, "Struck", 0, false, true, 110);
+     }},
+    {"outline_faces_not_anti_aliased", 300, 110, [](TextCanvas& c) {
+         SetTextColor(c.dc, kInk);
+         const FontCase faces[] = {{"Arial", -30, FW_NORMAL}, {"Tahoma", -23, FW_BOLD}, {"Symbol", -18, FW_NORMAL}};
+         for (int i = 0; i < 3; ++i) {
+             c.useFont(faces[i].face, faces[i].height, faces[i].weight);
+             c.textOut(2, 2 + 36 * i, "Quick @ brown & round O");
+         }
+     }},
+    {"alignment", 160, 185, [](TextCanvas& c) {
+         c.useFont("Tahoma", -11);
+         const UINT aligns[] = {TA_LEFT, TA_RIGHT, TA_CENTER, TA_BASELINE, TA_BOTTOM, TA_RIGHT | TA_BOTTOM, TA_CENTER | TA_BASELINE};
+         for (int i = 0; i < 7; ++i) {
+             SetTextAlign(c.dc, aligns[i]);
+             SetPixelV(c.dc, 80, 16 + 24 * i, RGB(255, 0, 0));
+             c.textOut(80, 16 + 24 * i, "Align");
+         }
+     }},
+    {"update_current_position", 120, 30, [](TextCanvas& c) {
+         c.useFont("MS Sans Serif", -11);
+         SetTextAlign(c.dc, TA_UPDATECP);
+         MoveToEx(c.dc, 3, 3, nullptr);
+         c.textOut(50, 10, "Hello");  // the coordinates are ignored
+         c.textOut(50, 10, ", world");
+     }},
+    {"opaque_and_transparent", 100, 40, [](TextCanvas& c) {
+         c.clear(RGB(128, 128, 128));
+         c.useFont("MS Sans Serif", -11);
+         SetTextColor(c.dc, kInk);
+         SetBkColor(c.dc, RGB(255, 255, 0));
+         c.textOut(7, 3, "Transparent");
+         SetBkMode(c.dc, OPAQUE);
+         c.textOut(7, 20, "Opaque");
+     }},
+    {"clip_region", 100, 30, [](TextCanvas& c) {
+         c.useFont("Tahoma", -11, FW_BOLD);
+         HRGN a = CreateRectRgn(0, 0, 20, 30), b = CreateRectRgn(30, 9, 60, 13);
+         CombineRgn(a, a, b, RGN_OR);
+         SelectClipRgn(c.dc, a);
+         c.textOut(5, 5, "Clipped text");
+         SelectClipRgn(c.dc, nullptr);
+         DeleteObject(a);
+         DeleteObject(b);
+     }},
+    {"turned", 360, 120, [](TextCanvas& c) {
+         // Outline faces turn exactly; hand-drawn bitmap faces stay upright.
+         const FontCase faces[] = {{"Tahoma", -20, FW_NORMAL}, {"MS Sans Serif", -11, FW_BOLD}, {"Arial", -12, FW_NORMAL}};
+         for (int i = 0; i < 3; ++i)
+             for (int turns = 0; turns < 4; ++turns) {
+                 c.useFont(faces[i].face, faces[i].height, faces[i].weight, turns * 900, false, true);
+                 SetBkMode(c.dc, OPAQUE);
+                 SetBkColor(c.dc, RGB(0, 255, 0));
+                 c.textOut(60 + 120 * i, 60, turns % 2 ? "Up" : "Away");
+             }
+     }},
+    {"upward_legend_font", 40, 140, [](TextCanvas& c) {
+         // The turned legend font: 12 pixels, escapement 900, no face name.
+         LOGFONTA lf{};
+         lf.lfHeight = -12;
+         lf.lfEscapement = 900;
+         c.useFont(CreateFontIndirectA(&lf));
+         c.textOut(10, 130, "Upward legend");
+     }},
+};
 
 }  // namespace
 
-TEST(TextOut, GlyphsStayInTheTextCellInTheTextColour) {
-    for (const FontCase& f : kFonts) {
-        TextCanvas c(160, 40);
-        c.useFont(f.face, f.height, f.weight);
-        SetTextColor(c.dc, kInk);
-        const TEXTMETRICA tm = c.metrics();
-        c.textOut(10, 8, "Hg&Wy|");
-        RECT box = c.inkBox();
-        RECT cell{10, 8, 10 + c.extent("Hg&Wy|"), 8 + static_cast<LONG>(tm.tmHeight)};
-        EXPECT_GE(box.left, cell.left) << label(f);
-        EXPECT_GE(box.top, cell.top) << label(f);
-        EXPECT_LE(box.right, cell.right) << label(f);
-        EXPECT_LE(box.bottom, cell.bottom) << label(f);
-        EXPECT_EQ(c.count(kInk) + c.count(kPaper), c.w * c.h) << label(f) << ": only ink and paper";
-
-        // A capital stands on the baseline; a descender goes below it.
-        TextCanvas h(60, 40);
-        h.useFont(f.face, f.height, f.weight);
-        h.textOut(10, 8, "H");
-        EXPECT_EQ(h.inkBox().bottom, 8 + tm.tmAscent) << label(f);
-        h.clear(kPaper);
-        h.textOut(10, 8, "g");
-        EXPECT_GT(h.inkBox().bottom, 8 + tm.tmAscent) << label(f);
+TEST(TextOut, EveryDrawingMatchesItsReferencePicture) {
+    for (const Drawing& d : kDrawings) {
+        SCOPED_TRACE(d.name);
+        TextCanvas c(d.w, d.h);
+        d.draw(c);
+        expectSnapshot("text_out", d.name, dcPicture(c.dc));
     }
-}
-
-TEST(TextOut, OutlineGlyphsAreNotAntiAliased) {
-    for (const FontCase& f :
-         {FontCase{"Arial", -30, FW_NORMAL}, FontCase{"Tahoma", -23, FW_BOLD}, FontCase{"Symbol", -18, FW_NORMAL}}) {
-        TextCanvas c(300, 50);
-        c.useFont(f.face, f.height, f.weight);
-        SetTextColor(c.dc, kInk);
-        c.textOut(2, 2, "Quick @ brown & round O");
-        std::vector<COLORREF> px = c.pixels();
-        std::set<COLORREF> colours(px.begin(), px.end());
-        EXPECT_EQ(colours, (std::set<COLORREF>{kInk, kPaper})) << label(f);
-    }
-}
-
-TEST(TextOut, AlignmentPlacesTheCellAroundTheReferencePoint) {
-    TextCanvas ref(120, 60), c(120, 60);
-    for (TextCanvas* k : {&ref, &c}) k->useFont("Tahoma", -11);
-    const std::string s = "Align me";
-    const int x0 = 30, y0 = 20, w = c.extent(s);
-    const TEXTMETRICA tm = c.metrics();
-    ref.textOut(x0, y0, s);
-    struct Case {
-        UINT align;
-        int x, y;
-    } cases[] = {
-        {TA_RIGHT, x0 + w, y0},
-        {TA_CENTER, x0 + w / 2, y0},
-        {TA_BASELINE, x0, y0 + static_cast<int>(tm.tmAscent)},
-        {TA_BOTTOM, x0, y0 + static_cast<int>(tm.tmHeight)},
-        {TA_RIGHT | TA_BOTTOM, x0 + w, y0 + static_cast<int>(tm.tmHeight)},
-        {TA_CENTER | TA_BASELINE, x0 + w / 2, y0 + static_cast<int>(tm.tmAscent)},
-    };
-    for (const Case& k : cases) {
-        c.clear(kPaper);
-        EXPECT_EQ(SetTextAlign(c.dc, k.align), GetTextAlign(c.dc));
-        EXPECT_EQ(GetTextAlign(c.dc), k.align);
-        c.textOut(k.x, k.y, s);
-        EXPECT_TRUE(samePixels(ref, c)) << "align " << k.align;
-    }
-}
-
-TEST(TextOut, UpdateCpContinuesFromTheCurrentPosition) {
-    TextCanvas ref(120, 30), c(120, 30);
-    for (TextCanvas* k : {&ref, &c}) k->useFont("MS Sans Serif", -11);
-    ref.textOut(0, 0, "Hello, world");
-    SetTextAlign(c.dc, TA_UPDATECP);
-    c.textOut(50, 10, "Hello");  // the coordinates are ignored: the position starts at (0, 0)
-    c.textOut(50, 10, ", world");
-    EXPECT_TRUE(samePixels(ref, c));
-}
-
-TEST(TextOut, OpaqueFillsTheCellAndTransparentKeepsWhatIsBehind) {
-    const COLORREF back = RGB(128, 128, 128), bk = RGB(255, 255, 0);
-    TextCanvas opaque(100, 30, back), clear(100, 30, back);
-    for (TextCanvas* k : {&opaque, &clear}) {
-        k->useFont("MS Sans Serif", -11);
-        SetTextColor(k->dc, kInk);
-        SetBkColor(k->dc, bk);
-    }
-    SetBkMode(opaque.dc, OPAQUE);
-    opaque.textOut(7, 5, "Fill me");
-    clear.textOut(7, 5, "Fill me");
-    const RECT cell{7, 5, 7 + opaque.extent("Fill me"), 5 + 13};
-    int bkCount = 0;
-    for (int y = 0; y < opaque.h; ++y)
-        for (int x = 0; x < opaque.w; ++x) {
-            bool in = x >= cell.left && x < cell.right && y >= cell.top && y < cell.bottom;
-            COLORREF o = opaque.at(x, y), t = clear.at(x, y);
-            EXPECT_EQ(o == kInk, t == kInk) << x << "," << y;  // the same glyphs
-            if (!in) {
-                EXPECT_EQ(o, back) << x << "," << y;
-                EXPECT_EQ(t, back) << x << "," << y;
-            } else {
-                EXPECT_TRUE(o == kInk || o == bk) << x << "," << y;
-                EXPECT_TRUE(t == kInk || t == back) << x << "," << y;
-                bkCount += o == bk;
-            }
-        }
-    EXPECT_GT(bkCount, 0);
-}
-
-TEST(TextOut, ClipRegionLimitsTheGlyphs) {
-    TextCanvas ref(100, 30), c(100, 30);
-    for (TextCanvas* k : {&ref, &c}) k->useFont("Tahoma", -11, FW_BOLD);
-    ref.textOut(5, 5, "Clipped text");
-    // Two separate pieces, so that the clip is a region and not just a rectangle.
-    HRGN a = CreateRectRgn(0, 0, 20, 30), b = CreateRectRgn(30, 9, 60, 13), both = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(both, a, b, RGN_OR);
-    SelectClipRgn(c.dc, both);
-    c.textOut(5, 5, "Clipped text");
-    SelectClipRgn(c.dc, nullptr);
-    int inside = 0;
-    for (int y = 0; y < c.h; ++y)
-        for (int x = 0; x < c.w; ++x) {
-            bool visible = PtInRegion(both, x, y);
-            EXPECT_EQ(c.at(x, y), visible ? ref.at(x, y) : kPaper) << x << "," << y;
-            inside += visible && ref.at(x, y) != kPaper;
-        }
-    EXPECT_GT(inside, 0);
-    DeleteObject(a);
-    DeleteObject(b);
-    DeleteObject(both);
-}
-
-TEST(TextOut, UnderlineAndStrikeOutSpanTheText) {
-    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -11, FW_NORMAL},
-                              FontCase{"Arial", -24, FW_BOLD}}) {
-        TextCanvas plain(260, 40), under(260, 40), struck(260, 40);
-        plain.useFont(f.face, f.height, f.weight);
-        under.useFont(f.face, f.height, f.weight, 0, false, true, false);
-        struck.useFont(f.face, f.height, f.weight, 0, false, false, true);
-        const std::string s = "Lines over text";
-        const int x0 = 6, y0 = 4, w = plain.extent(s);
-        const TEXTMETRICA tm = plain.metrics();
-        for (TextCanvas* k : {&plain, &under, &struck}) k->textOut(x0, y0, s);
-        EXPECT_TRUE(fullRows(plain, x0, x0 + w, 0).empty()) << label(f);
-        // The underline lies below the baseline, inside the cell.
-        std::vector<int> u = fullRows(under, x0, x0 + w, 0);
-        ASSERT_FALSE(u.empty()) << label(f);
-        EXPECT_GE(u.front(), y0 + tm.tmAscent) << label(f);
-        EXPECT_LT(u.back(), y0 + tm.tmHeight) << label(f);
-        // The strike-out line crosses the lower-case letters, above the baseline.
-        std::vector<int> s2 = fullRows(struck, x0, x0 + w, 0);
-        ASSERT_FALSE(s2.empty()) << label(f);
-        EXPECT_LT(s2.back(), y0 + tm.tmAscent) << label(f);
-        EXPECT_GT(s2.front(), y0 + tm.tmInternalLeading + (tm.tmAscent - tm.tmInternalLeading) / 3) << label(f);
-        // Apart from the lines, the same glyphs.
-        for (TextCanvas* k : {&under, &struck}) {
-            std::vector<int> lines = fullRows(*k, x0, x0 + w, 0);
-            for (int y = 0; y < plain.h; ++y) {
-                if (std::find(lines.begin(), lines.end(), y) != lines.end()) continue;
-                for (int x = 0; x < plain.w; ++x)
-                    ASSERT_EQ(k->at(x, y), plain.at(x, y)) << label(f) << " " << x << "," << y;
-            }
-        }
-    }
-}
-
-TEST(TextOut, AnsiCodePageBytesReachTheirCharacters) {
-    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -11, FW_NORMAL},
-                              FontCase{"Arial", -16, FW_NORMAL}}) {
-        TextCanvas c(40, 30);
-        c.useFont(f.face, f.height, f.weight);
-        const TEXTMETRICA tm = c.metrics();
-        // 0x93 is a left double quotation mark: a small mark high in the cell.
-        c.textOut(5, 2, "\x93");
-        RECT q = c.inkBox();
-        EXPECT_GT(q.right - q.left, 1) << label(f);
-        EXPECT_LE(q.bottom, 2 + tm.tmAscent / 2 + 1) << label(f);
-        // 0x80 is the euro sign, as tall as a capital; 0xE9 is e with acute accent, taller than e.
-        c.clear(kPaper);
-        c.textOut(5, 2, "\x80");
-        RECT euro = c.inkBox();
-        c.clear(kPaper);
-        c.textOut(5, 2, "C");
-        RECT cap = c.inkBox();
-        EXPECT_NEAR(euro.bottom - euro.top, cap.bottom - cap.top, 1) << label(f);
-        c.clear(kPaper);
-        c.textOut(5, 2, "\xE9");
-        RECT eacute = c.inkBox();
-        c.clear(kPaper);
-        c.textOut(5, 2, "e");
-        RECT e = c.inkBox();
-        EXPECT_EQ(eacute.bottom, e.bottom) << label(f);
-        EXPECT_LT(eacute.top, e.top - 1) << label(f);
-    }
-}
-
-TEST(TextOut, ItalicLeansRight) {
-    for (const FontCase& f : {FontCase{"MS Sans Serif", -11, FW_NORMAL}, FontCase{"Tahoma", -20, FW_NORMAL},
-                              FontCase{"Arial", -20, FW_BOLD}}) {
-        TextCanvas upright(40, 40), italic(40, 40);
-        upright.useFont(f.face, f.height, f.weight);
-        italic.useFont(f.face, f.height, f.weight, 0, true);
-        upright.textOut(10, 5, "l");
-        italic.textOut(10, 5, "l");
-        auto [uTop, uBottom] = leftOfTopAndBottom(upright);
-        auto [iTop, iBottom] = leftOfTopAndBottom(italic);
-        EXPECT_EQ(uTop, uBottom) << label(f);
-        EXPECT_GE(iTop - iBottom, 2) << label(f);
-        EXPECT_EQ(italic.extent("lll"), upright.extent("lll")) << label(f);
-    }
-}
-
-TEST(TextOut, EscapementTurnsTheTextAboutTheReferencePoint) {
-    const int o = 60;
-    // Outline faces at sizes without hand-drawn bitmaps turn exactly; hand-drawn faces do
-    // not turn at all.
-    for (const FontCase& f : {FontCase{"Tahoma", -20, FW_NORMAL}, FontCase{"MS Sans Serif", -11, FW_BOLD},
-                              FontCase{"Arial", -12, FW_NORMAL}}) {
-        const bool raster = std::string(f.face) == "MS Sans Serif";
-        TextCanvas flat(120, 120);
-        flat.useFont(f.face, f.height, f.weight, 0, false, true);
-        SetBkMode(flat.dc, OPAQUE);
-        SetBkColor(flat.dc, RGB(0, 255, 0));
-        flat.textOut(o, o, "Up & Away");
-        const int flatPaper = flat.count(kPaper);
-        for (int turns = 1; turns < 4; ++turns) {
-            TextCanvas turned(120, 120);
-            turned.useFont(f.face, f.height, f.weight, turns * 900, false, true);
-            SetBkMode(turned.dc, OPAQUE);
-            SetBkColor(turned.dc, RGB(0, 255, 0));
-            turned.textOut(o, o, "Up & Away");
-            EXPECT_EQ(turned.count(kPaper), flatPaper) << label(f) << " turns " << turns;
-            for (int y = 0; y < flat.h; ++y)
-                for (int x = 0; x < flat.w; ++x) {
-                    const int tx = x - o, ty = y - o;  // text space
-                    int dx = x, dy = y;
-                    if (raster) {
-                        // stays upright
-                    } else if (turns == 1) dx = o + ty, dy = o - tx - 1;
-                    else if (turns == 2) dx = o - tx - 1, dy = o - ty - 1;
-                    else if (turns == 3) dx = o - ty - 1, dy = o + tx;
-                    if (flat.at(x, y) == kPaper) continue;
-                    ASSERT_EQ(turned.at(dx, dy), flat.at(x, y))
-                        << label(f) << " turns " << turns << " at " << x << "," << y;
-                }
-        }
-    }
-}
-
-TEST(TextOut, UpwardTextOccupiesATallNarrowBox) {
-    // The turned legend font: 12 pixels, escapement 900, no face name.
-    LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfEscapement = 900;
-    TextCanvas c(40, 140);
-    c.useFont(CreateFontIndirectA(&lf));
-    const TEXTMETRICA tm = c.metrics();
-    const std::string s = "Upward legend";
-    const int w = c.extent(s);
-    c.textOut(10, 130, s);
-    RECT box = c.inkBox();
-    EXPECT_GE(box.left, 10);
-    EXPECT_LE(box.right, 10 + tm.tmHeight);
-    EXPECT_LE(box.bottom, 130);
-    EXPECT_GE(box.top, 130 - w);
-    EXPECT_GT(box.bottom - box.top, w - 4);
-    EXPECT_GT(box.bottom - box.top, 4 * (box.right - box.left));
 }
 
 TEST(TextOut, MonochromeSurfaceGetsTheNearestOfBlackAndWhite) {
@@ -323,16 +144,139 @@ TEST(TextOut, MonochromeSurfaceGetsTheNearestOfBlackAndWhite) {
     SetTextColor(dc, RGB(120, 0, 0));  // nearer black
     SetBkMode(dc, TRANSPARENT);
     ASSERT_TRUE(TextOutA(dc, 1, 1, "Mono", 4));
-    PixelView v = GetDcPixels(dc);
-    int black = 0;
-    for (int y = 0; y < v.height; ++y)
-        for (int x = 0; x < v.width; ++x) {
-            EXPECT_TRUE(v.at(x, y) == 0 || v.at(x, y) == 0xFFFFFF);
-            black += v.at(x, y) == 0;
-        }
-    EXPECT_GT(black, 10);
+    expectSnapshot("text_out", "monochrome", dcPicture(dc));
     SelectObject(dc, oldFont);
     SelectObject(dc, old);
     DeleteObject(mono);
     DeleteDC(dc);
+}
+
+namespace {
+
+// A red line as long as the low word of a size, a blue one as tall as its high word.
+void bar(HDC dc, int x, int y, DWORD size) {
+    for (int i = 0; i < static_cast<int>(LOWORD(size)) && x + i < 96; ++i) SetPixel(dc, x + i, y, RGB(255, 0, 0));
+    for (int i = 0; i < static_cast<int>(HIWORD(size)) && i < 14; ++i) SetPixel(dc, 95, y - 13 + i, RGB(0, 0, 255));
+}
+
+// Default stops, one repeating stop, a list and past its end, a tab origin with an opaque
+// background, right-aligned (negative) stops, and the extents measured alone.
+void drawTabbed(HDC dc) {
+    HFONT f = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+    HGDIOBJ old = SelectObject(dc, f);
+    SetBkMode(dc, TRANSPARENT);
+    int one[1] = {20}, list[3] = {10, 30, 44}, right[2] = {-30, 50};
+    struct Line { int x, y, n; const char* s; int stops; const int* at; int origin; int barY; };
+    const Line lines[] = {{1, 0, 5, "a\tb\tc", 0, nullptr, 0, 12}, {1, 13, 7, "a\tb\tc\td", 1, one, 0, 25},
+                          {1, 26, 9, "x\ty\tz\tw\tv", 3, list, 0, 38}};
+    for (const Line& l : lines) bar(dc, 1, l.barY, static_cast<DWORD>(TabbedTextOutA(dc, l.x, l.y, l.s, l.n, l.stops, l.at, l.origin)));
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(200, 255, 200));
+    bar(dc, 1, 51, static_cast<DWORD>(TabbedTextOutA(dc, 9, 39, "p\tq\tr", 5, 1, one, 4)));
+    SetBkMode(dc, TRANSPARENT);
+    bar(dc, 1, 53, GetTabbedTextExtentA(dc, "a\tbb\tc\td", 8, 3, list));
+    bar(dc, 1, 55, GetTabbedTextExtentA(dc, "a\tbb", 4, 0, nullptr));
+    bar(dc, 1, 57, GetTabbedTextExtentA(dc, "", 0, 0, nullptr));
+    bar(dc, 1, 62, static_cast<DWORD>(TabbedTextOutA(dc, 1, 50, "ab\tcd\tef", 8, 2, right, 0)));
+    SelectObject(dc, old);
+    DeleteObject(f);
+}
+
+const FontCase kFaces[] = {{"MS Sans Serif", -11, FW_NORMAL, false}, {"MS Sans Serif", -11, FW_BOLD, false},
+                           {"MS Sans Serif", -13, FW_NORMAL, true},  {"Tahoma", -11, FW_BOLD, false},
+                           {"Tahoma", -13, FW_BOLD, false},          {"Tahoma", -16, FW_NORMAL, true},
+                           {"Tahoma", -24, FW_BOLD, false},          {"Courier", -13, FW_BOLD, false},
+                           {"Webdings", -13, FW_BOLD, false},        {"Arial", -16, FW_NORMAL, true}};
+
+}  // namespace
+
+TEST(TextCalls, TabbedTextMatchesThePlatform) { expectMatchesOracle("text/tabbed", drawTabbed); }
+
+// For every face and size, the extent of a string is where the next glyph starts: a bar
+// drawn after the string by one call lands where it lands after measuring.
+TEST(TextCalls, MeasuringAgreesWithDrawing) {
+    for (const FontCase& f : kFaces) {
+        TextCanvas c(200, 40);
+        c.useFont(CreateFontA(f.height, 0, 0, 0, f.weight, f.italic, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, f.face));
+        for (const char* s : {"Wg", "Cancel OK", "iiljf", "W.W"}) {
+            // "s|" in one call is "s" alone with "|" drawn at the measured extent.
+            TextCanvas alone(200, 40);
+            SelectObject(alone.dc, c.font);
+            c.clear(kPaper);
+            c.textOut(0, 0, std::string(s) + "|");
+            alone.textOut(0, 0, s);
+            alone.textOut(c.extent(s), 0, "|");
+            EXPECT_TRUE(samePixels(c, alone)) << label(f) << " " << s;
+            SelectObject(alone.dc, GetStockObject(SYSTEM_FONT));
+
+            // Partial extents and character widths say the same.
+            int fit = -1, dx[16] = {};
+            SIZE sz{};
+            const int n = static_cast<int>(std::strlen(s));
+            ASSERT_TRUE(GetTextExtentExPointA(c.dc, s, n, -1, &fit, dx, &sz));
+            EXPECT_EQ(fit, n);
+            EXPECT_EQ(dx[n - 1], c.extent(s));
+            int sum = 0;
+            for (int i = 0; i < n; ++i) {
+                int w = 0;
+                ASSERT_TRUE(GetCharWidth32A(c.dc, static_cast<unsigned char>(s[i]), static_cast<unsigned char>(s[i]), &w));
+                sum += w;
+                EXPECT_EQ(dx[i], sum) << label(f) << " " << s << " " << i;
+            }
+        }
+    }
+}
+
+TEST(TextCalls, ExtentFitCountsAndPartialExtents) {
+    TextCanvas c(10, 10);
+    c.useFont("MS Sans Serif", -11);
+    const char* s = "Cancel OK";
+    int dx[9], fit = -1;
+    for (int& d : dx) d = -7;
+    const int upToL = c.extent("Cancel");
+    ASSERT_TRUE(GetTextExtentExPointA(c.dc, s, 9, upToL, &fit, dx, nullptr));
+    EXPECT_EQ(fit, 6);
+    EXPECT_EQ(dx[5], upToL);
+    EXPECT_EQ(dx[6], -7);  // only the characters that fit are given
+    ASSERT_TRUE(GetTextExtentExPointA(c.dc, s, 9, upToL - 1, &fit, nullptr, nullptr));
+    EXPECT_EQ(fit, 5);
+    ASSERT_TRUE(GetTextExtentExPointA(c.dc, s, 9, 0, &fit, nullptr, nullptr));
+    EXPECT_EQ(fit, 0);
+    int w[3];
+    EXPECT_FALSE(GetCharWidth32A(c.dc, 'b', 'a', w));
+    EXPECT_FALSE(GetTextExtentExPointA(c.dc, s, -1, 10, &fit, nullptr, nullptr));
+}
+
+// ExtTextOutA with its own advances puts each glyph where the advances say; the clip
+// rectangle keeps ink inside it, and the opaque rectangle is filled even without text.
+TEST(TextCalls, ExtTextOutAdvancesClipAndOpaque) {
+    TextCanvas spaced(120, 30), ref(120, 30);
+    spaced.useFont("MS Sans Serif", -11);
+    ref.useFont("MS Sans Serif", -11);
+    const INT dx[3] = {20, 5, 30};
+    ExtTextOutA(spaced.dc, 4, 4, 0, nullptr, "abc", 3, dx);
+    ref.textOut(4, 4, "a");
+    ref.textOut(24, 4, "b");
+    ref.textOut(29, 4, "c");
+    EXPECT_TRUE(samePixels(spaced, ref));
+
+    TextCanvas clip(120, 30);
+    clip.useFont("MS Sans Serif", -11);
+    const RECT box{10, 6, 30, 12};
+    ExtTextOutA(clip.dc, 4, 4, ETO_CLIPPED, &box, "Clipped text", 12, nullptr);
+    RECT ink = clip.inkBox();
+    EXPECT_GE(ink.left, box.left);
+    EXPECT_GE(ink.top, box.top);
+    EXPECT_LE(ink.right, box.right);
+    EXPECT_LE(ink.bottom, box.bottom);
+
+    TextCanvas opaque(40, 30);
+    opaque.useFont("MS Sans Serif", -11);
+    SetBkColor(opaque.dc, RGB(1, 2, 3));
+    const RECT backwards{30, 20, 10, 5};  // taken in order
+    EXPECT_TRUE(ExtTextOutA(opaque.dc, 0, 0, ETO_OPAQUE, &backwards, nullptr, 0, nullptr));
+    EXPECT_EQ(opaque.count(RGB(1, 2, 3)), 20 * 15);
+    EXPECT_FALSE(ExtTextOutA(opaque.dc, 0, 0, 0, nullptr, nullptr, 3, nullptr));
 }

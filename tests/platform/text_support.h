@@ -1,10 +1,8 @@
-// Helpers for the text tests: a white canvas with a memory context, a selected font, and
-// the box around the pixels that a drawing changed.
+// Helpers for the text tests: the shared canvas with a selected font, and the box around
+// the pixels that a drawing changed.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <ulmaro/platform/host.h>
-#include <ulmaro/platform/win32.h>
+#include "support/canvas.h"
 
 #include <algorithm>
 #include <string>
@@ -16,38 +14,18 @@ using namespace ulmaro::platform;
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 
-struct TextCanvas {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ oldBmp;
+// The shared canvas with a font it owns, drawing text with a transparent background.
+struct TextCanvas : Canvas {
     HFONT font = nullptr;
     HGDIOBJ oldFont = nullptr;
-    int w, h;
+    const int w, h;
 
-    TextCanvas(int width, int height, COLORREF paper = kPaper) : w(width), h(height) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        oldBmp = SelectObject(dc, bmp);
-        clear(paper);
+    TextCanvas(int width, int height, COLORREF paper = kPaper) : Canvas(width, height, paper), w(width), h(height) {
         SetBkMode(dc, TRANSPARENT);
     }
-    ~TextCanvas() {
-        useFont(nullptr);
-        SelectObject(dc, oldBmp);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
-    TextCanvas(const TextCanvas&) = delete;
-    TextCanvas& operator=(const TextCanvas&) = delete;
+    ~TextCanvas() { useFont(nullptr); }
 
-    void clear(COLORREF c) {
-        RECT all{0, 0, w, h};
-        HBRUSH b = CreateSolidBrush(c);
-        FillRect(dc, &all, b);
-        DeleteObject(b);
-    }
+    void clear(COLORREF c) { fill(c); }
     // Selects a font the canvas owns (the previous one is deleted); null restores the original.
     void useFont(HFONT f) {
         if (font) {
@@ -66,11 +44,6 @@ struct TextCanvas {
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch, face));
     }
 
-    COLORREF at(int x, int y) const { return GetDcPixels(dc).at(x, y); }
-    std::vector<COLORREF> pixels() const {
-        PixelView v = GetDcPixels(dc);
-        return std::vector<COLORREF>(v.px, v.px + static_cast<std::size_t>(v.width) * v.height);
-    }
     TEXTMETRICA metrics() const {
         TEXTMETRICA tm{};
         EXPECT_TRUE(GetTextMetricsA(dc, &tm));

@@ -77,6 +77,9 @@ inline void expectSnapshot(const std::string& group, const std::string& state, c
     if (compareWithSnapshot(group, state, picture, &message) != 0) ADD_FAILURE() << group << "/" << state << ": " << message;
 }
 
+// The pixels a device context draws on.
+inline platform::Image dcPicture(platform::HDC dc) { return cropPicture(platform::GetDcPixels(dc)); }
+
 // The composed form of a harness, or the part of it under a control.
 inline platform::Image formPicture(Harness& h) {
     std::vector<platform::COLORREF> px = h.form->compose();

@@ -18,6 +18,9 @@ std::size_t LiveWindowCount();
 // A process holds at most this many GDI objects (stock objects aside), and this many
 // windows, at once; past it creation fails with the call's failure value.
 inline constexpr std::size_t kHandleQuota = 10000;
+// The most pixels a window's surface holds; a larger size is refused (SetWindowPos and
+// MoveWindow fail, the window keeps its size).
+inline constexpr std::int64_t kMaxWindowPixels = std::int64_t{1} << 26;
 // Live and peak counts of GDI objects of one kind as GetObjectType names it (OBJ_DC
 // counts memory contexts too; 0: every kind), stock objects excluded, and of windows.
 struct HandleCounts {

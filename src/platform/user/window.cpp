@@ -22,7 +22,7 @@ HandleTable<Window>& windows() {
 std::uint32_t value(HWND h) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(h)); }
 HWND toHwnd(std::uint32_t v) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(v)); }
 
-bool sizeOk(int w, int h) { return w >= 0 && h >= 0 && static_cast<std::int64_t>(w) * h <= (std::int64_t{1} << 26); }
+bool sizeOk(int w, int h) { return w >= 0 && h >= 0 && static_cast<std::int64_t>(w) * h <= kMaxWindowPixels; }
 
 // Resizes the client surface to the window less its frame; true when the client size changed.
 bool resizeSurface(Window& w) {
