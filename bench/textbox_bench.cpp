@@ -3,11 +3,10 @@
 // number of lines the box shows, not the length of the text: compare the rows with the
 // same height and different text lengths, then the rows with the same text and different
 // heights.
-#include "textbox/zyn_text_box.h"
+#include <benchmark/benchmark.h>
 
 #include "framework/form.h"
-
-#include <benchmark/benchmark.h>
+#include "textbox/zyn_text_box.h"
 
 using namespace ulmaro;
 
@@ -25,7 +24,8 @@ std::string manyLines(std::size_t chars) {
 void BM_TypeIntoMemo(benchmark::State& state) {
     registerLibraryClasses();
     Form form(640, 1200);
-    auto& memo = static_cast<ZynTextBox&>(form.place("ZynTextBox", "Memo", 0, 0, 600, static_cast<int>(state.range(1))));
+    auto& memo =
+        static_cast<ZynTextBox&>(form.place("ZynTextBox", "Memo", 0, 0, 600, static_cast<int>(state.range(1))));
     memo.setMultiline(true);
     memo.setScrollBars(3);
     const std::string text = manyLines(static_cast<std::size_t>(state.range(0)));

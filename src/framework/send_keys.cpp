@@ -1,11 +1,11 @@
 #include "send_keys.h"
 
-#include "runtime_error.h"
-
 #include <ulmaro/platform/win32.h>
 
 #include <cctype>
 #include <string>
+
+#include "runtime_error.h"
 
 namespace ulmaro {
 
@@ -28,11 +28,11 @@ bool namedKey(const std::string& name, int& vk, int& ch) {
         int vk, ch;
     };
     static const Named kNamed[] = {
-        {"TAB", VK_TAB, 9},         {"ENTER", VK_RETURN, 13},   {"BACKSPACE", VK_BACK, 8}, {"BS", VK_BACK, 8},
-        {"BKSP", VK_BACK, 8},       {"ESC", VK_ESCAPE, 27},     {"ESCAPE", VK_ESCAPE, 27}, {"DELETE", VK_DELETE, 0},
-        {"DEL", VK_DELETE, 0},      {"INSERT", VK_INSERT, 0},   {"INS", VK_INSERT, 0},     {"LEFT", VK_LEFT, 0},
-        {"RIGHT", VK_RIGHT, 0},     {"UP", VK_UP, 0},           {"DOWN", VK_DOWN, 0},      {"HOME", VK_HOME, 0},
-        {"END", VK_END, 0},         {"PGUP", VK_PRIOR, 0},      {"PGDN", VK_NEXT, 0},
+        {"TAB", VK_TAB, 9},     {"ENTER", VK_RETURN, 13}, {"BACKSPACE", VK_BACK, 8}, {"BS", VK_BACK, 8},
+        {"BKSP", VK_BACK, 8},   {"ESC", VK_ESCAPE, 27},   {"ESCAPE", VK_ESCAPE, 27}, {"DELETE", VK_DELETE, 0},
+        {"DEL", VK_DELETE, 0},  {"INSERT", VK_INSERT, 0}, {"INS", VK_INSERT, 0},     {"LEFT", VK_LEFT, 0},
+        {"RIGHT", VK_RIGHT, 0}, {"UP", VK_UP, 0},         {"DOWN", VK_DOWN, 0},      {"HOME", VK_HOME, 0},
+        {"END", VK_END, 0},     {"PGUP", VK_PRIOR, 0},    {"PGDN", VK_NEXT, 0},
     };
     for (const Named& n : kNamed)
         if (name == n.name) {

@@ -1,11 +1,11 @@
 #include "textbox/edit_box.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "framework/colors.h"
 #include "framework/control_window.h"
 #include "framework/runtime_error.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace ulmaro {
 
@@ -17,7 +17,8 @@ EditBox::EditBox(HWND parent, bool multiline) : multiline_(multiline) {
     const DWORD style = WS_CHILD | ES_AUTOHSCROLL | (multiline ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN : 0);
     hwnd_ = CreateWindowExA(0, "EDIT", "", style, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    editProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&subclassProc)));
+    editProc_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&subclassProc)));
     // A host text box holds as much as memory allows until MaxLength says otherwise.
     send(EM_LIMITTEXT, 0);
     backBrush_ = CreateSolidBrush(static_cast<COLORREF>(TranslateColor(backColor_)));
@@ -51,8 +52,8 @@ std::int16_t EditBox::shiftState() {
                                      (GetKeyState(VK_MENU) < 0 ? 4 : 0));
 }
 
-void EditBox::mouseEvent(const std::function<void(std::int16_t&, std::int16_t&, float&, float&)>& ev, std::int16_t button,
-                         LPARAM lp) {
+void EditBox::mouseEvent(const std::function<void(std::int16_t&, std::int16_t&, float&, float&)>& ev,
+                         std::int16_t button, LPARAM lp) {
     if (!ev) return;
     std::int16_t b = button, shift = shiftState();
     float x = static_cast<float>(GET_X_LPARAM(lp)), y = static_cast<float>(GET_Y_LPARAM(lp));
@@ -116,7 +117,8 @@ LRESULT EditBox::deliver(UINT msg, WPARAM wp, LPARAM lp) {
             if (events.LostFocus) events.LostFocus();
             return r;
         }
-        default: return pass(msg, wp, lp);
+        default:
+            return pass(msg, wp, lp);
     }
 }
 
@@ -187,7 +189,8 @@ std::string EditBox::Line(std::int32_t line) const {
     std::string buf(std::max<std::size_t>(n, sizeof(WORD)), '\0');
     const auto room = static_cast<WORD>(std::min<std::size_t>(n, 0xFFFF));
     std::memcpy(buf.data(), &room, sizeof room);
-    buf.resize(static_cast<std::size_t>(send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buf.data()))));
+    buf.resize(
+        static_cast<std::size_t>(send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buf.data()))));
     return buf;
 }
 

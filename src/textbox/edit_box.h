@@ -8,23 +8,23 @@
 // through notify() and ctlColor().
 #pragma once
 
-#include "framework/ole_color.h"
-#include "framework/std_font.h"
-
 #include <ulmaro/platform/win32.h>
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "framework/ole_color.h"
+#include "framework/std_font.h"
+
 namespace ulmaro {
 
 class EditBox {
 public:
     struct Events {
-        std::function<void(std::int16_t& KeyCode, std::int16_t& Shift)> KeyDown, KeyUp;
+        std::function<void(std::int16_t&KeyCode, std::int16_t&Shift)> KeyDown, KeyUp;
         std::function<void(std::int16_t& KeyAscii)> KeyPress;
-        std::function<void(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y)> MouseDown, MouseMove, MouseUp;
+        std::function<void(std::int16_t&Button, std::int16_t&Shift, float&X, float&Y)> MouseDown, MouseMove, MouseUp;
         std::function<void()> Click, DblClick, Change, GotFocus, LostFocus;
     };
 
@@ -84,7 +84,8 @@ public:
     bool hasFocus() const { return platform::GetFocus() == hwnd_; }
 
 private:
-    static platform::LRESULT subclassProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
+    static platform::LRESULT subclassProc(platform::HWND h, platform::UINT msg, platform::WPARAM wp,
+                                          platform::LPARAM lp);
     platform::LRESULT deliver(platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
     platform::LRESULT pass(platform::UINT msg, platform::WPARAM wp, platform::LPARAM lp);
     void mouseEvent(const std::function<void(std::int16_t&, std::int16_t&, float&, float&)>& ev, std::int16_t button,

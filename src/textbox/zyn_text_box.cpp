@@ -24,7 +24,8 @@ ParamInfo Optional(std::string name, std::int32_t def, bool byRef = false) {
 
 // A member written out by hand: a method, or a read-only property with arguments.
 template <class F>
-MemberInfo Member(int number, std::string name, MemberInfo::Kind kind, VarType result, std::vector<ParamInfo> params, F f) {
+MemberInfo Member(int number, std::string name, MemberInfo::Kind kind, VarType result, std::vector<ParamInfo> params,
+                  F f) {
     MemberInfo m;
     m.dispid = number;
     m.name = std::move(name);
@@ -52,63 +53,149 @@ ZynTextBox::~ZynTextBox() {
 ClassInfo ZynTextBox::describe() {
     using C = ZynTextBox;
     constexpr LetEffect Store = LetEffect::Store;
-    const std::vector<ParamInfo> mouse{ParamInfo{"Button", VarType::Integer, true}, ParamInfo{"Shift", VarType::Integer, true},
+    const std::vector<ParamInfo> mouse{ParamInfo{"Button", VarType::Integer, true},
+                                       ParamInfo{"Shift", VarType::Integer, true},
                                        ParamInfo{"X", VarType::Single, true}, ParamInfo{"Y", VarType::Single, true}};
-    const std::vector<ParamInfo> key{ParamInfo{"KeyCode", VarType::Integer, true}, ParamInfo{"Shift", VarType::Integer, true}};
+    const std::vector<ParamInfo> key{ParamInfo{"KeyCode", VarType::Integer, true},
+                                     ParamInfo{"Shift", VarType::Integer, true}};
     const std::vector<ParamInfo> ascii{ParamInfo{"KeyAscii", VarType::Integer, true}};
     const std::vector<ParamInfo> xy{ParamInfo{"X", VarType::Long}, ParamInfo{"Y", VarType::Long}};
     const std::int16_t tabSize = 4, legendWidth = 30, roundness = 5;
     const std::string empty;
 
     return ClassBuilder<C>("ZynTextBox", "Edit box with a legend, key filters, focus colours and a rounded frame")
-        .property<&C::Text, &C::setText>(1, "Text").key().byDefault(AmbientValue::DisplayName)
-        .property<&C::SelStart, &C::setSelStart>(2, "SelStart").runtimeOnly()
-        .property<&C::SelLength, &C::setSelLength>(3, "SelLength").runtimeOnly()
-        .property<&C::MaxLength, &C::setMaxLength>(4, "MaxLength").key().byDefault(0)
-        .property<&C::Locked, &C::setLocked>(5, "Locked").key().byDefault(false)
-        .property<&C::Enabled, &C::setEnabled>(6, "Enabled").key().byDefault(true)
-        .property<&C::PasswordChar, &C::setPasswordChar>(7, "PasswordChar").key().byDefault(empty)
-        .property<&C::Alignment, &C::setAlignment>(8, "Alignment").enumType("AlignmentConstants").key().byDefault(0)
-        .property<&C::ForeColor, &C::setForeColor>(9, "ForeColor").key().byDefault(SysColor::WindowText)
-        .property<&C::BackColor, &C::setBackColor>(10, "BackColor").key().byDefault(SysColor::WindowBackground)
-        .property<&C::Font, &C::setFont>(11, "Font").key().byDefault(AmbientValue::Font)
-        .property<&C::LegendFont, &C::setLegendFont>(12, "LegendFont").key().byDefault(AmbientValue::Font)
-        .property<&C::LegendForeColor, &C::setLegendForeColor>(13, "LegendForeColor").key().byDefault(SysColor::Highlight)
-        .property<&C::LeftMargin, &C::setLeftMargin>(14, "LeftMargin").key().byDefault(5)
-        .property<&C::TabSize, &C::setTabSize>(15, "TabSize").key().byDefault(tabSize)
-        .property<&C::Multiline, &C::setMultiline>(16, "Multiline").key().byDefault(false)
-        .property<&C::ScrollBars, &C::setScrollBars>(17, "ScrollBars").enumType("ScrollBarConstants").key().byDefault(0)
-        .property<&C::SelectOnFocus, &C::setSelectOnFocus>(18, "SelectOnFocus").key().byDefault(true)
-        .property<&C::ShowFocus, &C::setShowFocus>(19, "ShowFocus").key().byDefault(false)
-        .field<&C::FocusBackColor_, Store>(20, "FocusBackColor").key().byDefault(SysColor::InfoBackground)
-        .field<&C::FocusForeColor_, Store>(21, "FocusForeColor").key().byDefault(SysColor::InfoText)
-        .field<&C::MousePointer_, Store>(22, "MousePointer").enumType("CursorConstants").key().byDefault(0)
-        .field<&C::LegendMousePointer_, Store>(23, "LegendMousePointer").enumType("CursorConstants").key().byDefault(32512)
-        .field<&C::MouseIcon_, Store>(24, "MouseIcon").key().byDefault(nullptr)
-        .field<&C::LegendMouseIcon_, Store>(25, "LegendMouseIcon").key().byDefault(nullptr)
-        .property<&C::hwnd>(26, "hwnd").runtimeOnly()
-        .property<&C::Filter, &C::setFilter>(27, "Filter").key().byDefault(false)
-        .property<&C::FilterAllow, &C::setFilterAllow>(28, "FilterAllow").key().byDefault(empty)
-        .property<&C::FilterForbid, &C::setFilterForbid>(29, "FilterForbid").key().byDefault(empty)
-        .property<&C::Legend, &C::setLegend>(30, "Legend").key().byDefault(empty)
-        .property<&C::LegendType, &C::setLegendType>(31, "LegendType").enumType("LegendTypeConstants").key().byDefault(0)
-        .property<&C::LegendAutoSize, &C::setLegendAutoSize>(32, "LegendAutoSize").key().byDefault(true)
-        .property<&C::LegendWidth, &C::setLegendWidth>(33, "LegendWidth").key().byDefault(legendWidth)
-        .property<&C::ShowLegendBorder, &C::setShowLegendBorder>(34, "ShowLegendBorder").key().byDefault(true)
-        .property<&C::LegendAlignment, &C::setLegendAlignment>(35, "LegendAlignment").enumType("LegendAlignmentConstants").key().byDefault(37)
-        .property<&C::Round, &C::setRound>(36, "Round").enumType("RoundConstants").key().byDefault(0)
-        .property<&C::Roundness, &C::setRoundness>(37, "Roundness").key().byDefault(roundness)
-        .property<&C::BorderColor, &C::setBorderColor>(38, "BorderColor").key().byDefault(SysColor::Highlight)
-        .property<&C::LegendBackColor, &C::setLegendBackColor>(39, "LegendBackColor").key().byDefault(SysColor::Highlight)
-        .member(Member(40, "LineCount", Prop, VarType::Long, {}, [](C& c, std::vector<Variant>&) { return Long(c.LineCount()); }))
+        .property<&C::Text, &C::setText>(1, "Text")
+        .key()
+        .byDefault(AmbientValue::DisplayName)
+        .property<&C::SelStart, &C::setSelStart>(2, "SelStart")
+        .runtimeOnly()
+        .property<&C::SelLength, &C::setSelLength>(3, "SelLength")
+        .runtimeOnly()
+        .property<&C::MaxLength, &C::setMaxLength>(4, "MaxLength")
+        .key()
+        .byDefault(0)
+        .property<&C::Locked, &C::setLocked>(5, "Locked")
+        .key()
+        .byDefault(false)
+        .property<&C::Enabled, &C::setEnabled>(6, "Enabled")
+        .key()
+        .byDefault(true)
+        .property<&C::PasswordChar, &C::setPasswordChar>(7, "PasswordChar")
+        .key()
+        .byDefault(empty)
+        .property<&C::Alignment, &C::setAlignment>(8, "Alignment")
+        .enumType("AlignmentConstants")
+        .key()
+        .byDefault(0)
+        .property<&C::ForeColor, &C::setForeColor>(9, "ForeColor")
+        .key()
+        .byDefault(SysColor::WindowText)
+        .property<&C::BackColor, &C::setBackColor>(10, "BackColor")
+        .key()
+        .byDefault(SysColor::WindowBackground)
+        .property<&C::Font, &C::setFont>(11, "Font")
+        .key()
+        .byDefault(AmbientValue::Font)
+        .property<&C::LegendFont, &C::setLegendFont>(12, "LegendFont")
+        .key()
+        .byDefault(AmbientValue::Font)
+        .property<&C::LegendForeColor, &C::setLegendForeColor>(13, "LegendForeColor")
+        .key()
+        .byDefault(SysColor::Highlight)
+        .property<&C::LeftMargin, &C::setLeftMargin>(14, "LeftMargin")
+        .key()
+        .byDefault(5)
+        .property<&C::TabSize, &C::setTabSize>(15, "TabSize")
+        .key()
+        .byDefault(tabSize)
+        .property<&C::Multiline, &C::setMultiline>(16, "Multiline")
+        .key()
+        .byDefault(false)
+        .property<&C::ScrollBars, &C::setScrollBars>(17, "ScrollBars")
+        .enumType("ScrollBarConstants")
+        .key()
+        .byDefault(0)
+        .property<&C::SelectOnFocus, &C::setSelectOnFocus>(18, "SelectOnFocus")
+        .key()
+        .byDefault(true)
+        .property<&C::ShowFocus, &C::setShowFocus>(19, "ShowFocus")
+        .key()
+        .byDefault(false)
+        .field<&C::FocusBackColor_, Store>(20, "FocusBackColor")
+        .key()
+        .byDefault(SysColor::InfoBackground)
+        .field<&C::FocusForeColor_, Store>(21, "FocusForeColor")
+        .key()
+        .byDefault(SysColor::InfoText)
+        .field<&C::MousePointer_, Store>(22, "MousePointer")
+        .enumType("CursorConstants")
+        .key()
+        .byDefault(0)
+        .field<&C::LegendMousePointer_, Store>(23, "LegendMousePointer")
+        .enumType("CursorConstants")
+        .key()
+        .byDefault(32512)
+        .field<&C::MouseIcon_, Store>(24, "MouseIcon")
+        .key()
+        .byDefault(nullptr)
+        .field<&C::LegendMouseIcon_, Store>(25, "LegendMouseIcon")
+        .key()
+        .byDefault(nullptr)
+        .property<&C::hwnd>(26, "hwnd")
+        .runtimeOnly()
+        .property<&C::Filter, &C::setFilter>(27, "Filter")
+        .key()
+        .byDefault(false)
+        .property<&C::FilterAllow, &C::setFilterAllow>(28, "FilterAllow")
+        .key()
+        .byDefault(empty)
+        .property<&C::FilterForbid, &C::setFilterForbid>(29, "FilterForbid")
+        .key()
+        .byDefault(empty)
+        .property<&C::Legend, &C::setLegend>(30, "Legend")
+        .key()
+        .byDefault(empty)
+        .property<&C::LegendType, &C::setLegendType>(31, "LegendType")
+        .enumType("LegendTypeConstants")
+        .key()
+        .byDefault(0)
+        .property<&C::LegendAutoSize, &C::setLegendAutoSize>(32, "LegendAutoSize")
+        .key()
+        .byDefault(true)
+        .property<&C::LegendWidth, &C::setLegendWidth>(33, "LegendWidth")
+        .key()
+        .byDefault(legendWidth)
+        .property<&C::ShowLegendBorder, &C::setShowLegendBorder>(34, "ShowLegendBorder")
+        .key()
+        .byDefault(true)
+        .property<&C::LegendAlignment, &C::setLegendAlignment>(35, "LegendAlignment")
+        .enumType("LegendAlignmentConstants")
+        .key()
+        .byDefault(37)
+        .property<&C::Round, &C::setRound>(36, "Round")
+        .enumType("RoundConstants")
+        .key()
+        .byDefault(0)
+        .property<&C::Roundness, &C::setRoundness>(37, "Roundness")
+        .key()
+        .byDefault(roundness)
+        .property<&C::BorderColor, &C::setBorderColor>(38, "BorderColor")
+        .key()
+        .byDefault(SysColor::Highlight)
+        .property<&C::LegendBackColor, &C::setLegendBackColor>(39, "LegendBackColor")
+        .key()
+        .byDefault(SysColor::Highlight)
+        .member(Member(40, "LineCount", Prop, VarType::Long, {},
+                       [](C& c, std::vector<Variant>&) { return Long(c.LineCount()); }))
         .member(Member(41, "FirstVisibleLine", Prop, VarType::Long, {},
                        [](C& c, std::vector<Variant>&) { return Long(c.FirstVisibleLine()); }))
         .member(Member(42, "LineIndex", Prop, VarType::Long, {Optional("CharPos", -1)},
                        [](C& c, std::vector<Variant>& a) { return Long(c.LineIndex(ArgOr(a, 0, -1))); }))
         .member(Member(43, "FirstChar", Prop, VarType::Long, {Optional("LineIndex", -1)},
                        [](C& c, std::vector<Variant>& a) { return Long(c.FirstChar(ArgOr(a, 0, -1))); }))
-        .member(Member(44, "LineLength", Prop, VarType::Long, {Optional("LineIndex", -1), Optional("CharPos", -1)},
-                       [](C& c, std::vector<Variant>& a) { return Long(c.LineLength(ArgOr(a, 0, -1), ArgOr(a, 1, -1))); }))
+        .member(
+            Member(44, "LineLength", Prop, VarType::Long, {Optional("LineIndex", -1), Optional("CharPos", -1)},
+                   [](C& c, std::vector<Variant>& a) { return Long(c.LineLength(ArgOr(a, 0, -1), ArgOr(a, 1, -1))); }))
         .member(Member(45, "GetLine", Meth, VarType::String, {Optional("LineIndex", -1)},
                        [](C& c, std::vector<Variant>& a) { return Variant(c.GetLine(ArgOr(a, 0, -1))); }))
         .member(Member(46, "GotoLine", Meth, VarType::Boolean, {ParamInfo{"LineIndex", VarType::Long}},
@@ -120,8 +207,10 @@ ClassInfo ZynTextBox::describe() {
                        }))
         .method<&C::ScrollToBottom>(48, "ScrollToBottom")
         .method<&C::EnsureCaretVisibility>(49, "EnsureCaretVisibility")
-        .member(Member(50, "Undo", Meth, VarType::Boolean, {}, [](C& c, std::vector<Variant>&) { return Variant(c.Undo()); }))
-        .member(Member(51, "CanUndo", Prop, VarType::Boolean, {}, [](C& c, std::vector<Variant>&) { return Variant(c.CanUndo()); }))
+        .member(Member(50, "Undo", Meth, VarType::Boolean, {},
+                       [](C& c, std::vector<Variant>&) { return Variant(c.Undo()); }))
+        .member(Member(51, "CanUndo", Prop, VarType::Boolean, {},
+                       [](C& c, std::vector<Variant>&) { return Variant(c.CanUndo()); }))
         .member(Member(52, "OverChar", Meth, VarType::Long, xy,
                        [](C& c, std::vector<Variant>& a) { return Long(c.OverChar(ArgOr(a, 0, 0), ArgOr(a, 1, 0))); }))
         .member(Member(53, "OverLine", Meth, VarType::Long, xy,
@@ -159,21 +248,41 @@ ClassInfo ZynTextBox::describe() {
         .enumeration(EnumInfo{"LegendTypeConstants",
                               {{"LegendType : None", 0}, {"LegendType : String", 1}, {"LegendType : StringV", 2}}})
         .enumeration(EnumInfo{"RoundConstants",
-                              {{"Round : No", 0}, {"Round : All", 15}, {"Round : TopLeft", 1}, {"Round : BottomLeft", 2},
-                               {"Round : LeftSide", 3}, {"Round : TopRight", 4}, {"Round : BottomRight", 8},
+                              {{"Round : No", 0},
+                               {"Round : All", 15},
+                               {"Round : TopLeft", 1},
+                               {"Round : BottomLeft", 2},
+                               {"Round : LeftSide", 3},
+                               {"Round : TopRight", 4},
+                               {"Round : BottomRight", 8},
                                {"Round : RightSide", 12}}})
         .enumeration(EnumInfo{"CursorConstants",
-                              {{"Cursor : Default", 0}, {"Cursor : AppStarting", 32650}, {"Cursor : Arrow", 32512},
-                               {"Cursor : Hand", 32649}, {"Cursor : Help", 32651}, {"Cursor : IBeam", 32513},
-                               {"Cursor : Icon", 32641}, {"Cursor : No", 32648}, {"Cursor : OfflineHand", 103},
-                               {"Cursor : Size", 32640}, {"Cursor : SizeAll", 32646}, {"Cursor : SizeNESW", 32643},
-                               {"Cursor : SizeNS", 32645}, {"Cursor : SizeNWSE", 32641}, {"Cursor : SizeWE", 32644},
-                               {"Cursor : UpArrow", 32516}, {"Cursor : Wait", 32514}}})
+                              {{"Cursor : Default", 0},
+                               {"Cursor : AppStarting", 32650},
+                               {"Cursor : Arrow", 32512},
+                               {"Cursor : Hand", 32649},
+                               {"Cursor : Help", 32651},
+                               {"Cursor : IBeam", 32513},
+                               {"Cursor : Icon", 32641},
+                               {"Cursor : No", 32648},
+                               {"Cursor : OfflineHand", 103},
+                               {"Cursor : Size", 32640},
+                               {"Cursor : SizeAll", 32646},
+                               {"Cursor : SizeNESW", 32643},
+                               {"Cursor : SizeNS", 32645},
+                               {"Cursor : SizeNWSE", 32641},
+                               {"Cursor : SizeWE", 32644},
+                               {"Cursor : UpArrow", 32516},
+                               {"Cursor : Wait", 32514}}})
         .enumeration(EnumInfo{"LegendAlignmentConstants",
-                              {{"LegendAlignment : TopLeft", 32}, {"LegendAlignment : TopCenter", 33},
-                               {"LegendAlignment : TopRight", 34}, {"LegendAlignment : MiddleLeft", 36},
-                               {"LegendAlignment : MiddleCenter", 37}, {"LegendAlignment : MiddleRight", 38},
-                               {"LegendAlignment : BottomLeft", 40}, {"LegendAlignment : BottomCenter", 41},
+                              {{"LegendAlignment : TopLeft", 32},
+                               {"LegendAlignment : TopCenter", 33},
+                               {"LegendAlignment : TopRight", 34},
+                               {"LegendAlignment : MiddleLeft", 36},
+                               {"LegendAlignment : MiddleCenter", 37},
+                               {"LegendAlignment : MiddleRight", 38},
+                               {"LegendAlignment : BottomLeft", 40},
+                               {"LegendAlignment : BottomCenter", 41},
                                {"LegendAlignment : BottomRight", 42}}})
         // The host's own enumerations for the text box's alignment and scroll bars.
         .enumeration(EnumInfo{"AlignmentConstants", {{"Left Justify", 0}, {"Right Justify", 1}, {"Center", 2}}})
@@ -192,7 +301,9 @@ void ZynTextBox::CreateBoxes() {
     }
     Text1[0]->setVisible(true);
     // The control's window hears what its boxes tell their parent, and passes the focus on.
-    if (h) ControlProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
+    if (h)
+        ControlProc_ =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
 }
 
 EditBox* ZynTextBox::BoxOfWindow(HWND h) const {
@@ -219,7 +330,8 @@ LRESULT ZynTextBox::WindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             if (GetFocus() == h && !self->Terminating_) self->box().SetFocus();
             return r;
         }
-        default: return CallWindowProcA(self->ControlProc_, h, msg, wp, lp);
+        default:
+            return CallWindowProcA(self->ControlProc_, h, msg, wp, lp);
     }
 }
 
@@ -303,7 +415,8 @@ void ZynTextBox::setLegendForeColor(OLE_COLOR v) {
 // The margin reaches the boxes as a posted message, single-line box first.
 void ZynTextBox::setLeftMargin(std::int32_t v) {
     LeftMargin_ = v;
-    for (auto& b : Text1) PostMessageA(b->hWnd(), EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(static_cast<std::uint32_t>(v)));
+    for (auto& b : Text1)
+        PostMessageA(b->hWnd(), EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(static_cast<std::uint32_t>(v)));
     PropertyChanged("LeftMargin");
 }
 
@@ -356,7 +469,8 @@ void ZynTextBox::setScrollBars(std::int32_t v) {
                 FlatSB_ShowScrollBar(h, SB_VERT, TRUE);
                 FlatSB_ShowScrollBar(h, SB_HORZ, TRUE);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     Layout();
@@ -393,8 +507,8 @@ void ZynTextBox::InitProperties() {
     Ready = false;
     CreateBoxes();
     const std::string ambientFace = Ambient().Font ? Ambient().Font->Name() : StdFont().Name();
-    applyDefaults({"LeftMargin", "Multiline", "LegendType", "Locked", "ScrollBars", "FilterAllow", "FilterForbid", "Filter",
-                   "Text"});
+    applyDefaults({"LeftMargin", "Multiline", "LegendType", "Locked", "ScrollBars", "FilterAllow", "FilterForbid",
+                   "Filter", "Text"});
     // The ambient face name goes to the font object the boxes share.
     Font()->SetName(ambientFace);
     for (auto& b : Text1) b->setFont(Font());
@@ -414,10 +528,11 @@ void ZynTextBox::InitProperties() {
 void ZynTextBox::ReadProperties(PropertyBag& bag) {
     Ready = false;
     CreateBoxes();
-    readFrom(bag, {"Round", "Roundness", "LeftMargin", "MouseIcon", "LegendMouseIcon", "ScrollBars", "Multiline",
-                   "ShowLegendBorder", "LegendAutoSize", "Locked", "Enabled", "Filter", "PasswordChar", "FilterAllow",
-                   "FilterForbid", "Text", "LegendBackColor", "BorderColor", "LegendForeColor", "FocusBackColor",
-                   "FocusForeColor", "ShowFocus", "BackColor", "ForeColor"});
+    readFrom(bag,
+             {"Round",           "Roundness",        "LeftMargin",     "MouseIcon", "LegendMouseIcon", "ScrollBars",
+              "Multiline",       "ShowLegendBorder", "LegendAutoSize", "Locked",    "Enabled",         "Filter",
+              "PasswordChar",    "FilterAllow",      "FilterForbid",   "Text",      "LegendBackColor", "BorderColor",
+              "LegendForeColor", "FocusBackColor",   "FocusForeColor", "ShowFocus", "BackColor",       "ForeColor"});
     // A TabSize past 32 was stored by its Let before the tab table overflowed, and saved so;
     // loading it keeps the value and the box's previous stops rather than refusing the form.
     try {
@@ -433,11 +548,13 @@ void ZynTextBox::ReadProperties(PropertyBag& bag) {
 
 // LegendWidth is saved as set, not as the auto-sized width its Get reports.
 void ZynTextBox::WriteProperties(PropertyBag& bag) {
-    writeTo(bag, {"Alignment", "MouseIcon", "LegendMouseIcon", "MousePointer", "LegendMousePointer", "LeftMargin",
-                  "ScrollBars", "Multiline", "ShowLegendBorder", "LegendAutoSize", "LegendType", "Locked", "Enabled",
-                  "SelectOnFocus", "Filter", "Round", "ShowFocus", "PasswordChar", "FilterAllow", "FilterForbid", "Text",
-                  "Font", "LegendFont", "LegendBackColor", "LegendForeColor", "FocusBackColor", "FocusForeColor",
-                  "BackColor", "ForeColor", "TabSize", "Legend"});
+    writeTo(bag, {"Alignment",      "MouseIcon",      "LegendMouseIcon", "MousePointer",     "LegendMousePointer",
+                  "LeftMargin",     "ScrollBars",     "Multiline",       "ShowLegendBorder", "LegendAutoSize",
+                  "LegendType",     "Locked",         "Enabled",         "SelectOnFocus",    "Filter",
+                  "Round",          "ShowFocus",      "PasswordChar",    "FilterAllow",      "FilterForbid",
+                  "Text",           "Font",           "LegendFont",      "LegendBackColor",  "LegendForeColor",
+                  "FocusBackColor", "FocusForeColor", "BackColor",       "ForeColor",        "TabSize",
+                  "Legend"});
     bag.WriteProperty("LegendWidth", Variant(LegendWidth_), defaultOf("LegendWidth"));
     writeTo(bag, {"BorderColor", "MaxLength", "Roundness", "LegendAlignment"});
 }

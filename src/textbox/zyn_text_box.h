@@ -5,15 +5,14 @@
 // (TAB indent in the multi-line box, then the allow and forbid lists).
 #pragma once
 
-#include "textbox/edit_box.h"
-
-#include "framework/control.h"
-#include "framework/std_picture.h"
-
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+
+#include "framework/control.h"
+#include "framework/std_picture.h"
+#include "textbox/edit_box.h"
 
 namespace ulmaro {
 

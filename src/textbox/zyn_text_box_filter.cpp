@@ -1,11 +1,11 @@
 // ZynTextBox: the key filter every typed character passes before its box sees it. TAB in
 // the multi-line box indents or unindents the selected lines (or removes indentation at the
 // caret); then KeyPress is raised; then the forbid and allow lists judge the character.
-#include "textbox/zyn_text_box.h"
-
 #include <ulmaro/platform/win32.h>
 
 #include <cctype>
+
+#include "textbox/zyn_text_box.h"
 
 namespace ulmaro {
 
@@ -58,7 +58,9 @@ void ZynTextBox::FilterKey(std::int16_t& KeyAscii) {
 void ZynTextBox::IndentSelectedLines(bool unindent) {
     EditBox& ml = *Text1[1];
     const std::int32_t s = ml.SelStart(), n = ml.SelLength();
-    const auto lineOf = [&](std::int32_t pos) { return static_cast<std::int32_t>(ml.send(EM_LINEFROMCHAR, static_cast<WPARAM>(pos))); };
+    const auto lineOf = [&](std::int32_t pos) {
+        return static_cast<std::int32_t>(ml.send(EM_LINEFROMCHAR, static_cast<WPARAM>(pos)));
+    };
     const std::int32_t first = lineOf(s), last = lineOf(s + n);
     std::string T;
     for (std::int32_t L = first; L <= last; ++L) {

@@ -1,8 +1,8 @@
 // ZynTextBox: the events of the inner boxes, focus behaviour, the mouse on the surface and
 // the cursors. The key filter is in zyn_text_box_filter.cpp.
-#include "textbox/zyn_text_box.h"
-
 #include <ulmaro/platform/win32.h>
+
+#include "textbox/zyn_text_box.h"
 
 namespace ulmaro {
 

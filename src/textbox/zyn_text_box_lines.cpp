@@ -1,11 +1,10 @@
 // ZynTextBox: the line interface (one or two edit messages each) and the clipboard
 // commands, on the shown box.
-#include "textbox/zyn_text_box.h"
-
-#include "framework/numeric.h"
-
 #include <cstring>
 #include <vector>
+
+#include "framework/numeric.h"
+#include "textbox/zyn_text_box.h"
 
 namespace ulmaro {
 

@@ -1,12 +1,11 @@
 // ZynTextBox: the legend and frame properties, layout (placing the shown box beside the
 // legend) and repaint (frame, window regions, legend).
-#include "textbox/zyn_text_box.h"
+#include <ulmaro/platform/scoped_gdi.h>
 
 #include "framework/colors.h"
 #include "framework/numeric.h"
 #include "framework/runtime_error.h"
-
-#include <ulmaro/platform/scoped_gdi.h>
+#include "textbox/zyn_text_box.h"
 
 namespace ulmaro {
 
@@ -88,11 +87,19 @@ void ZynTextBox::Layout() {
     if (Multiline_) {
         std::int32_t x0 = 0;
         switch (LegendType_) {
-            case 0: x0 = 1; break;
-            case 1: x0 = HorizontalLegendLeft(); break;
+            case 0:
+                x0 = 1;
+                break;
+            case 1:
+                x0 = HorizontalLegendLeft();
+                break;
             // The height of the turned text becomes the legend's width.
-            case 2: x0 = RoundToLong(s.TextHeight(Legend_) + 5); break;
-            default: x0 = 0; break;
+            case 2:
+                x0 = RoundToLong(s.TextHeight(Legend_) + 5);
+                break;
+            default:
+                x0 = 0;
+                break;
         }
         Text1[1]->Move(x0, 1, MaxOf(SW - x0, 1), MaxOf(SH - 1, 0));
     } else {
@@ -190,14 +197,17 @@ void ZynTextBox::Repaint() {
         SelectedObject selected(hdc, turned);
         const std::int32_t L = Text1[1]->Left() - 1;
         s.Line(1, 1, static_cast<float>(L), static_cast<float>(SH - 2), LegendFill, LineKind::FilledBox);
-        if (ShowLegendBorder_) s.Line(static_cast<float>(L), 0, static_cast<float>(L), static_cast<float>(SH - 1), BorderColor_);
+        if (ShowLegendBorder_)
+            s.Line(static_cast<float>(L), 0, static_cast<float>(L), static_cast<float>(SH - 1), BorderColor_);
         s.setCurrentX((static_cast<float>(L) - s.TextHeight(Legend_)) / 2);
         s.setCurrentY(static_cast<float>(SH - 5));
         s.Print(Legend_);
     } else if (LegendType_ == 1) {
-        const std::int32_t L = LegendAutoSize_ ? RoundToLong(s.TextWidth("Az" + Legend_)) : static_cast<std::int32_t>(LegendWidth_) + 12;
+        const std::int32_t L =
+            LegendAutoSize_ ? RoundToLong(s.TextWidth("Az" + Legend_)) : static_cast<std::int32_t>(LegendWidth_) + 12;
         s.Line(1, 1, static_cast<float>(L), static_cast<float>(SH - 2), LegendFill, LineKind::FilledBox);
-        if (ShowLegendBorder_) s.Line(static_cast<float>(L), 0, static_cast<float>(L), static_cast<float>(SH - 1), BorderColor_);
+        if (ShowLegendBorder_)
+            s.Line(static_cast<float>(L), 0, static_cast<float>(L), static_cast<float>(SH - 1), BorderColor_);
         RECT rc{2, 2, L - 2, SH - 2};
         DrawTextA(hdc, Legend_.c_str(), static_cast<int>(Legend_.size()), &rc, static_cast<UINT>(LegendAlignment_));
     }

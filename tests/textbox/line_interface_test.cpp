@@ -60,8 +60,9 @@ TEST_F(Lines, GotoLineSelectTextAndScrollToBottom) {
 
 TEST_F(Lines, WhatLiesUnderAPoint) {
     // Line 0 at y 0..12, line 2 at 26..38; "a" of alpha_1 covers x 5..11.
-    EXPECT_EQ(f.run("call Memo.OverChar 6 4\ncall Memo.OverLine 6 4\ncall Memo.OverLine 6 30\ncall Memo.OverChar 6 30\n"),
-              "Memo.OverChar = 0\nMemo.OverLine = 0\nMemo.OverLine = 2\nMemo.OverChar = 16\n");
+    EXPECT_EQ(
+        f.run("call Memo.OverChar 6 4\ncall Memo.OverLine 6 4\ncall Memo.OverLine 6 30\ncall Memo.OverChar 6 30\n"),
+        "Memo.OverChar = 0\nMemo.OverLine = 0\nMemo.OverLine = 2\nMemo.OverChar = 16\n");
     // Past the end of a line: the end of that line; below the last line: the last line.
     EXPECT_EQ(f.run("call Memo.OverChar 190 4\ncall Memo.OverLine 8 55\n"), "Memo.OverChar = 12\nMemo.OverLine = 3\n");
     std::int32_t start = -1, length = -1;

@@ -1,11 +1,11 @@
 // 10 000 random keystrokes typed into a multi-line text box through the form, checked after
 // each one against a plain string with a caret and an anchor that makes the same edits.
 // ULMARO_SEED picks another sequence; a failure names the seed and the step.
-#include "text_box_support.h"
-
 #include <algorithm>
-#include <cstdlib>
 #include <random>
+
+#include "support/seeded.h"
+#include "text_box_support.h"
 
 using namespace ulmaro;
 using ulmaro::test::TextBoxForm;
@@ -105,104 +105,100 @@ struct Model {
     }
 };
 
-unsigned seedOf() {
-    const char* v = std::getenv("ULMARO_SEED");
-    return v && *v ? static_cast<unsigned>(std::strtoul(v, nullptr, 10)) : 20261206u;
-}
-
 }  // namespace
 
 TEST(RandomTyping, TenThousandKeystrokesMatchAStringModel) {
-    const unsigned seed = seedOf();
-    SCOPED_TRACE("ULMARO_SEED=" + std::to_string(seed));
-    TextBoxForm f(320, 240);
-    f.run("new ZynTextBox Memo 10 10 300 80\nset Memo.Multiline True\nset Memo.ScrollBars 3\n"
-          "set Memo.Text \"seed\"\nnew ZynTextBox Other 10 215 100 21\nfocus Memo\n");
-    // The clipboard is shared by every edit of the process: start it from a known text.
-    f.run("call Memo.SelectText 0 -1\ncall Memo.Copy\nset Memo.Text \"\"\n");
-    ZynTextBox& memo = f.box("Memo");
-    Form& form = *f.h.form;
-    Model m;
-    m.clipboard = "seed";
-    std::mt19937 rng(seed);
-    const std::string letters = "abc xyz  \t01";
-    auto withShift = [&](int shift, auto action) {
-        form.setShift(shift);
-        action();
-        form.setShift(0);
-    };
-    auto key = [&](int vk) {
-        form.keyDown(vk);
-        form.keyUp(vk);
-    };
-    for (int step = 0; step < 10000; ++step) {
-        const int op = static_cast<int>(rng() % 100);
-        const bool shift = rng() % 3 == 0;
-        if (op < 45) {
-            const char c = letters[rng() % letters.size()];
-            if (c == '\t') {
-                // The Tab key: no control is a tab stop while the memo has the focus.
-                if (m.selEnd() > m.selStart()) {
-                    m.indent(shift, 4);
-                } else if (shift) {
-                    m.unindentAtCaret(4);
+    test::forEachSeed(20261206u, 1, [](std::uint32_t seed) {
+        TextBoxForm f(320, 240);
+        f.run(
+            "new ZynTextBox Memo 10 10 300 80\nset Memo.Multiline True\nset Memo.ScrollBars 3\n"
+            "set Memo.Text \"seed\"\nnew ZynTextBox Other 10 215 100 21\nfocus Memo\n");
+        // The clipboard is shared by every edit of the process: start it from a known text.
+        f.run("call Memo.SelectText 0 -1\ncall Memo.Copy\nset Memo.Text \"\"\n");
+        ZynTextBox& memo = f.box("Memo");
+        Form& form = *f.h.form;
+        Model m;
+        m.clipboard = "seed";
+        std::mt19937 rng(seed);
+        const std::string letters = "abc xyz  \t01";
+        auto withShift = [&](int shift, auto action) {
+            form.setShift(shift);
+            action();
+            form.setShift(0);
+        };
+        auto key = [&](int vk) {
+            form.keyDown(vk);
+            form.keyUp(vk);
+        };
+        for (int step = 0; step < 10000; ++step) {
+            const int op = static_cast<int>(rng() % 100);
+            const bool shift = rng() % 3 == 0;
+            if (op < 45) {
+                const char c = letters[rng() % letters.size()];
+                if (c == '\t') {
+                    // The Tab key: no control is a tab stop while the memo has the focus.
+                    if (m.selEnd() > m.selStart()) {
+                        m.indent(shift, 4);
+                    } else if (shift) {
+                        m.unindentAtCaret(4);
+                    } else {
+                        m.type('\t');
+                    }
+                    withShift(shift ? 1 : 0, [&] { key(9); });
                 } else {
-                    m.type('\t');
+                    m.type(c);
+                    form.keyPress(static_cast<unsigned char>(c));
                 }
-                withShift(shift ? 1 : 0, [&] { key(9); });
+            } else if (op < 52) {
+                m.replace("\r\n");
+                form.keyDown(13);
+                form.keyPress(13);
+                form.keyUp(13);
+            } else if (op < 60) {
+                m.backspace();
+                form.keyPress(8);
+            } else if (op < 65) {
+                m.del();
+                key(46);
+            } else if (op < 73) {
+                m.left(shift);
+                withShift(shift ? 1 : 0, [&] { key(37); });
+            } else if (op < 81) {
+                m.right(shift);
+                withShift(shift ? 1 : 0, [&] { key(39); });
+            } else if (op < 84) {
+                m.wordLeft(shift);
+                withShift(shift ? 3 : 2, [&] { key(37); });
+            } else if (op < 87) {
+                m.wordRight(shift);
+                withShift(shift ? 3 : 2, [&] { key(39); });
+            } else if (op < 90) {
+                const bool home = rng() % 2 == 0;
+                m.moveTo(home ? m.lineStart(m.caret) : m.lineEnd(m.caret), shift);
+                withShift(shift ? 1 : 0, [&] { key(home ? 36 : 35); });
+            } else if (op < 92) {
+                // Ctrl+A, now and then: it is mostly followed by typing over everything.
+                if (rng() % 8 != 0) continue;
+                m.anchor = 0;
+                m.moveTo(m.s.size(), true);
+                withShift(2, [&] { key(65); });
             } else {
-                m.type(c);
-                form.keyPress(static_cast<unsigned char>(c));
+                // Ctrl+C, Ctrl+X, Ctrl+V.
+                const int which = static_cast<int>(rng() % 3);
+                const bool sel = m.selEnd() > m.selStart();
+                if (which == 0 && sel) m.clipboard = m.s.substr(m.selStart(), m.selEnd() - m.selStart());
+                if (which == 1 && sel) {
+                    m.clipboard = m.s.substr(m.selStart(), m.selEnd() - m.selStart());
+                    m.replace("");
+                }
+                if (which == 2 && !m.clipboard.empty()) m.replace(m.clipboard);
+                withShift(2, [&] { form.keyPress(which == 0 ? 3 : which == 1 ? 24 : 22); });
             }
-        } else if (op < 52) {
-            m.replace("\r\n");
-            form.keyDown(13);
-            form.keyPress(13);
-            form.keyUp(13);
-        } else if (op < 60) {
-            m.backspace();
-            form.keyPress(8);
-        } else if (op < 65) {
-            m.del();
-            key(46);
-        } else if (op < 73) {
-            m.left(shift);
-            withShift(shift ? 1 : 0, [&] { key(37); });
-        } else if (op < 81) {
-            m.right(shift);
-            withShift(shift ? 1 : 0, [&] { key(39); });
-        } else if (op < 84) {
-            m.wordLeft(shift);
-            withShift(shift ? 3 : 2, [&] { key(37); });
-        } else if (op < 87) {
-            m.wordRight(shift);
-            withShift(shift ? 3 : 2, [&] { key(39); });
-        } else if (op < 90) {
-            const bool home = rng() % 2 == 0;
-            m.moveTo(home ? m.lineStart(m.caret) : m.lineEnd(m.caret), shift);
-            withShift(shift ? 1 : 0, [&] { key(home ? 36 : 35); });
-        } else if (op < 92) {
-            // Ctrl+A, now and then: it is mostly followed by typing over everything.
-            if (rng() % 8 != 0) continue;
-            m.anchor = 0;
-            m.moveTo(m.s.size(), true);
-            withShift(2, [&] { key(65); });
-        } else {
-            // Ctrl+C, Ctrl+X, Ctrl+V.
-            const int which = static_cast<int>(rng() % 3);
-            const bool sel = m.selEnd() > m.selStart();
-            if (which == 0 && sel) m.clipboard = m.s.substr(m.selStart(), m.selEnd() - m.selStart());
-            if (which == 1 && sel) {
-                m.clipboard = m.s.substr(m.selStart(), m.selEnd() - m.selStart());
-                m.replace("");
-            }
-            if (which == 2 && !m.clipboard.empty()) m.replace(m.clipboard);
-            withShift(2, [&] { form.keyPress(which == 0 ? 3 : which == 1 ? 24 : 22); });
+            ASSERT_EQ(memo.Text(), m.s) << "step " << step;
+            ASSERT_EQ(static_cast<std::size_t>(memo.SelStart()), m.selStart()) << "step " << step;
+            ASSERT_EQ(static_cast<std::size_t>(memo.SelLength()), m.selEnd() - m.selStart()) << "step " << step;
         }
-        ASSERT_EQ(memo.Text(), m.s) << "step " << step;
-        ASSERT_EQ(static_cast<std::size_t>(memo.SelStart()), m.selStart()) << "step " << step;
-        ASSERT_EQ(static_cast<std::size_t>(memo.SelLength()), m.selEnd() - m.selStart()) << "step " << step;
-    }
-    EXPECT_GT(memo.LineCount(), 10);  // the edits reached well past one line
-    EXPECT_EQ(form.focused(), form.find("Memo"));
+        EXPECT_GT(memo.LineCount(), 10);  // the edits reached well past one line
+        EXPECT_EQ(form.focused(), form.find("Memo"));
+    });
 }

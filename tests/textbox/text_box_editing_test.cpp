@@ -1,9 +1,9 @@
 // ZynTextBox edited through the form as a user types: characters and their events, the
 // key filter, Ctrl+A, undo, the clipboard commands, TAB indent and unindent, and the
 // text kept across a change of Multiline.
-#include "text_box_support.h"
-
 #include <ulmaro/platform/win32.h>
+
+#include "text_box_support.h"
 
 using namespace ulmaro;
 using ulmaro::test::TextBoxForm;
@@ -13,9 +13,10 @@ namespace {
 struct Editing : ::testing::Test {
     TextBoxForm f;
     void SetUp() override {
-        f.run("new ZynTextBox Text1 10 10 200 21\nnew ZynTextBox Text2 10 40 200 21\n"
-              "new ZynTextBox Memo 10 70 200 100\nset Memo.Multiline True\n"
-              "set Text1.Text \"\"\nset Text2.Text \"\"\nset Memo.Text \"\"\n");
+        f.run(
+            "new ZynTextBox Text1 10 10 200 21\nnew ZynTextBox Text2 10 40 200 21\n"
+            "new ZynTextBox Memo 10 70 200 100\nset Memo.Multiline True\n"
+            "set Text1.Text \"\"\nset Text2.Text \"\"\nset Memo.Text \"\"\n");
     }
     // Enter as the keyboard gives it: the key, then the character it types.
     void enter() {
@@ -47,8 +48,9 @@ TEST_F(Editing, FilterAllowAndForbidLists) {
     f.run("type 1a\n");
     EXPECT_EQ(f.text("Text1"), "1a");
     f.run("set Text1.Filter True\nset Text1.Text \"\"\n");
-    EXPECT_EQ(f.run("type 4x2\n"),
-              "Text1.KeyPress 52\nText1.Change\nText1.KeyPress 120\nText1.ForbidKey 120\nText1.KeyPress 50\nText1.Change\n");
+    EXPECT_EQ(
+        f.run("type 4x2\n"),
+        "Text1.KeyPress 52\nText1.Change\nText1.KeyPress 120\nText1.ForbidKey 120\nText1.KeyPress 50\nText1.Change\n");
     EXPECT_EQ(f.text("Text1"), "42");
     // Backspace, Enter and the clipboard keys pass; other control characters do not.
     f.h.form->keyPress(8);
@@ -64,7 +66,8 @@ TEST_F(Editing, FilterAllowAndForbidLists) {
     f.run("on Text1.ForbidKey KeyAscii=99\n");
     f.run("type z\n");
     EXPECT_EQ(f.text("Text1"), "4A");
-    EXPECT_EQ(f.run("off Text1.ForbidKey\non Text1.KeyPress KeyAscii=0\ntype c\n"), "Text1.KeyPress 0\nText1.ForbidKey 0\n");
+    EXPECT_EQ(f.run("off Text1.ForbidKey\non Text1.KeyPress KeyAscii=0\ntype c\n"),
+              "Text1.KeyPress 0\nText1.ForbidKey 0\n");
 }
 
 TEST_F(Editing, CtrlASelectsAllBeforeKeyDownAndUndoRestores) {
@@ -80,8 +83,9 @@ TEST_F(Editing, CtrlASelectsAllBeforeKeyDownAndUndoRestores) {
 
 TEST_F(Editing, CopyCutAndPasteGoThroughTheFocusedBox) {
     // Copy moves the focus into the box first: with SelectOnFocus that selects everything.
-    f.run("set Text1.Text \"one two\"\nset Text2.Text \"x\"\nfocus Text2\ncall Text1.SelectText 4 3\ncall Text1.Copy\n"
-          "call Text2.SelectText 1 0\ncall Text2.Paste\n");
+    f.run(
+        "set Text1.Text \"one two\"\nset Text2.Text \"x\"\nfocus Text2\ncall Text1.SelectText 4 3\ncall Text1.Copy\n"
+        "call Text2.SelectText 1 0\ncall Text2.Paste\n");
     EXPECT_EQ(f.text("Text2"), "one two");  // and so does Paste: it replaces everything
     f.run("set Text1.SelectOnFocus False\nset Text2.SelectOnFocus False\nset Text2.Text \"x\"\nfocus Text2\n");
     // Then Ctrl+C goes to it.

@@ -1,11 +1,10 @@
 // ZynTextBox and the focus: the control hands it to its shown box, a locked box passes it
 // on, a multi-line box takes the form's tab stops while it has it, and the focus colours
 // come and go without losing the user's colours.
-#include "text_box_support.h"
+#include <ulmaro/platform/win32.h>
 
 #include "framework/colors.h"
-
-#include <ulmaro/platform/win32.h>
+#include "text_box_support.h"
 
 using namespace ulmaro;
 using ulmaro::test::TextBoxForm;
@@ -15,8 +14,9 @@ namespace {
 struct Focus : ::testing::Test {
     TextBoxForm f;
     void SetUp() override {
-        f.run("new ZynTextBox Text1 10 10 200 21\nnew ZynTextBox Text2 10 40 200 21\nnew ZynTextBox Text3 10 70 200 60\n"
-              "new ZynLabel Label1 10 140 100 20\nnew ZynCommand Command1 10 170 100 24\n");
+        f.run(
+            "new ZynTextBox Text1 10 10 200 21\nnew ZynTextBox Text2 10 40 200 21\nnew ZynTextBox Text3 10 70 200 60\n"
+            "new ZynLabel Label1 10 140 100 20\nnew ZynCommand Command1 10 170 100 24\n");
     }
     Control* focused() { return f.h.form->focused(); }
     Control* control(const char* name) { return f.h.form->find(name); }
@@ -66,7 +66,9 @@ TEST_F(Focus, AMultilineBoxTakesTheFormsTabStopsWhileFocused) {
 }
 
 TEST_F(Focus, FocusColoursRestoreTheUsersColours) {
-    f.run("set Text1.ShowFocus True\nset Text1.BackColor 255\nset Text1.ForeColor 65280\nset Text1.FocusBackColor 16711680\n");
+    f.run(
+        "set Text1.ShowFocus True\nset Text1.BackColor 255\nset Text1.ForeColor 65280\nset Text1.FocusBackColor "
+        "16711680\n");
     ZynTextBox& t = f.box("Text1");
     f.run("focus Text1\n");
     EXPECT_EQ(t.textBox(0).BackColor(), 16711680u);

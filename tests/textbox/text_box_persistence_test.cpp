@@ -1,11 +1,10 @@
 // What a text box saves: its keys in their order with their defaults, values that come back
 // after a save and load (the stored legend type winning over the one Legend derives), and
 // the TabSize that overflows its tab-stop table.
-#include "text_box_support.h"
+#include <nlohmann/json.hpp>
 
 #include "framework/form_file.h"
-
-#include <nlohmann/json.hpp>
+#include "text_box_support.h"
 
 using namespace ulmaro;
 using ulmaro::test::TextBoxForm;
@@ -25,12 +24,14 @@ TEST(TextBoxPersistence, KeysInWriteOrderWithDefaults) {
     std::vector<std::string> keys;
     for (auto it = p.begin(); it != p.end(); ++it) keys.push_back(it.key());
     EXPECT_EQ(keys, (std::vector<std::string>{
-                        "Alignment", "MouseIcon", "LegendMouseIcon", "MousePointer", "LegendMousePointer", "LeftMargin",
-                        "ScrollBars", "Multiline", "ShowLegendBorder", "LegendAutoSize", "LegendType", "Locked", "Enabled",
-                        "SelectOnFocus", "Filter", "Round", "ShowFocus", "PasswordChar", "FilterAllow", "FilterForbid",
-                        "Text", "Font", "LegendFont", "LegendBackColor", "LegendForeColor", "FocusBackColor",
-                        "FocusForeColor", "BackColor", "ForeColor", "TabSize", "Legend", "LegendWidth", "BorderColor",
-                        "MaxLength", "Roundness", "LegendAlignment"}));
+                        "Alignment",      "MouseIcon",      "LegendMouseIcon", "MousePointer",     "LegendMousePointer",
+                        "LeftMargin",     "ScrollBars",     "Multiline",       "ShowLegendBorder", "LegendAutoSize",
+                        "LegendType",     "Locked",         "Enabled",         "SelectOnFocus",    "Filter",
+                        "Round",          "ShowFocus",      "PasswordChar",    "FilterAllow",      "FilterForbid",
+                        "Text",           "Font",           "LegendFont",      "LegendBackColor",  "LegendForeColor",
+                        "FocusBackColor", "FocusForeColor", "BackColor",       "ForeColor",        "TabSize",
+                        "Legend",         "LegendWidth",    "BorderColor",     "MaxLength",        "Roundness",
+                        "LegendAlignment"}));
     EXPECT_EQ(p["Text"], "Text1");
     EXPECT_EQ(p["LegendMousePointer"], 32512);
     EXPECT_EQ(p["FocusBackColor"], static_cast<std::int32_t>(0x80000018));
@@ -40,10 +41,11 @@ TEST(TextBoxPersistence, KeysInWriteOrderWithDefaults) {
 
 TEST(TextBoxPersistence, ValuesComeBackAfterSaveAndLoad) {
     TextBoxForm f;
-    f.run("new ZynTextBox Text1 10 10 200 80\nset Text1.Multiline True\nset Text1.Legend \"Notes\"\n"
-          "set Text1.LegendType 2\nset Text1.Round 3\nset Text1.Roundness 10\nset Text1.TabSize 8\n"
-          "set Text1.FilterAllow \"abc\"\nset Text1.Filter True\nset Text1.ScrollBars 2\nset Text1.Text \"x\"\n"
-          "set Text1.Font.Bold True\nset Text1.LegendWidth 44\nset Text1.LegendAutoSize False\n");
+    f.run(
+        "new ZynTextBox Text1 10 10 200 80\nset Text1.Multiline True\nset Text1.Legend \"Notes\"\n"
+        "set Text1.LegendType 2\nset Text1.Round 3\nset Text1.Roundness 10\nset Text1.TabSize 8\n"
+        "set Text1.FilterAllow \"abc\"\nset Text1.Filter True\nset Text1.ScrollBars 2\nset Text1.Text \"x\"\n"
+        "set Text1.Font.Bold True\nset Text1.LegendWidth 44\nset Text1.LegendAutoSize False\n");
     const std::string saved = formToText(*f.h.form, "form.json");
     auto loaded = loadFormFromText(saved, "form.json");
     auto& t = dynamic_cast<ZynTextBox&>(*loaded->find("Text1"));

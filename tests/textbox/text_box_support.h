@@ -2,12 +2,11 @@
 // what a script prints (every property change repaints and raises Paint).
 #pragma once
 
-#include "support/harness.h"
-
-#include "textbox/zyn_text_box.h"
-
 #include <sstream>
 #include <string>
+
+#include "support/harness.h"
+#include "textbox/zyn_text_box.h"
 
 namespace ulmaro::test {
 
