@@ -57,10 +57,14 @@ bool parseOptions(const std::vector<std::string>& a, Options& o, std::string& pr
         } else if (a[i] == "--quit-after") {
             std::string v;
             if (!value(v)) return false;
+            std::size_t used = 0;
             try {
-                o.quitAfter = std::stol(v);
+                o.quitAfter = std::stol(v, &used);
             } catch (...) {
-                problem = "--quit-after takes milliseconds";
+                used = 0;
+            }
+            if (used == 0 || used != v.size() || o.quitAfter < 0) {
+                problem = "--quit-after takes a number of milliseconds, 0 or more (got " + v + ")";
                 return false;
             }
         } else if (a[i] == "--design") {

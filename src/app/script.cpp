@@ -3,6 +3,7 @@
 #include "form_picture.h"
 #include "value_text.h"
 
+#include "framework/ansi_text.h"
 #include "framework/form_file.h"
 #include "framework/std_font.h"
 #include "framework/std_picture.h"
@@ -22,6 +23,24 @@ std::string lower(std::string s) {
 }
 
 [[noreturn]] void bad(const std::string& message) { throw ScriptError(message); }
+
+// A command word as a message shows it: commands are ASCII words, so every other byte
+// (control bytes, binary junk, letters past ASCII) shows escaped as \xNN.
+std::string printable(const std::string& s) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (char c : s) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F) {
+            out += c;
+        } else {
+            out += "\\x";
+            out += hex[b >> 4];
+            out += hex[b & 15];
+        }
+    }
+    return out;
+}
 
 void need(bool ok, const std::string& message) {
     if (!ok) bad(message);
@@ -160,7 +179,10 @@ int ScriptRunner::runFormLoad(const std::string& formPath, std::ostream& err) {
     std::string text;
     for (const std::string& line : form_->loadScript()) text += line + "\n";
     std::istringstream in(text);
-    return run(in, formPath + " (Load)", err);
+    const int status = run(in, formPath + " (Load)", err);
+    // Loaded, the form shows: its first control in tab order takes the focus.
+    if (status == 0) form_->focusFirstControl();
+    return status;
 }
 
 void ScriptRunner::command(const std::vector<std::string>& t, const std::string& rawLine) {
@@ -174,7 +196,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         const ClassInfo* cls = TypeLibrary::instance().findClass(t[1]);
         need(cls && cls->placeable, "no placeable class named " + t[1]);
         need(!form_->find(t[2]), "a control named " + t[2] + " exists already");
-        for (char ch : t[2]) need(std::isalnum(static_cast<unsigned char>(ch)) || ch == '_', "not a control name: " + t[2]);
+        need(isControlName(t[2]), controlNameRule(printable(t[2])));
         Control* container = nullptr;
         if (t.size() == 9) {
             need(lower(t[7]) == "in", "expected: in CONTAINER");
@@ -220,11 +242,12 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
             while (at < rawLine.size() && (rawLine[at] == ' ' || rawLine[at] == '\t')) ++at;
             text = rawLine.substr(at);
             while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+            text = AnsiFromUtf8(text);
         }
         for (char ch : text) form_->keyPress(static_cast<unsigned char>(ch));
     } else if (cmd == "accesskey") {
         args(1, 1);
-        std::string k = t[1].front() == '"' ? value(t[1]).toString() : t[1];
+        std::string k = AnsiFromUtf8(unquote(t[1]));
         need(k.size() == 1, "accesskey takes one character");
         form_->accessKey(k[0]);
     } else if (cmd == "focus") {
@@ -315,8 +338,9 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         need(m->let != nullptr, m->name + " is read-only");
         Variant v = value(t.back());
         if (m->type == VarType::Picture && v.type() == VarType::String) {
+            const std::string path = unquote(t.back());
             try {
-                v = Variant(v.toString().empty() ? StdPicturePtr() : StdPicture::Load(v.toString()));
+                v = Variant(path.empty() ? StdPicturePtr() : StdPicture::Load(path));
             } catch (const PictureLoadError& e) {
                 bad(e.what());
             }
@@ -345,7 +369,7 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         c.Paint();
     } else if (cmd == "save") {
         args(1, 1);
-        std::string path = t[1].front() == '"' ? value(t[1]).toString() : t[1];
+        std::string path = unquote(t[1]);
         try {
             saveForm(*form_, path);
         } catch (const FormFileError& e) {
@@ -353,11 +377,11 @@ void ScriptRunner::command(const std::vector<std::string>& t, const std::string&
         }
     } else if (cmd == "render") {
         args(1, 1);
-        std::string path = t[1].front() == '"' ? value(t[1]).toString() : t[1];
+        std::string path = unquote(t[1]);
         std::string error;
         need(writeFormPicture(*form_, path, &error), error);
     } else {
-        bad("unknown command " + t[0]);
+        bad("unknown command " + printable(t[0]));
     }
 }
 

@@ -32,8 +32,9 @@ public:
     void runLine(const std::string& line);
     // Runs a whole script; on a bad line writes "NAME:LINE: message" to `err` and returns 2.
     int run(std::istream& in, const std::string& name, std::ostream& err);
-    // Runs the form's load lines (the "Load" list of its file) as it opens; returns as run()
-    // does, naming the form in messages.
+    // Runs the form's load lines (the "Load" list of its file) as it opens, then shows it (the
+    // first control in tab order takes the focus); returns as run() does, naming the form in
+    // messages.
     int runFormLoad(const std::string& formPath, std::ostream& err);
 
 private:

@@ -1,5 +1,6 @@
 #include "value_text.h"
 
+#include "framework/ansi_text.h"
 #include "framework/std_font.h"
 #include "framework/std_picture.h"
 
@@ -16,10 +17,12 @@ std::string quote(const std::string& s) {
     return out + "\"";
 }
 
+// Strings of controls are ANSI; what the script runner prints is UTF-8. Picture paths are
+// file names, kept as they were given.
 std::string formatValue(const Variant& v) {
     switch (v.type()) {
-        case VarType::String: return quote(v.toString());
-        case VarType::Font: return quote(v.toFont()->Name());
+        case VarType::String: return quote(Utf8FromAnsi(v.toString()));
+        case VarType::Font: return quote(Utf8FromAnsi(v.toFont()->Name()));
         case VarType::Picture: return quote(v.toPicture()->Path());
         case VarType::Nothing: return "Nothing";
         case VarType::Empty: return "Empty";
@@ -27,15 +30,18 @@ std::string formatValue(const Variant& v) {
     }
 }
 
-std::optional<Variant> parseValue(const std::string& token) {
-    if (token.size() >= 2 && token.front() == '"' && token.back() == '"') {
-        std::string s;
-        for (std::size_t i = 1; i + 1 < token.size(); ++i) {
-            s += token[i];
-            if (token[i] == '"') ++i;  // a doubled quote stands for one
-        }
-        return Variant(s);
+std::string unquote(const std::string& token) {
+    if (token.size() < 2 || token.front() != '"' || token.back() != '"') return token;
+    std::string s;
+    for (std::size_t i = 1; i + 1 < token.size(); ++i) {
+        s += token[i];
+        if (token[i] == '"') ++i;  // a doubled quote stands for one
     }
+    return s;
+}
+
+std::optional<Variant> parseValue(const std::string& token) {
+    if (token.size() >= 2 && token.front() == '"' && token.back() == '"') return Variant(AnsiFromUtf8(unquote(token)));
     std::string lower;
     for (char c : token) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (lower == "true") return Variant(true);
@@ -43,6 +49,20 @@ std::optional<Variant> parseValue(const std::string& token) {
     if (lower == "nothing") return Variant::nothing();
     Variant n;
     if (parseNumber(token, n)) return n;
+    // A trailing "&" makes a literal a Long, as the language writes them: &HFFFF& is 65535
+    // where &HFFFF is the Integer -1.
+    if (token.size() >= 2 && token.back() == '&' && parseNumber(token.substr(0, token.size() - 1), n) &&
+        n.type() != VarType::Single && n.type() != VarType::Double) {
+        const std::string body = token.substr(0, token.size() - 1);
+        const bool hex = body.find('&') != std::string::npos;
+        if (hex && n.type() == VarType::Integer) {
+            // Up to four hexadecimal digits: the bits of a Long, not of an Integer.
+            const auto bits = static_cast<std::uint16_t>(n.toInt32());
+            const bool negative = body.front() == '-';
+            return Variant(static_cast<std::int32_t>(negative ? -static_cast<std::int32_t>(bits) : bits));
+        }
+        return Variant(n.toInt32());
+    }
     return std::nullopt;
 }
 

@@ -16,6 +16,9 @@ std::string quote(const std::string& s);
 
 // A script token as a value, or nothing if it is not one.
 std::optional<Variant> parseValue(const std::string& token);
+// A token without its quotes (doubled quotes made single), as written: for file names,
+// which stay UTF-8 while strings for controls become ANSI.
+std::string unquote(const std::string& token);
 
 // Splits a script line into tokens at blanks; a double-quoted token keeps its blanks and
 // keeps its quotes (so parseValue sees a string). A `#` outside quotes starts a comment.

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "ansi_text.h"
 #include "colors.h"
 #include "control_window.h"
 
@@ -119,12 +120,22 @@ void Form::clearForm() {
     ValidateRect(hwnd_, nullptr);
 }
 
+bool isControlName(std::string_view name) {
+    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (name.empty() || name.size() > 40 || !letter(name.front())) return false;
+    return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '_'; });
+}
+
+std::string controlNameRule(std::string_view name) {
+    return "\"" + std::string(name) + "\" is not a control name (a letter, then letters, digits or _, at most 40 characters)";
+}
+
 Control& Form::place(const std::string& className, const std::string& name, int left, int top, int width, int height,
                      Control* container, PropertyBag* bag) {
     const ClassInfo* cls = TypeLibrary::instance().findClass(className);
     if (!cls || !cls->create) throw std::invalid_argument("unknown class " + className);
     if (!cls->placeable) throw std::invalid_argument("class " + className + " is not placed on forms");
-    if (name.empty()) throw std::invalid_argument("a control needs a name");
+    if (!isControlName(name)) throw std::invalid_argument(controlNameRule(name));
     if (find(name)) throw std::invalid_argument("a control named " + name + " exists already");
     if (container && !container->classInfo().container)
         throw std::invalid_argument(container->name() + " cannot contain controls");
@@ -287,6 +298,7 @@ WPARAM Form::buttonKeys(int button) const {
 }
 
 void Form::mouseMove(int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     // Each move starts from the window's own arrow; a control that wants another shape sets
@@ -304,6 +316,7 @@ void Form::setPress(HWND target, bool held) {
 }
 
 void Form::mouseDown(int button, int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
@@ -318,6 +331,7 @@ void Form::mouseDown(int button, int x, int y) {
 }
 
 void Form::mouseUp(int button, int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
@@ -349,6 +363,7 @@ void Form::doubleClick(int x, int y) {
 }
 
 void Form::dblClickPress(int x, int y) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetCursorPos(x, y);
     Pointer p = pointerAt(x, y);
@@ -382,6 +397,7 @@ HWND keyTarget(HWND form) {
 }  // namespace
 
 void Form::keyDown(int keyCode) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, true);
     if (keyCode == VK_TAB) return pressTab();
@@ -408,6 +424,7 @@ bool Form::hasTabStops() const {
 }
 
 void Form::keyUp(int keyCode) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, false);
     if (keyCode == VK_TAB && hasTabStops()) return;
@@ -415,17 +432,19 @@ void Form::keyUp(int keyCode) {
 }
 
 void Form::keyPress(int keyAscii) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_CHAR, static_cast<WPARAM>(keyAscii & 0xFFFF), 0);
 }
 
 bool Form::accessKey(char key) {
+    if (!userMode_) return false;
     InputScope scope(inputDepth_, [this] { afterInput(); });
-    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    // Keys are ANSI characters: É and é are one key.
     for (const auto& c : controls_) {
         if (!IsWindowVisible(c->surface().hWnd()) || !takesInput(*c)) continue;
         const std::string& keys = c->surface().AccessKeys();
-        if (std::any_of(keys.begin(), keys.end(), [&](char k) { return lower(k) == lower(key); })) {
+        if (std::any_of(keys.begin(), keys.end(), [&](char k) { return AnsiUpper(k) == AnsiUpper(key); })) {
             SendMessageA(c->surface().hWnd(), WM_HOST_ACCESSKEY, static_cast<unsigned char>(key), 0);
             return true;
         }
@@ -436,11 +455,19 @@ bool Form::accessKey(char key) {
 // The platform owns the focus: this moves it, and the windows' WM_KILLFOCUS and WM_SETFOCUS
 // bring the notifications (focusMessage).
 void Form::setFocus(Control* c) {
+    if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     HWND target = c ? c->surface().hWnd() : hwnd_;
     // Focus already in the control (or in a window it made inside its own) stays where it is.
     if (c == active_ && (GetFocus() == target || (c && IsChild(target, GetFocus())))) return;
     SetFocus(target);
+}
+
+void Form::focusFirstControl() {
+    if (!userMode_ || active_) return;
+    std::vector<Control*> order;
+    tabOrder(nullptr, order);
+    if (!order.empty()) setFocus(order.front());
 }
 
 void Form::focusMessage(Control& c, bool gained, HWND other) {

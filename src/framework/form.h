@@ -19,6 +19,12 @@
 
 namespace ulmaro {
 
+// The host's identifier rule for control names, so that every script can name them: a
+// letter, then letters, digits or "_", at most 40 characters.
+bool isControlName(std::string_view name);
+// The rule as a message about `name`.
+std::string controlNameRule(std::string_view name);
+
 class Form : public Site {
 public:
     // The size is kept within the limit of size_limit.h (a side at least 1 pixel).
@@ -69,6 +75,8 @@ public:
     platform::HWND hwnd() const { return hwnd_; }
 
     // ---- Input, in form pixels ------------------------------------------------------------------
+    // At design time (user mode off) the designer keeps the mouse and the keyboard: none of
+    // these reach a control, and the focus does not move.
     // Shift, Ctrl and Alt (bits 1, 2, 4) for what follows; GetKeyState reports them too.
     void setShift(int shift);
     int shift() const { return shift_; }
@@ -88,6 +96,10 @@ public:
     bool accessKey(char key);
     // Moves the platform's focus to the control's window (the form's own with null).
     void setFocus(Control* c);
+    // A form that shows gives the focus to the first control in tab order that can take it
+    // (visible, enabled, one that takes the focus), unless one has it already. Controls
+    // placed later do not take it by themselves.
+    void focusFirstControl();
     // The form's active control: the one whose window last took the focus; it keeps that
     // place while the focus is in another program.
     Control* focused() const { return active_; }

@@ -8,6 +8,7 @@ Variant PropertyBag::ReadProperty(std::string_view name, const Variant& defaultV
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (sameName(entries_[i].first, name)) {
             read_[i] = true;
+            lastRead_ = entries_[i].first;
             return entries_[i].second;
         }
     return defaultValue;

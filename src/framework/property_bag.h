@@ -26,10 +26,14 @@ public:
     const std::vector<Entry>& entries() const { return entries_; }
     // Keys that were stored but never read (a misspelt key in a hand-edited form).
     std::vector<std::string> unreadKeys() const;
+    // The stored key read last: when a control refuses a value it has just read, the key
+    // that held it.
+    const std::string& lastRead() const { return lastRead_; }
 
 private:
     std::vector<Entry> entries_;
     mutable std::vector<bool> read_;
+    mutable std::string lastRead_;
 };
 
 }  // namespace ulmaro

@@ -38,7 +38,7 @@ TEST(ControlFrame, MouseOnTheFrameReachesNoClientHandler) {
 }
 
 TEST(ControlHitTest, SeeThroughPartsPassThePointerToWhatIsBehind) {
-    Harness h(200, 60, false);  // design time: the label's hover timer never takes the capture
+    Harness h(200, 60);  // the clock stands still: the label's hover timer never takes the capture
     h.run("new ZynCommand Command1 0 0 200 60\nnew ZynLabel Label1 10 10 150 30\n"
           "set Label1.Caption \"x\"\nset Label1.BackStyle 0\n");
     // Over the drawn "x" the label takes the press; over its see-through part the button does.

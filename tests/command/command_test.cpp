@@ -264,7 +264,9 @@ TEST(CommandPersistence, MalformedFormFilesAreRefusedWithFileLineAndControl) {
     const std::string control = "{\"Class\": \"ZynCommand\", \"Name\": \"Command2\", \"Left\": 0, \"Top\": 0, \"Width\": 75, \"Height\": 23";
     const std::pair<std::string, std::string> kCases[] = {
         {head, "bad.json:3"},
-        {head + control + "},\n" + control + ",\n \"Properties\": {\"Enabled\": \"maybe\"}}]}\n", "bad.json:4: control Command2"},
+        {head + "{\"Class\": \"ZynCommand\", \"Name\": \"Command1\", \"Left\": 0, \"Top\": 0, \"Width\": 75, \"Height\": 23},\n" +
+             control + ",\n \"Properties\": {\"Enabled\": \"maybe\"}}]}\n",
+         "bad.json:5: control Command2: property \"Enabled\""},
         {head + "{\"Class\": \"ZynNothing\", \"Name\": \"X\", \"Left\": 0, \"Top\": 0, \"Width\": 1, \"Height\": 1}]}", "unknown class ZynNothing"},
         {head + control + ", \"Properties\": {\"Captoin\": \"x\"}}]}", "unknown property \"Captoin\""},
     };
