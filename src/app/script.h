@@ -50,6 +50,33 @@ private:
     int number(const std::string& token, int min, int max) const;
     void command(const std::vector<std::string>& t, const std::string& rawLine);
 
+    // A line as its command's handler sees it: the tokens, the line as written and the
+    // command word in lower case.
+    struct Line {
+        const std::vector<std::string>& t;
+        const std::string& raw;
+        std::string cmd;
+    };
+    void arguments(const Line& l, std::size_t min, std::size_t max) const;
+    const EventInfo& event(const std::string& token, Control*& c) const;
+    void newControl(const Line& l);
+    void move(const Line& l);
+    void button(const Line& l);
+    void doubleClick(const Line& l);
+    void shift(const Line& l);
+    void key(const Line& l);
+    void type(const Line& l);
+    void accessKey(const Line& l);
+    void focus(const Line& l);
+    void tick(const Line& l);
+    void on(const Line& l);
+    void off(const Line& l);
+    void property(const Line& l);
+    void call(const Line& l);
+    void resize(const Line& l);
+    void save(const Line& l);
+    void render(const Line& l);
+
     std::unique_ptr<Form>& form_;
     std::ostream& out_;
     std::map<std::string, std::vector<Assignment>> handlers_;  // "control.event" lower case

@@ -100,11 +100,12 @@ std::string ansiOfUtf8(const std::string& utf8) {
 }
 
 int controlCharacterOf(int virtualKey, int shiftBits) {
+    using namespace platform;
     if (shiftBits & 4) return 0;  // with Alt the keys go to the menu, not the control
     bool ctrl = (shiftBits & 2) != 0;
-    if (virtualKey == 13) return ctrl ? 10 : 13;
-    if (virtualKey == 8) return ctrl ? 127 : 8;
-    if (virtualKey == 27) return ctrl ? 0 : 27;
+    if (virtualKey == VK_RETURN) return ctrl ? 10 : 13;
+    if (virtualKey == VK_BACK) return ctrl ? 127 : 8;
+    if (virtualKey == VK_ESCAPE) return ctrl ? 0 : 27;
     if (ctrl && virtualKey >= 'A' && virtualKey <= 'Z') return virtualKey - 'A' + 1;
     return 0;
 }

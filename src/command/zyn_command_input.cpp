@@ -56,18 +56,18 @@ void ZynCommand::MouseUp(std::int16_t& Button, std::int16_t&, float&, float&) {
 
 void ZynCommand::KeyDown(std::int16_t& KeyCode, std::int16_t&) {
     if (!Enabled_) return;
-    if (KeyCode == 32) {
+    if (KeyCode == VK_SPACE) {
         Value_ = CheckBox_ ? !Value_ : true;
-    } else if (KeyCode == 37 || KeyCode == 38) {
+    } else if (KeyCode == VK_LEFT || KeyCode == VK_UP) {
         SendKeys("+{Tab}");
-    } else if (KeyCode == 39 || KeyCode == 40) {
+    } else if (KeyCode == VK_RIGHT || KeyCode == VK_DOWN) {
         SendKeys("{Tab}");
     }
     Refresh();
 }
 
 void ZynCommand::KeyUp(std::int16_t& KeyCode, std::int16_t&) {
-    if ((KeyCode != 32 && KeyCode != 13) || !Enabled_) return;
+    if ((KeyCode != VK_SPACE && KeyCode != VK_RETURN) || !Enabled_) return;
     if (!CheckBox_) Value_ = false;
     Refresh();
     RaiseEvent("Click");

@@ -240,15 +240,15 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
             const json& props = item["Properties"];
             if (!props.is_object()) ctx.fail("\"Properties\" must be an object, not " + kindOf(props), ctx.lineOf(here + "/Properties"));
             for (auto it = props.begin(); it != props.end(); ++it) {
-                const std::string at = here + "/Properties/" + it.key();
+                const std::string keyAt = here + "/Properties/" + it.key();
                 const MemberInfo* m = info->propertyReadFrom(it.key());
-                if (info->describesKeys() && !m) ctx.fail("unknown property \"" + it.key() + "\" for class " + cls, ctx.lineOf(at));
+                if (info->describesKeys() && !m) ctx.fail("unknown property \"" + it.key() + "\" for class " + cls, ctx.lineOf(keyAt));
                 if (m) {
                     std::string expected = expectedFor(*m, it.value());
                     if (!expected.empty())
-                        ctx.fail("property \"" + it.key() + "\" takes " + expected + ", not " + kindOf(it.value()), ctx.lineOf(at));
+                        ctx.fail("property \"" + it.key() + "\" takes " + expected + ", not " + kindOf(it.value()), ctx.lineOf(keyAt));
                 }
-                bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), at));
+                bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), keyAt));
             }
         }
         Control* c = nullptr;

@@ -7,6 +7,7 @@
 #include "unit_conversion.h"
 #include "variant.h"
 
+#include <ulmaro/platform/scoped_gdi.h>
 #include <ulmaro/platform/host.h>
 
 #include <cmath>
@@ -198,12 +199,10 @@ void Surface::Line(float x1, float y1, float x2, float y2, OLE_COLOR color, Line
     int ax = px(x1), ay = px(y1), bx = px(x2), by = px(y2);
     COLORREF c = rgb(color);
     if (kind == LineKind::Line) {
-        HPEN pen = CreatePen(PS_SOLID, 1, c);
-        HGDIOBJ old = SelectObject(hdc_, pen);
+        ScopedObject<HPEN> pen(CreatePen(PS_SOLID, 1, c));
+        SelectedObject withPen(hdc_, pen);
         MoveToEx(hdc_, ax, ay, nullptr);
         LineTo(hdc_, bx, by);
-        SelectObject(hdc_, old);
-        DeleteObject(pen);
         return;
     }
     RECT r{std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + 1, std::max(ay, by) + 1};

@@ -20,9 +20,10 @@ std::string loadError(const std::string& text) {
 }
 
 // A form with one control whose properties (on line 3) are `props`.
-std::string withControl(const std::string& props, const std::string& cls = "ZynCommand", const std::string& name = "C1") {
+std::string withControl(const std::string& props, const std::string& cls = "ZynCommand", const std::string& name = "C1",
+                        const std::string& place = "\"Left\": 0, \"Top\": 0, \"Width\": 75, \"Height\": 23") {
     return "{\"Form\": {\"Width\": 100, \"Height\": 50},\n\"Controls\": [{\"Class\": \"" + cls + "\", \"Name\": \"" + name +
-           "\", \"Left\": 0, \"Top\": 0, \"Width\": 75, \"Height\": 23, \"Properties\": {\n" + props + "}}]}";
+           "\", " + place + ", \"Properties\": {\n" + props + "}}]}";
 }
 
 }  // namespace
@@ -53,6 +54,10 @@ TEST(FormFileErrors, EachNamesItsLineAndWhatIsWrong) {
         {withControl("", "ZynCommand", "X Y"), "f.json:2: control X Y: \"X Y\" is not a control name"},
         {withControl("", "ZynCommand", "1st"), "is not a control name"},
         {withControl("", "ZynCommand", std::string(41, 'a')), "is not a control name"},
+        // One size limit, as for new and resize.
+        {withControl("", "ZynLabel", "C1", "\"Left\": 0, \"Top\": 0, \"Width\": 8193, \"Height\": 8192"),
+         "f.json:2: control C1: 8193 x 8192 is too large"},
+        {"{\"Form\": {\"Width\": 9000, \"Height\": 9000}}", "f.json:1: the form's size 9000 x 9000 is too large"},
         // Bold is a view of Weight: a font that says both must agree.
         {withControl("\"Font\": {\"Name\": \"Tahoma\", \"Bold\": false,\n\"Weight\": 700}"),
          "f.json:4: control C1: font \"Font\": \"Bold\": false contradicts \"Weight\": 700"},
@@ -64,4 +69,5 @@ TEST(FormFileErrors, EachNamesItsLineAndWhatIsWrong) {
     // What the rule allows loads, and an agreeing font too.
     EXPECT_EQ(loadError(withControl("", "ZynCommand", std::string("Save_2") + std::string(34, 'x'))), "loaded");
     EXPECT_EQ(loadError(withControl("\"Font\": {\"Bold\": true, \"Weight\": 700}")), "loaded");
+    EXPECT_EQ(loadError(withControl("", "ZynLabel", "C1", "\"Left\": -50000, \"Top\": 0, \"Width\": 40000, \"Height\": 20")), "loaded");
 }

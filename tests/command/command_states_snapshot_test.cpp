@@ -14,7 +14,7 @@ struct State {
 };
 
 // The pointer starts off the form; "move 40 15" is over the button, "down 1 40 15" presses it.
-// Pictures are the example disk (16 x 16, magenta mask) and star32.png (32 x 32, no magenta).
+// The picture is the example disk (16 x 16, magenta mask).
 #define DISK "set C.Picture \"examples/pictures/disk.bmp\"\nset C.MaskColor &HFF00FF\n"
 #define OFFICE "set C.ButtonType 1\n"
 const State kStates[] = {
@@ -35,8 +35,8 @@ const State kStates[] = {
     {"xp_picture_unmasked", DISK "set C.UseMask False\n"},
     {"xp_picture_disabled", DISK "set C.Enabled False\n"},
     {"xp_picture_disabled_unmasked", DISK "set C.UseMask False\nset C.Enabled False\n"},
-    {"xp_picture_disabled_no_mask_colour", "set C.Picture \"examples/pictures/star32.png\"\nset C.MaskColor &HFF00FF\n"
-                                           "set C.Caption \"\"\nset C.Enabled False\n"},
+    // No pixel has the mask colour: the whole picture is drawn faded, nothing see-through.
+    {"xp_picture_disabled_no_mask_colour", DISK "set C.MaskColor &H123456\nset C.Caption \"\"\nset C.Enabled False\n"},
     {"office_normal", OFFICE},
     {"office_hot", OFFICE "move 40 15\n"},
     {"office_pressed", OFFICE "move 40 15\ndown 1 40 15\n"},

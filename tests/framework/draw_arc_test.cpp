@@ -2,9 +2,13 @@
 // path is open, and what it draws on a canvas.
 #include "framework/draw_arc.h"
 
-#include "platform/gdi/objects.h"
 #include "support/canvas.h"
 
+#include <ulmaro/platform/host.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -16,12 +20,16 @@ namespace {
 // The points of the LineTo calls DrawArc makes, from a move to (cx, cy).
 std::vector<POINT> arcPoints(int cx, int cy, int r, float start, float sweep) {
     Canvas c(64, 64);
-    auto* dc = detail::lookupDc(c.dc);
-    dc->path.phase = detail::PathState::Phase::Open;
+    BeginPath(c.dc);
     MoveToEx(c.dc, cx, cy, nullptr);
     ulmaro::DrawArc(c.dc, cx, cy, r, start, sweep);
-    dc->path.phase = detail::PathState::Phase::None;
-    return std::vector<POINT>(dc->path.points.begin() + 1, dc->path.points.end());
+    EndPath(c.dc);
+    const int n = GetPath(c.dc, nullptr, nullptr, 0);
+    std::vector<POINT> pts(static_cast<std::size_t>(std::max(n, 0)));
+    std::vector<BYTE> types(pts.size());
+    GetPath(c.dc, pts.data(), types.data(), n);
+    if (!pts.empty()) pts.erase(pts.begin());
+    return pts;
 }
 
 // The point at `deg` degrees, rounded to nearest with halves to even.

@@ -42,6 +42,8 @@ const State kStates[] = {
     {"other_font", "Tahoma <b>12</b>", "set L.Font.Name \"Tahoma\"\nset L.Font.Size 12\n"},
     {"border_3d", "Sunken border", "set L.BorderStyle 1\n"},
     {"border_flat", "Flat border", "set L.Appearance 0\nset L.BorderStyle 1\n"},
+    {"border_taken_away", "No border again", "set L.Appearance 0\nset L.BorderStyle 1\nset L.BorderStyle 0\n"},
+    {"border_3d_taken_away", "No border again", "set L.BorderStyle 1\nset L.BorderStyle 0\n"},
     {"see_through", "<b>See-through</b> <F=FFFF00>fill</F>", "set L.BackStyle 0\n"},
     {"see_through_border", "See-through with border", "set L.BackStyle 0\nset L.BorderStyle 1\n"},
     {"auto_size", "<b>Auto</b>-sized<br>two lines", "set L.AutoSize True\n"},

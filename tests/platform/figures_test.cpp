@@ -264,8 +264,8 @@ TEST(Figures, WhileAPathIsOpenFiguresAreRecorded) {
     Rectangle(c.dc, 1, 1, 5, 5);
     dc->path.phase = d::PathState::Phase::None;
     EXPECT_EQ(c.mask(kWhite).find('.'), std::string::npos);  // nothing drawn
-    const std::vector<BYTE> types{d::PT_MOVETO, d::PT_LINETO, d::PT_LINETO, d::PT_MOVETO, d::PT_LINETO,
-                                  d::PT_MOVETO, d::PT_LINETO, d::PT_LINETO, d::PT_LINETO | d::PT_CLOSEFIGURE};
+    const std::vector<BYTE> types{PT_MOVETO, PT_LINETO, PT_LINETO, PT_MOVETO, PT_LINETO,
+                                  PT_MOVETO, PT_LINETO, PT_LINETO, PT_LINETO | PT_CLOSEFIGURE};
     EXPECT_EQ(dc->path.types, types);
     ASSERT_EQ(dc->path.points.size(), 9u);
     EXPECT_EQ(dc->path.points[2].x, 6);

@@ -826,6 +826,13 @@ BOOL BeginPath(HDC hdc);
 BOOL EndPath(HDC hdc);
 BOOL AbortPath(HDC hdc);
 HRGN PathToRegion(HDC hdc);
+// Point kinds of a path, as GetPath reports them.
+constexpr BYTE PT_CLOSEFIGURE = 0x01;
+constexpr BYTE PT_LINETO = 0x02;
+constexpr BYTE PT_MOVETO = 0x06;
+// The points of a closed path and their kinds; with n = 0, how many there are. -1 when the
+// context holds no closed path or n is too small.
+int GetPath(HDC hdc, POINT* points, BYTE* types, int n);
 
 // ---- Code pages -----------------------------------------------------------------------------
 // The ANSI code page (CP_ACP) is 1252. Characters 1252 lacks become the default character

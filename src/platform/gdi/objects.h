@@ -65,9 +65,6 @@ struct Region : GdiObject {
 };
 
 // Path construction state of a device context (BeginPath ... EndPath).
-constexpr BYTE PT_CLOSEFIGURE = 0x01;
-constexpr BYTE PT_LINETO = 0x02;
-constexpr BYTE PT_MOVETO = 0x06;
 struct PathState {
     enum class Phase { None, Open, Closed } phase = Phase::None;
     std::vector<POINT> points;

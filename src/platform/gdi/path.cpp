@@ -4,6 +4,8 @@
 #include "objects.h"
 #include "region_shapes.h"
 
+#include <algorithm>
+
 namespace ulmaro::platform {
 
 using namespace detail;
@@ -29,6 +31,17 @@ BOOL AbortPath(HDC hdc) {
     if (!dc) return FALSE;
     dc->path = PathState{};
     return TRUE;
+}
+
+int GetPath(HDC hdc, POINT* points, BYTE* types, int n) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || dc->path.phase != PathState::Phase::Closed) return -1;
+    const int count = static_cast<int>(dc->path.points.size());
+    if (n == 0) return count;
+    if (n < count || !points || !types) return -1;
+    std::copy(dc->path.points.begin(), dc->path.points.end(), points);
+    std::copy(dc->path.types.begin(), dc->path.types.end(), types);
+    return count;
 }
 
 HRGN PathToRegion(HDC hdc) {
