@@ -23,11 +23,25 @@ const char* kUsage =
     "usage:\n"
     "  ulmaro render [FORM] [-o OUT.png] [--expect REF.png] [--script FILE] [--design]\n"
     "  ulmaro run [FORM] [--screenshot OUT.png] [--quit-after MS]\n"
-    "  ulmaro typelib\n";
+    "  ulmaro check FORM...\n"
+    "  ulmaro typelib [--json]\n";
 
 int usage(const std::string& problem) {
     std::cerr << "ulmaro: " << problem << "\n" << kUsage;
     return 2;
+}
+
+// Every problem of every form file, one a line; 0 when all are clean.
+int check(const std::vector<std::string>& forms) {
+    if (forms.empty()) return usage("check takes one or more form files");
+    bool clean = true;
+    for (const std::string& path : forms) {
+        const std::vector<std::string> problems = checkFormFile(path);
+        for (const std::string& p : problems) std::cout << p << "\n";
+        if (problems.empty()) std::cout << path << ": no problems\n";
+        clean = clean && problems.empty();
+    }
+    return clean ? 0 : 2;
 }
 
 struct Options {
@@ -155,10 +169,15 @@ int runCommandLine(int argc, char** argv) {
     Options o;
     std::string problem;
     if (cmd == "typelib") {
-        if (!args.empty()) return usage("typelib takes no arguments");
+        if (args.size() == 1 && args[0] == "--json") {
+            printTypeLibraryJson(std::cout);
+            return 0;
+        }
+        if (!args.empty()) return usage("typelib takes no arguments but --json");
         printTypeLibrary(std::cout);
         return 0;
     }
+    if (cmd == "check") return check(args);
     if (!parseOptions(args, o, problem)) return usage(problem);
     if (cmd == "render") return render(o);
     if (cmd == "run") return runLiveWindow(o.form, o.design, o.screenshot, o.quitAfter);

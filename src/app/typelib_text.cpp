@@ -4,6 +4,8 @@
 
 #include "framework/dispatch.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <ostream>
 
@@ -58,7 +60,90 @@ void printPersistence(std::ostream& out, const MemberInfo& m) {
     out << " default " << defaultText(m);
 }
 
+using ojson = nlohmann::ordered_json;
+
+// A constant as JSON: numbers, Booleans and strings as themselves, an empty picture or
+// font as null.
+ojson valueJson(const Variant& v) {
+    switch (v.type()) {
+        case VarType::Boolean: return v.toBool();
+        case VarType::Integer:
+        case VarType::Long: return v.toInt32();
+        case VarType::Single:
+        case VarType::Double: return v.toDouble();
+        case VarType::String: return v.toString();
+        default: return nullptr;
+    }
+}
+
+ojson paramsJson(const std::vector<ParamInfo>& params) {
+    ojson list = ojson::array();
+    for (const ParamInfo& p : params) {
+        ojson j;
+        j["name"] = p.name;
+        j["type"] = varTypeName(p.type);
+        j["byRef"] = p.byRef;
+        j["optional"] = p.optional;
+        if (p.optional && !p.defaultValue.isEmpty()) j["default"] = valueJson(p.defaultValue);
+        list.push_back(std::move(j));
+    }
+    return list;
+}
+
+ojson memberJson(const MemberInfo& m) {
+    ojson j;
+    j["number"] = m.dispid;
+    j["name"] = m.name;
+    const bool method = m.kind == MemberInfo::Kind::Method;
+    j["kind"] = method ? "method" : "property";
+    j["type"] = m.type == VarType::Empty ? std::string() : std::string(varTypeName(m.type));
+    if (!m.enumName.empty()) j["enum"] = m.enumName;
+    if (!m.params.empty() || method) j["params"] = paramsJson(m.params);
+    if (method) return j;
+    j["readOnly"] = m.readOnly();
+    j["runtimeOnly"] = m.runtimeOnly;
+    if (m.persisted()) {
+        j["key"] = m.writeKey;
+        if (m.readKey != m.writeKey) j["readKey"] = m.readKey;
+    }
+    // An ambient default names what the container supplies ("DisplayName", "Font").
+    if (m.ambientDefault != AmbientValue::None) j["ambientDefault"] = std::string(ambientName(m.ambientDefault)).substr(12);
+    else if (!m.defaultValue.isEmpty() || m.persisted()) j["default"] = valueJson(m.defaultValue);
+    return j;
+}
+
 }  // namespace
+
+void printTypeLibraryJson(std::ostream& out) {
+    ojson lib;
+    lib["library"] = "Ulmaro";
+    ojson classes = ojson::array();
+    for (const auto& cls : TypeLibrary::instance().classes()) {
+        ojson c;
+        c["name"] = cls->name;
+        c["description"] = cls->description;
+        c["interface"] = cls->dispatchInterface();
+        c["eventInterface"] = cls->eventInterface();
+        c["placeable"] = cls->placeable;
+        c["container"] = cls->container;
+        ojson members = ojson::array();
+        for (const MemberInfo& m : cls->members) members.push_back(memberJson(m));
+        c["members"] = std::move(members);
+        ojson events = ojson::array();
+        for (const EventInfo& e : cls->events) events.push_back(ojson{{"number", e.number}, {"name", e.name}, {"params", paramsJson(e.params)}});
+        c["events"] = std::move(events);
+        classes.push_back(std::move(c));
+    }
+    lib["classes"] = std::move(classes);
+    ojson enums = ojson::array();
+    for (const EnumInfo& e : TypeLibrary::instance().enums()) {
+        ojson values = ojson::object();
+        for (const auto& [name, value] : e.values) values[name] = value;
+        enums.push_back(ojson{{"name", e.name}, {"values", std::move(values)}});
+    }
+    lib["enums"] = std::move(enums);
+    out << lib.dump(2) << "\n";
+}
 
 void printTypeLibrary(std::ostream& out) {
     out << "library Ulmaro\n";

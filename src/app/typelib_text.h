@@ -6,5 +6,8 @@
 namespace ulmaro::app {
 
 void printTypeLibrary(std::ostream& out);
+// The same as JSON, for editors and tools: classes with their members (types, keys,
+// defaults), events with their arguments, and enumerations.
+void printTypeLibraryJson(std::ostream& out);
 
 }  // namespace ulmaro::app

@@ -68,6 +68,22 @@ struct LoadContext {
     std::string control;      // the control being read, for messages
     std::string controlPath;  // where it is in the file ("/Controls/0")
     std::map<std::string, int> names;  // names placed so far (upper case) and their lines
+    // Checking gathers every problem here instead of stopping at the first.
+    std::vector<std::string>* problems = nullptr;
+
+    // Runs one independent part of the file: while checking, its problem is noted and the
+    // reading goes on with the next part. Returns whether the part was read.
+    template <class F>
+    bool attempt(F&& part) {
+        try {
+            part();
+            return true;
+        } catch (const FormFileError& e) {
+            if (!problems) throw;
+            problems->push_back(e.what());
+            return false;
+        }
+    }
 
     int lineOf(const std::string& jsonPath) const { return where.lineOf(jsonPath); }
 
@@ -201,12 +217,19 @@ int intField(const json& obj, const char* key, const LoadContext& ctx, const std
     return static_cast<int>(n);
 }
 
+void loadControl(Form& form, const json& item, Control* container, LoadContext& ctx);
+
 void loadControls(Form& form, const json& list, Control* container, LoadContext& ctx, const std::string& at) {
     if (!list.is_array()) ctx.fail("\"Controls\" must be a list, not " + kindOf(list), ctx.lineOf(at));
     for (std::size_t index = 0; index < list.size(); ++index) {
-        const json& item = list[index];
         ctx.control.clear();
         ctx.controlPath = at + "/" + std::to_string(index);
+        ctx.attempt([&] { loadControl(form, list[index], container, ctx); });
+    }
+}
+
+void loadControl(Form& form, const json& item, Control* container, LoadContext& ctx) {
+    {
         const std::string& here = ctx.controlPath;
         if (!item.is_object()) ctx.fail("a control must be an object, not " + kindOf(item));
         if (!item.contains("Class") || !item["Class"].is_string()) ctx.fail("a control needs a \"Class\" string");
@@ -239,7 +262,8 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
         if (item.contains("Properties")) {
             const json& props = item["Properties"];
             if (!props.is_object()) ctx.fail("\"Properties\" must be an object, not " + kindOf(props), ctx.lineOf(here + "/Properties"));
-            for (auto it = props.begin(); it != props.end(); ++it) {
+            bool allRead = true;
+            for (auto it = props.begin(); it != props.end(); ++it) allRead &= ctx.attempt([&] {
                 const std::string keyAt = here + "/Properties/" + it.key();
                 const MemberInfo* m = info->propertyReadFrom(it.key());
                 if (info->describesKeys() && !m) ctx.fail("unknown property \"" + it.key() + "\" for class " + cls, ctx.lineOf(keyAt));
@@ -249,7 +273,9 @@ void loadControls(Form& form, const json& list, Control* container, LoadContext&
                         ctx.fail("property \"" + it.key() + "\" takes " + expected + ", not " + kindOf(it.value()), ctx.lineOf(keyAt));
                 }
                 bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), keyAt));
-            }
+            });
+            // A check goes on with the next control: this one cannot be built without them.
+            if (!allRead) return;
         }
         Control* c = nullptr;
         try {
@@ -283,10 +309,13 @@ int lineOfOffset(const std::string& text, std::size_t offset) {
 
 }  // namespace
 
-std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::string& path, bool userMode,
-                                       Form::EventHandler onEvent) {
+namespace {
+
+std::unique_ptr<Form> readForm(const std::string& text, const std::string& path, bool userMode, Form::EventHandler onEvent,
+                               std::vector<std::string>* problems) {
     LoadContext ctx;
     ctx.path = path;
+    ctx.problems = problems;
     json doc;
     try {
         doc = json::parse(text);
@@ -322,10 +351,10 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
     auto form = std::make_unique<Form>(width, height);
     form->setUserMode(userMode);
     form->setEventHandler(std::move(onEvent));
-    for (auto it = f.begin(); it != f.end(); ++it) {
+    for (auto it = f.begin(); it != f.end(); ++it) ctx.attempt([&] {
         const std::string& k = it.key();
         const std::string at = "/Form/" + k;
-        if (k == "Width" || k == "Height") continue;
+        if (k == "Width" || k == "Height") return;
         if (k == "BackColor" || k == "ForeColor") {
             if (!it.value().is_number_integer())
                 ctx.fail("\"" + k + "\" takes a whole number (OLE_COLOR), not " + kindOf(it.value()), ctx.lineOf(at));
@@ -337,11 +366,11 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
         } else {
             ctx.fail("unknown form key \"" + k + "\"", ctx.lineOf(at));
         }
-    }
+    });
     form->beginLoad();
     if (doc.contains("Controls")) loadControls(*form, doc["Controls"], nullptr, ctx, "/Controls");
     form->endLoad();
-    if (doc.contains("Load")) {
+    if (doc.contains("Load")) ctx.attempt([&] {
         const json& load = doc["Load"];
         std::vector<std::string> lines;
         if (!load.is_array()) ctx.fail("\"Load\" must be a list of script lines", ctx.lineOf("/Load"));
@@ -350,16 +379,38 @@ std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::strin
             lines.push_back(load[i].get<std::string>());
         }
         form->setLoadScript(std::move(lines));
-    }
+    });
     return form;
 }
 
-std::unique_ptr<Form> loadForm(const std::string& path, bool userMode, Form::EventHandler onEvent) {
+std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FormFileError(path + ": cannot open the file");
     std::stringstream s;
     s << in.rdbuf();
-    return loadFormFromText(s.str(), path, userMode, std::move(onEvent));
+    return s.str();
+}
+
+}  // namespace
+
+std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::string& path, bool userMode,
+                                       Form::EventHandler onEvent) {
+    return readForm(text, path, userMode, std::move(onEvent), nullptr);
+}
+
+std::unique_ptr<Form> loadForm(const std::string& path, bool userMode, Form::EventHandler onEvent) {
+    return loadFormFromText(readFile(path), path, userMode, std::move(onEvent));
+}
+
+std::vector<std::string> checkFormFile(const std::string& path) {
+    std::vector<std::string> problems;
+    try {
+        // At design time: nothing runs, so checking a form raises no events.
+        readForm(readFile(path), path, false, nullptr, &problems);
+    } catch (const FormFileError& e) {
+        problems.push_back(e.what());
+    }
+    return problems;
 }
 
 // ---- Saving ------------------------------------------------------------------------------------------

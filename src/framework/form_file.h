@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ulmaro {
 
@@ -22,6 +23,11 @@ std::unique_ptr<Form> loadForm(const std::string& path, bool userMode = true, Fo
 // Loads from text; `path` names the file in messages and anchors relative picture paths.
 std::unique_ptr<Form> loadFormFromText(const std::string& text, const std::string& path, bool userMode = true,
                                        Form::EventHandler onEvent = nullptr);
+
+// Reads a form file as loading would, without running it, and returns every problem found
+// (one message per control, property or form key that cannot be read; a file that does not
+// parse gives one). Empty when the file loads cleanly.
+std::vector<std::string> checkFormFile(const std::string& path);
 
 std::string formToText(Form& form, const std::string& path);
 void saveForm(Form& form, const std::string& path);
