@@ -357,9 +357,10 @@ void ScriptRunner::property(const Line& l) {
     auto ref = reference(t[1], 2, 3);
     Control& c = control(ref[0]);
     const MemberInfo* m = c.classInfo().member(ref[1]);
-    // Properties the host adds to every control (Visible, Enabled, Left, Top).
+    // Properties the host adds to every control (Visible, Enabled, Left, Top; TabStop to those
+    // that take the focus).
     if (!m && ref.size() == 2) {
-        static const char* extender[] = {"Visible", "Enabled", "Left", "Top", "hWnd"};
+        static const char* extender[] = {"Visible", "Enabled", "Left", "Top", "TabStop", "hWnd"};
         for (const char* e : extender) {
             if (!sameName(ref[1], e)) continue;
             if (cmd == "get") {

@@ -154,11 +154,17 @@ bool Control::extenderEnabled() const { return platform::IsWindowEnabled(surface
 
 void Control::setExtenderEnabled(bool v) { platform::EnableWindow(surface_.hWnd(), v ? platform::TRUE : platform::FALSE); }
 
+void Control::setExtenderTabStop(bool v) {
+    if (class_ && !class_->canGetFocus) throw RuntimeError(errors::NotSupported);
+    tabStop_ = v;
+}
+
 namespace {
 
-enum class Extender { None, Visible, Enabled, Left, Top, HWnd };
+enum class Extender { None, Visible, Enabled, Left, Top, TabStop, HWnd };
 
 Extender extenderMember(std::string_view name) {
+    if (sameName(name, "TabStop")) return Extender::TabStop;
     if (sameName(name, "Visible")) return Extender::Visible;
     if (sameName(name, "Enabled")) return Extender::Enabled;
     if (sameName(name, "Left")) return Extender::Left;
@@ -175,6 +181,9 @@ Variant Control::getProperty(std::string_view name, std::vector<Variant> index) 
         platform::RECT r{};
         switch (extenderMember(name)) {
             case Extender::Visible: return Variant(extenderVisible());
+            case Extender::TabStop:
+                if (class_ && !class_->canGetFocus) throw RuntimeError(errors::NotSupported);
+                return Variant(extenderTabStop());
             case Extender::Enabled: return Variant(extenderEnabled());
             case Extender::Left:
             case Extender::Top:
@@ -199,6 +208,7 @@ void Control::setProperty(std::string_view name, const Variant& value, std::vect
         Extender e = extenderMember(name);
         if (e == Extender::Visible) return setExtenderVisible(value.toBool());
         if (e == Extender::Enabled) return setExtenderEnabled(value.toBool());
+        if (e == Extender::TabStop) return setExtenderTabStop(value.toBool());
         if ((e == Extender::Left || e == Extender::Top) && site_) {
             std::int32_t left = getProperty("Left").toInt32(), top = getProperty("Top").toInt32();
             (e == Extender::Left ? left : top) = value.toInt32();

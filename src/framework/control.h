@@ -82,6 +82,10 @@ public:
     void setExtenderVisible(bool v);
     bool extenderEnabled() const;
     void setExtenderEnabled(bool v);
+    // TabStop: whether Tab stops at the control. Only a control that takes the focus has
+    // one; asking another for it is error 438, as the host has it.
+    bool extenderTabStop() const { return tabStop_; }
+    void setExtenderTabStop(bool v);
 
     // ---- Dispatch ------------------------------------------------------------------------------
     Variant getProperty(std::string_view name, std::vector<Variant> index = {});
@@ -145,6 +149,7 @@ private:
     Surface surface_;
     std::vector<Timer*> timers_;
     std::vector<LineObject*> lines_;
+    bool tabStop_ = true;
 };
 
 }  // namespace ulmaro

@@ -173,6 +173,8 @@ void Form::showAndPaint(Control& c) {
     HWND h = c.surface().hWnd();
     InvalidateRect(h, nullptr, FALSE);
     UpdateWindow(h);
+    // What the control posted to its windows while it loaded arrives before any input.
+    if (inputDepth_ == 0) drainMessages();
 }
 
 void Form::endLoad() {
@@ -417,19 +419,34 @@ void Form::keyDown(int keyCode) {
     if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, true);
-    // Tab belongs to the form: it moves the focus and never reaches a control.
-    if (keyCode == VK_TAB) {
+    if (keyCode == VK_TAB) return pressTab();
+    if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_KEYDOWN, static_cast<WPARAM>(keyCode), 0);
+}
+
+// Tab belongs to the form while some control is a tab stop: it moves the focus. When none
+// is, the key reaches the focused control, with the TAB character it types.
+void Form::pressTab() {
+    if (hasTabStops()) {
         moveFocus((shift_ & 1) ? -1 : 1);
         return;
     }
-    if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_KEYDOWN, static_cast<WPARAM>(keyCode), 0);
+    HWND f = keyTarget(hwnd_);
+    if (!f) return;
+    SendMessageA(f, WM_KEYDOWN, VK_TAB, 0);
+    if (keyTarget(hwnd_) == f && (shift_ & 6) == 0) SendMessageA(f, WM_CHAR, 9, 0);
+}
+
+bool Form::hasTabStops() const {
+    std::vector<Control*> order;
+    tabOrder(nullptr, order);
+    return !order.empty();
 }
 
 void Form::keyUp(int keyCode) {
     if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     SetKeyDown(keyCode, false);
-    if (keyCode == VK_TAB) return;
+    if (keyCode == VK_TAB && hasTabStops()) return;
     if (HWND f = keyTarget(hwnd_)) SendMessageA(f, WM_KEYUP, static_cast<WPARAM>(keyCode), 0);
 }
 
@@ -460,7 +477,8 @@ void Form::setFocus(Control* c) {
     if (!userMode_) return;
     InputScope scope(inputDepth_, [this] { afterInput(); });
     HWND target = c ? c->surface().hWnd() : hwnd_;
-    if (c == active_ && GetFocus() == target) return;
+    // Focus already in the control (or in a window it made inside its own) stays where it is.
+    if (c == active_ && (GetFocus() == target || (c && IsChild(target, GetFocus())))) return;
     SetFocus(target);
 }
 
@@ -503,7 +521,7 @@ void Form::tabOrder(const Control* container, std::vector<Control*>& out) const 
         if (c->container() != container) continue;
         HWND h = c->surface().hWnd();
         if (!IsWindowVisible(h) || !IsWindowEnabled(h)) continue;
-        if (c->classInfo().canGetFocus) out.push_back(c.get());
+        if (c->classInfo().canGetFocus && c->extenderTabStop()) out.push_back(c.get());
         if (c->classInfo().container) tabOrder(c.get(), out);
     }
 }
@@ -519,20 +537,44 @@ void Form::moveFocus(int direction) {
     setFocus(order[static_cast<std::size_t>(i)]);
 }
 
+// The keys wait until the notification that sent them has returned, as the host's keyboard
+// buffer does; a string that is not well formed fails at once.
 void Form::sendKeys(Control&, std::string_view keys) {
-    pendingKeys_.emplace_back(keys);
+    std::vector<KeyStroke> strokes = ParseSendKeys(keys);
+    pendingKeys_.insert(pendingKeys_.end(), strokes.begin(), strokes.end());
     if (inputDepth_ == 0) flushKeys();
 }
 
 void Form::flushKeys() {
-    while (!pendingKeys_.empty()) {
-        std::string k = pendingKeys_.front();
-        pendingKeys_.erase(pendingKeys_.begin());
-        if (k == "{Tab}" || k == "{TAB}")
-            moveFocus(1);
-        else if (k == "+{Tab}" || k == "+{TAB}")
-            moveFocus(-1);
+    // Controls that pass the focus on with a Tab (a locked text box) could pass it round
+    // for ever: one round of the form is as far as sent keys go at a time.
+    if (flushDepth_ > static_cast<int>(controls_.size()) + 1) {
+        pendingKeys_.clear();
+        return;
     }
+    ++flushDepth_;
+    while (!pendingKeys_.empty()) {
+        const KeyStroke k = pendingKeys_.front();
+        pendingKeys_.erase(pendingKeys_.begin());
+        typeStroke(k);
+    }
+    --flushDepth_;
+}
+
+// One sent key: pressed and released with its own Shift, Ctrl and Alt, then those as they
+// were.
+void Form::typeStroke(const KeyStroke& k) {
+    InputScope scope(inputDepth_, [this] { afterInput(); });
+    const int held = shift_;
+    setShift(k.shift);
+    if (k.virtualKey == VK_TAB && (k.shift & 6) == 0) {
+        pressTab();
+    } else if (HWND f = keyTarget(hwnd_)) {
+        if (k.virtualKey) SendMessageA(f, WM_KEYDOWN, static_cast<WPARAM>(k.virtualKey), 0);
+        if (k.character && keyTarget(hwnd_) == f) SendMessageA(f, WM_CHAR, static_cast<WPARAM>(k.character), 0);
+        if (k.virtualKey && keyTarget(hwnd_) == f) SendMessageA(f, WM_KEYUP, static_cast<WPARAM>(k.virtualKey), 0);
+    }
+    setShift(held);
 }
 
 void Form::tick(std::int64_t ms) {

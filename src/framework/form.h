@@ -6,6 +6,7 @@
 #pragma once
 
 #include "control.h"
+#include "send_keys.h"
 #include "site.h"
 #include "size_limit.h"
 #include "std_font.h"
@@ -157,6 +158,9 @@ private:
     platform::WPARAM mouseKeys() const;
     platform::WPARAM buttonKeys(int button) const;
     void moveFocus(int direction);
+    void pressTab();
+    bool hasTabStops() const;
+    void typeStroke(const KeyStroke& k);
     void tabOrder(const Control* container, std::vector<Control*>& out) const;
     void clearForm();
     void showAndPaint(Control& c);
@@ -185,7 +189,8 @@ private:
     int buttons_ = 0;
     bool doubleClickHeld_ = false;  // the held left button came down as a double click
     std::int16_t shift_ = 0;
-    std::vector<std::string> pendingKeys_;
+    std::vector<KeyStroke> pendingKeys_;
+    int flushDepth_ = 0;
     int inputDepth_ = 0;
     EventHandler onEvent_;
     bool loading_ = false;

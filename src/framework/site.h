@@ -29,7 +29,8 @@ public:
     // Delivers an event synchronously; handlers may change the by-reference arguments.
     virtual void raiseEvent(Control& source, const EventInfo& event, std::vector<Variant>& args) = 0;
     virtual void propertyChanged(Control& source, std::string_view property) = 0;
-    // "{Tab}" and "+{Tab}" move the focus to the next and previous control.
+    // Keys as the host's SendKeys takes them (send_keys.h); "{Tab}" and "+{Tab}" move the
+    // focus to the next and previous tab stop.
     virtual void sendKeys(Control& source, std::string_view keys) = 0;
     virtual Clock& clock() = 0;
     // The control asks to be resized (its Width or Height was set); the host raises Resize.

@@ -11,6 +11,7 @@
 #include "listbox/zyn_list_box.h"
 #include "progress/zyn_progress_bar.h"
 #include "scrollbar/zyn_scroll_bar.h"
+#include "textbox/zyn_text_box.h"
 #include "tooltips/zyn_tool_tip.h"
 #include "tooltips/zyn_tool_tips.h"
 
@@ -35,6 +36,7 @@ void registerLibraryClasses() {
         lib.addClass(ZynDrawEdge::describe());
         lib.addClass(ZynBarElement::describe());
         lib.addClass(ZynBarTool::describe());
+        lib.addClass(ZynTextBox::describe());
         lib.addClass(ZynToolTip::describe());
         lib.addClass(ZynToolTips::describe());
         return true;

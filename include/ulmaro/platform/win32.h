@@ -661,6 +661,9 @@ constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_STYLECHANGED = 0x007D;
 constexpr UINT WM_COMMAND = 0x0111;
+// Sent by an edit to its parent before it draws (read-only or disabled: the STATIC one).
+constexpr UINT WM_CTLCOLOREDIT = 0x0133;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_CUT = 0x0300;

@@ -97,6 +97,7 @@ void EditControl::sendNotify(WORD code) {
 
 void EditControl::changed() {
     modified_ = true;
+    restartBlink();
     goalX_ = -1;
     scrollToCaret();
     redraw();
@@ -108,8 +109,19 @@ void EditControl::setFocused(bool on) {
     focused_ = on;
     caretOn_ = on;
     if (!on) selecting_ = false;
+    // The caret blinks on the window's timer, which runs on the host's clock.
+    if (on)
+        SetTimer(hwnd_, kCaretTimer, kBlinkMs, nullptr);
+    else
+        KillTimer(hwnd_, kCaretTimer);
     redraw();
     sendNotify(on ? EN_SETFOCUS : EN_KILLFOCUS);
+}
+
+void EditControl::restartBlink() {
+    if (!focused_) return;
+    caretOn_ = true;
+    SetTimer(hwnd_, kCaretTimer, kBlinkMs, nullptr);
 }
 
 void EditControl::blink() {
@@ -176,6 +188,7 @@ void EditControl::keyDown(int vk) {
             return;
         default: return;
     }
+    restartBlink();
     scrollToCaret();
     redraw();
 }
@@ -258,6 +271,7 @@ void EditControl::mouseDown(POINT pt, bool shift) {
     if (scrollBarDown(pt)) return;
     goalX_ = -1;
     model_.moveTo(pointToPos(pt), shift);
+    restartBlink();
     selecting_ = true;
     SetCapture(hwnd_);
     scrollToCaret();
@@ -341,7 +355,13 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return ShowEditBalloon(hwnd_, at, reinterpret_cast<const EDITBALLOONTIP*>(lp));
         }
         case EM_HIDEBALLOONTIP: return HideEditBalloon(hwnd_);
-        case WM_PAINT: paint(); return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd_, &ps);
+            EndPaint(hwnd_, &ps);
+            paint();
+            return 0;
+        }
         case WM_SIZE: clampScroll(); redraw(); return 0;
         case WM_ENABLE: redraw(); return 0;
         case WM_STYLECHANGED:
@@ -351,7 +371,9 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_SETFOCUS: setFocused(true); return 0;
         case WM_KILLFOCUS: setFocused(false); return 0;
-        case WM_TIMER: blink(); return 0;
+        case WM_TIMER:
+            if (wp == kCaretTimer) blink();
+            return 0;
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wp);
             measureFont();
@@ -430,6 +452,7 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 model_.select(static_cast<std::size_t>(std::min(a, len)), static_cast<std::size_t>(std::min(c, len)));
             }
             goalX_ = -1;
+            restartBlink();
             redraw();
             return 0;
         }
@@ -482,6 +505,8 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case EM_SETPASSWORDCHAR:
             passwordChar_ = static_cast<char>(wp);
+            // From the window's style as it is now: the window may have been shown or hidden since.
+            style_ = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
             style_ = passwordChar_ ? (style_ | ES_PASSWORD) : (style_ & ~ES_PASSWORD);
             SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(style_));
             clampScroll();
@@ -490,6 +515,7 @@ LRESULT EditControl::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case EM_GETPASSWORDCHAR: return static_cast<unsigned char>(passwordChar_);
         case EM_SETREADONLY:
             model_.setReadOnly(wp != 0);
+            style_ = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
             style_ = wp ? (style_ | ES_READONLY) : (style_ & ~ES_READONLY);
             SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(style_));
             return TRUE;

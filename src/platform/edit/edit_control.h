@@ -47,6 +47,8 @@ public:
     static constexpr UINT kBlinkMs = 530;
     // One blink step (the host's timer calls it when no platform timer runs).
     void blink();
+    // The blink timer's identifier on the edit's window.
+    static constexpr UINT_PTR kCaretTimer = 1;
 
 private:
     // ---- Geometry (edit_layout.cpp) ------------------------------------------------------------
@@ -82,7 +84,7 @@ private:
 
     // ---- Drawing (edit_paint.cpp) ----------------------------------------------------------------
     void paint();
-    void drawLine(HDC hdc, std::size_t line, const RECT& fmt);
+    void drawLine(HDC hdc, std::size_t line, const RECT& fmt, COLORREF textColor);
     void drawCaret(HDC hdc);
     void redraw() { paint(); }
 
@@ -102,6 +104,9 @@ private:
     void changed();
     void sendNotify(WORD code);
     void setFocused(bool on);
+    // After the caret moved or the text changed: the caret shows at once and the blink
+    // period starts again.
+    void restartBlink();
 
     HWND hwnd_;
     DWORD style_;

@@ -21,14 +21,26 @@ void EditControl::paint() {
     HDC dc = GetDC(hwnd_);
     HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : ownFont_);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    fill(dc, viewRect(), backColor_);
+    // The parent may choose the colours: it sets the text colour on the context and returns
+    // the brush for the background (a read-only or disabled edit asks as a static would).
+    SetTextColor(dc, textColor_);
+    SetBkColor(dc, backColor_);
+    const bool readOnlyLook = model_.readOnly() || !IsWindowEnabled(hwnd_);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(hwnd_), readOnlyLook ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                                                             reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+    const COLORREF text = brush ? GetTextColor(dc) : textColor_;
+    const RECT view = viewRect();
+    if (brush)
+        FillRect(dc, &view, brush);
+    else
+        fill(dc, view, backColor_);
 
     const RECT fmt = formatRect();
     HRGN clip = CreateRectRgn(fmt.left, fmt.top, fmt.right, fmt.bottom);
     SelectClipRgn(dc, clip);
     const EditText& t = model_.text();
     const std::size_t end = std::min(t.lineCount(), firstLine_ + static_cast<std::size_t>(visibleLines()) + 1);
-    for (std::size_t line = firstLine_; line < end; ++line) drawLine(dc, line, fmt);
+    for (std::size_t line = firstLine_; line < end; ++line) drawLine(dc, line, fmt, text);
     if (caretShown()) drawCaret(dc);
     SelectClipRgn(dc, nullptr);
     DeleteObject(clip);
@@ -48,7 +60,7 @@ void EditControl::paint() {
 // One line: its text in runs between tabs and selection edges, the selected part on the
 // highlight colour. The selection shows only while the edit has the focus, unless the
 // edit keeps it (ES_NOHIDESEL).
-void EditControl::drawLine(HDC hdc, std::size_t line, const RECT& fmt) {
+void EditControl::drawLine(HDC hdc, std::size_t line, const RECT& fmt, COLORREF textColor) {
     const EditText& t = model_.text();
     const std::size_t start = t.lineStart(line), n = t.lineLength(line);
     const std::vector<int> xs = lineXs(line);
@@ -60,7 +72,7 @@ void EditControl::drawLine(HDC hdc, std::size_t line, const RECT& fmt) {
     if (s1 > s0) fill(hdc, RECT{left + xs[s0], top, left + xs[s1], top + lineHeight_}, GetSysColor(COLOR_HIGHLIGHT));
 
     const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-    const COLORREF normal = enabled ? textColor_ : GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF normal = enabled ? textColor : GetSysColor(COLOR_GRAYTEXT);
     std::string run;
     std::size_t runStart = 0;
     auto flush = [&](std::size_t endCol) {
