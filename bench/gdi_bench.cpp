@@ -1,5 +1,7 @@
 // Block transfers at a form's size (800 x 600) and a small control's (64 x 24); raster
 // operations and fills beside memory speed are in raster_bench.cpp.
+#include "bench_surface.h"
+
 #include <ulmaro/platform/win32.h>
 
 #include <benchmark/benchmark.h>
@@ -8,23 +10,7 @@ using namespace ulmaro::platform;
 
 namespace {
 
-struct Surface {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    Surface(int w, int h) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bmp);
-    }
-    ~Surface() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
-};
+using ulmaro::bench::Surface;
 
 void setSize(benchmark::State& state, int w, int h) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(w) * h);

@@ -4,6 +4,8 @@
 //                           (1 = as fast as memory; the goal is at least 0.6 for raster
 //                           operations and 0.8 for fills)
 //   x_of_500                time of 1000 successive unions over the time of 500
+#include "bench_surface.h"
+
 #include <ulmaro/platform/win32.h>
 
 #include <benchmark/benchmark.h>
@@ -20,22 +22,10 @@ using Clock = std::chrono::steady_clock;
 
 double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
 
-struct Surface {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    Surface(int w, int h) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bmp);
+// Not blank, so that copies move real pixels.
+struct Surface : ulmaro::bench::Surface {
+    Surface(int w, int h) : ulmaro::bench::Surface(w, h) {
         for (int y = 0; y < h; y += 7) SetPixel(dc, y % w, y, RGB(y, 3 * y, 7 * y));
-    }
-    ~Surface() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
     }
 };
 
