@@ -16,6 +16,8 @@ int Script(const std::uint8_t* data, std::size_t size);
 int Markup(const std::uint8_t* data, std::size_t size);
 int Picture(const std::uint8_t* data, std::size_t size);
 int Dispatch(const std::uint8_t* data, std::size_t size);
+int EditKeys(const std::uint8_t* data, std::size_t size);
+int GdiCalls(const std::uint8_t* data, std::size_t size);
 
 struct Target {
     std::string_view name;
@@ -23,6 +25,7 @@ struct Target {
 };
 inline constexpr Target kTargets[] = {
     {"form_file", FormFile}, {"script", Script}, {"markup", Markup}, {"picture", Picture}, {"dispatch", Dispatch},
+    {"edit_keys", EditKeys}, {"gdi_calls", GdiCalls},
 };
 
 // Stops the run with a message: libFuzzer keeps the input that got here.
