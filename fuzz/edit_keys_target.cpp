@@ -25,7 +25,7 @@ namespace {
 
 using platform::edit::EditControl;
 
-constexpr std::size_t kMaxOps = 256;
+constexpr std::size_t kMaxOps = 128;
 
 struct Edit {
     HWND hwnd;
