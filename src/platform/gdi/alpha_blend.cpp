@@ -56,8 +56,8 @@ BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hD
     const unsigned a = ftn.SourceConstantAlpha;
     const bool perPixel = (ftn.AlphaFormat & AC_SRC_ALPHA) != 0 && !src.converts();
     forEachVisible(t, area, [&](const RECT& q) {
-        const auto cols = mapX.ranges(q.left - area.left, q.right - area.left);
-        const auto rows = mapY.ranges(q.top - area.top, q.bottom - area.top);
+        const auto cols = mapX.ranges(std::int64_t{q.left} - area.left, std::int64_t{q.right} - area.left);
+        const auto rows = mapY.ranges(std::int64_t{q.top} - area.top, std::int64_t{q.bottom} - area.top);
         for (int y = q.top; y < q.bottom; ++y) {
             const COLORREF* in = src.row(rows[static_cast<std::size_t>(y - q.top)].first);
             COLORREF* out = t.bmp->row(y);

@@ -36,14 +36,17 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
                        (wSrc < 0) != (wDest < 0), groups};
     const AxisMap mapY{std::int64_t{area.bottom} - area.top, std::int64_t{from.bottom} - from.top, from.top, srcBmp->height,
                        (hSrc < 0) != (hDest < 0), groups};
+    // A transfer whose source or destination lies past the end of the coordinate range
+    // covers nothing.
+    if (mapX.srcLen <= 0 || mapY.srcLen <= 0 || mapX.dstLen <= 0 || mapY.dstLen <= 0) return TRUE;
     const BlitSource src(*srcDc, *srcBmp, *dc, *t.bmp);
     const SourceRop op(r, p);
     auto combine = [mode](COLORREF a, COLORREF b) { return mode == WHITEONBLACK ? (a | b) : (a & b); };
 
     const bool plainCopy = op.isCopy() && !src.converts();
     forEachVisible(t, area, [&](const RECT& q) {
-        const std::vector<SourceRange> cols = mapX.ranges(q.left - area.left, q.right - area.left);
-        const std::vector<SourceRange> rows = mapY.ranges(q.top - area.top, q.bottom - area.top);
+        const std::vector<SourceRange> cols = mapX.ranges(std::int64_t{q.left} - area.left, std::int64_t{q.right} - area.left);
+        const std::vector<SourceRange> rows = mapY.ranges(std::int64_t{q.top} - area.top, std::int64_t{q.bottom} - area.top);
         for (int y = q.top; y < q.bottom; ++y) {
             const SourceRange& ry = rows[static_cast<std::size_t>(y - q.top)];
             if (ry.empty()) continue;

@@ -19,7 +19,7 @@ std::int64_t firstOfGroup(std::int64_t d, std::int64_t src, std::int64_t dst) {
 
 }  // namespace
 
-std::vector<SourceRange> AxisMap::ranges(int from, int to) const {
+std::vector<SourceRange> AxisMap::ranges(std::int64_t from, std::int64_t to) const {
     std::vector<SourceRange> out;
     if (srcLen <= 0 || dstLen <= 0 || from >= to) return out;
     out.reserve(static_cast<std::size_t>(to - from));

@@ -21,7 +21,7 @@ struct AxisMap {
     bool mirrored = false;
     bool groups = false;  // a shrink combines its groups; otherwise it picks one pixel each
     // The source pixels of destination pixels [from, to) of the transfer.
-    std::vector<SourceRange> ranges(int from, int to) const;
+    std::vector<SourceRange> ranges(std::int64_t from, std::int64_t to) const;
 };
 
 }  // namespace ulmaro::platform::detail
