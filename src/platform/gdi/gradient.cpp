@@ -21,15 +21,15 @@ void fillRect(const Target& t, TRIVERTEX a, TRIVERTEX b, bool vertical) {
     // Order the two vertices along the gradient's axis.
     if (vertical ? a.y > b.y : a.x > b.x) std::swap(a, b);
     const RECT area{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
-    const std::int64_t n = vertical ? area.bottom - area.top : area.right - area.left;
+    const std::int64_t n = vertical ? std::int64_t{area.bottom} - area.top : std::int64_t{area.right} - area.left;
     if (n <= 0) return;
     forEachVisible(t, area, [&](const RECT& q) {
         for (int y = q.top; y < q.bottom; ++y) {
             COLORREF* row = t.bmp->row(y);
             if (vertical) {
-                std::fill(row + q.left, row + q.right, nearestColor(*t.bmp, blendAt(a, b, y - area.top, n)));
+                std::fill(row + q.left, row + q.right, nearestColor(*t.bmp, blendAt(a, b, std::int64_t{y} - area.top, n)));
             } else {
-                for (int x = q.left; x < q.right; ++x) row[x] = nearestColor(*t.bmp, blendAt(a, b, x - area.left, n));
+                for (int x = q.left; x < q.right; ++x) row[x] = nearestColor(*t.bmp, blendAt(a, b, std::int64_t{x} - area.left, n));
             }
         }
     });

@@ -1,6 +1,9 @@
 // Region handles and clip regions. Shapes with curved outlines live in region_shapes.cpp.
 #include "objects.h"
 
+#include <climits>
+#include <cstdint>
+
 namespace ulmaro::platform::detail {
 
 HRGN newRegion(RegionData data) {
@@ -52,6 +55,13 @@ int CombineRgn(HRGN dst, HRGN src1, HRGN src2, int mode) {
 int OffsetRgn(HRGN h, int x, int y) {
     Region* r = lookupRegion(h);
     if (!r) return ERROR;
+    // A move that would take a coordinate past the integer range fails and leaves the
+    // region where it was.
+    const RECT& e = r->data.extents;
+    auto fits = [](std::int64_t v) { return v >= INT_MIN && v <= INT_MAX; };
+    if (!r->data.rects.empty() && !(fits(std::int64_t{e.left} + x) && fits(std::int64_t{e.right} + x) &&
+                                    fits(std::int64_t{e.top} + y) && fits(std::int64_t{e.bottom} + y)))
+        return ERROR;
     regionOffset(r->data, x, y);
     return r->data.complexity();
 }

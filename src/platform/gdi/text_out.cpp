@@ -1,11 +1,16 @@
 // Painting text: glyph masks and text-cell fills through the clip, turned with the font's
 // escapement; TextOutA, ExtTextOutA and the text alignment of a context.
+#include "coordinates.h"
 #include "text_paint.h"
 
 #include <algorithm>
 #include <climits>
 
 namespace ulmaro::platform::detail {
+
+// How far a run of text may reach from its reference point: with the reference point within
+// the coordinate range, every glyph's corner stays within an int.
+constexpr long long kRunLimit = 1LL << 29;
 
 // A turn maps the text-space pixel (x, y) to the device pixel
 //   0: (ox + x, oy + y)   1: (ox + y, oy - x - 1)   2: (ox - x - 1, oy - y - 1)   3: (ox - y - 1, oy + x)
@@ -67,7 +72,7 @@ int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color, const 
                 }
             });
         }
-        x += dx ? dx[i] : g.advance;
+        x = static_cast<int>(std::clamp<long long>(static_cast<long long>(x) + (dx ? dx[i] : g.advance), -kRunLimit, kRunLimit));
     }
     return x;
 }
@@ -76,7 +81,7 @@ int runWidth(FontFace& face, std::string_view s, const int* dx) {
     if (!dx) return face.width(s);
     long long w = 0;
     for (std::size_t i = 0; i < s.size(); ++i) w += dx[i];
-    return static_cast<int>(std::clamp<long long>(w, INT_MIN / 2, INT_MAX / 2));
+    return static_cast<int>(std::clamp<long long>(w, -kRunLimit, kRunLimit));
 }
 
 BOOL drawTextRun(Dc& dc, int x, int y, const TextRun& run) {
@@ -103,7 +108,7 @@ BOOL drawTextRun(Dc& dc, int x, int y, const TextRun& run) {
     const bool updateCp = (align & TA_UPDATECP) != 0;
     const int x0 = (align & TA_CENTER) == TA_CENTER ? -w / 2 : (align & TA_RIGHT) ? -w : 0;
     const int y0 = (align & TA_BASELINE) == TA_BASELINE ? -static_cast<int>(tm.tmAscent) : (align & TA_BOTTOM) ? -h : 0;
-    TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), updateCp ? dc.pos : POINT{x, y}};
+    TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), updateCp ? POINT{clampCoord(dc.pos.x), clampCoord(dc.pos.y)} : POINT{clampCoord(x), clampCoord(y)}};
 
     if (dc.bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc.bkColor);
     p.glyphs(x0, y0, run.text, dc.textColor, run.dx);
@@ -118,8 +123,8 @@ BOOL drawTextRun(Dc& dc, int x, int y, const TextRun& run) {
         // reference point; centred text leaves it where it was.
         int d = (align & TA_CENTER) == TA_CENTER ? 0 : (align & TA_RIGHT) ? -w : w;
         static const int dirX[4] = {1, 0, -1, 0}, dirY[4] = {0, -1, 0, 1};
-        dc.pos.x += d * dirX[p.turns];
-        dc.pos.y += d * dirY[p.turns];
+        dc.pos.x = clampCoord(p.origin.x + d * dirX[p.turns]);
+        dc.pos.y = clampCoord(p.origin.y + d * dirY[p.turns]);
     }
     return TRUE;
 }

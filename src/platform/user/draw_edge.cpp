@@ -1,6 +1,7 @@
 // DrawEdge: up to two one-pixel borders (outer, then inner one pixel further in) on the
 // chosen sides of a rectangle, each lit from the top left, then optionally the middle.
 #include "../gdi/objects.h"
+#include "../gdi/coordinates.h"
 
 namespace ulmaro::platform {
 
@@ -65,7 +66,7 @@ BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
     if (grfFlags & BF_DIAGONAL) return FALSE;
     Target t = targetOf(*dc);
     if (!t.ok()) return FALSE;
-    RECT r = *qrc;
+    RECT r{clampCoord(qrc->left), clampCoord(qrc->top), clampCoord(qrc->right), clampCoord(qrc->bottom)};
     for (bool outer : {true, false}) {
         BorderColors c = borderColors(edge, grfFlags, outer);
         if (c.topLeft < 0) continue;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../gdi/coordinates.h"
 #include "../gdi/text_paint.h"
 
 namespace ulmaro::platform {
@@ -191,7 +192,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         format &= ~0xFF00u;
     }
     const Layout layout{*face, (format & DT_EXPANDTABS) ? tabChars * static_cast<int>(tm.tmAveCharWidth) : 0};
-    const RECT rc = *lprc;
+    const RECT rc{clampCoord(lprc->left), clampCoord(lprc->top), clampCoord(lprc->right), clampCoord(lprc->bottom)};
     const int cell = static_cast<int>(tm.tmHeight);
     const int lineHeight = cell + ((format & DT_EXTERNALLEADING) ? static_cast<int>(tm.tmExternalLeading) : 0);
     std::vector<Line> lines =
@@ -205,7 +206,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         std::memcpy(out, lines[0].text.data(), lines[0].text.size());
         out[lines[0].text.size()] = '\0';
     }
-    const int total = static_cast<int>(lines.size()) * lineHeight;
+    const int total = static_cast<int>(std::min<long long>(static_cast<long long>(lines.size()) * lineHeight, kCoordLimit));
     std::vector<int> widths;
     int widest = 0;
     for (const Line& line : lines) {

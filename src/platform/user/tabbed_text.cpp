@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../gdi/coordinates.h"
 #include "../gdi/text_paint.h"
 
 namespace ulmaro::platform {
@@ -22,7 +23,7 @@ struct TabStops {
 
     TabStops(int n, const INT* positions, const TEXTMETRICA& tm) {
         const int byDefault = std::max(1, 8 * static_cast<int>(tm.tmAveCharWidth));
-        spacing = (n == 1 && positions && positions[0] != 0) ? std::abs(positions[0]) : byDefault;
+        spacing = (n == 1 && positions && positions[0] != 0) ? std::abs(clampCoord(positions[0])) : byDefault;
         rightAligned = n == 1 && positions && positions[0] < 0;
         if (n > 1 && positions) {
             stops = positions;
@@ -34,7 +35,7 @@ struct TabStops {
     // stop the default spacing takes over.
     int next(int x) const {
         for (int i = 0; i < count; ++i)
-            if (std::abs(stops[i]) > x) return stops[i];
+            if (std::abs(clampCoord(stops[i])) > x) return clampCoord(stops[i]);
         const int q = x >= 0 ? x / spacing : -((-x + spacing - 1) / spacing);
         return rightAligned && count == 0 ? -(q + 1) * spacing : (q + 1) * spacing;
     }
@@ -83,7 +84,9 @@ LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chCount, int nTa
     std::string text(lpString ? lpString : "", static_cast<std::size_t>(chCount));
     std::vector<int> dx;
     const TabStops tabs(nTabPositions, lpnTabStopPositions, face->metrics());
-    const int w = layOutTabs(*face, text, dx, tabs, x - nTabOrigin);
+    x = clampCoord(x);
+    y = clampCoord(y);
+    const int w = layOutTabs(*face, text, dx, tabs, x - clampCoord(nTabOrigin));
     if (!drawTextRun(*dc, x, y, TextRun{text, dx.data()})) return 0;
     return static_cast<LONG>(packSize(w, static_cast<int>(face->metrics().tmHeight)));
 }
