@@ -171,9 +171,12 @@ int GdiCalls(const std::uint8_t* data, std::size_t size) {
                     break;
                 }
                 case 17: {
-                    const std::string s = in.text(80);
+                    // With DT_MODIFYSTRING the caller gives room for four more characters.
+                    std::string s = in.text(80);
+                    const int n = in.byte() & 1 ? -1 : static_cast<int>(s.size());
+                    s.append(4, '\0');
                     RECT r = rect(in);
-                    DrawTextA(dc, s.c_str(), in.byte() & 1 ? -1 : static_cast<int>(s.size()), &r, in.u32() & 0x7FFFF);
+                    DrawTextA(dc, s.data(), n, &r, in.u32() & 0x7FFFF);
                     break;
                 }
                 case 18: {
