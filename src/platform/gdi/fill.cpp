@@ -15,6 +15,16 @@ HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     return reinterpret_cast<HPEN>(static_cast<std::uintptr_t>(addObject(std::move(p))));
 }
 
+HPEN ExtCreatePen(DWORD iPenStyle, DWORD cWidth, const LOGBRUSH* plbrush, DWORD cStyle, const DWORD* pstyle) {
+    const DWORD style = iPenStyle & PS_STYLE_MASK;
+    if ((iPenStyle & PS_TYPE_MASK) != PS_COSMETIC || cWidth != 1 || !plbrush || plbrush->lbStyle != BS_SOLID || cStyle != 0 || pstyle) return nullptr;
+    if (style != PS_ALTERNATE && style > PS_NULL) return nullptr;
+    auto p = std::make_unique<Pen>();
+    p->style = static_cast<int>(style);
+    p->color = plbrush->lbColor & 0x00FFFFFF;
+    return reinterpret_cast<HPEN>(static_cast<std::uintptr_t>(addObject(std::move(p))));
+}
+
 HBRUSH CreateSolidBrush(COLORREF color) {
     auto b = std::make_unique<Brush>();
     b->color = color & 0x00FFFFFF;
