@@ -178,10 +178,15 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     Dc* dc = lookupDc(hdc);
     if (!dc) return CLR_INVALID;
-    Target t = targetOf(*dc);
-    if (!t.ok() || !t.visibleAt(x, y)) return CLR_INVALID;
-    COLORREF c = nearestColor(*t.bmp, color);
-    t.bmp->row(y)[x] = c;
+    // One pixel: tested against the surface, window region and clip directly rather than
+    // building the visible region, so pixel-by-pixel drawing stays cheap.
+    Bitmap* bmp = bitmapOf(*dc);
+    if (!bmp || x < 0 || y < 0 || x >= bmp->width || y >= bmp->height) return CLR_INVALID;
+    if (dc->type == Dc::Type::Window)
+        if (auto wr = windowRegionOf(dc->hwnd); wr && !wr->contains(x, y)) return CLR_INVALID;
+    if (dc->clip && !dc->clip->contains(x, y)) return CLR_INVALID;
+    COLORREF c = nearestColor(*bmp, color);
+    bmp->row(y)[x] = c;
     return c;
 }
 
