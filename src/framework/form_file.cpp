@@ -144,7 +144,9 @@ std::shared_ptr<StdFont> fontFromJson(const json& j, const LoadContext& ctx, con
         } else if (k == "Strikethrough") {
             f->SetStrikethrough(flag());
         } else if (k == "Weight") {
-            f->SetWeight(whole(0, 1000, "a whole number from 0 to 1000"));
+            // Any weight the font object can hold, so that every font a program set saves
+            // and loads again.
+            f->SetWeight(whole(INT16_MIN, INT16_MAX, "a whole number from -32768 to 32767"));
         } else if (k == "Charset") {
             f->SetCharset(whole(0, 255, "a whole number from 0 to 255"));
         } else {
