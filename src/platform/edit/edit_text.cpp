@@ -48,8 +48,9 @@ void EditText::reserveGap(std::size_t need) {
     const std::size_t tail = buf_.size() - gapEnd_;
     const std::size_t newSize = std::max(buf_.size() * 2, length() + need + 64);
     std::vector<char> grown(newSize);
-    std::memcpy(grown.data(), buf_.data(), gapStart_);
-    std::memcpy(grown.data() + newSize - tail, buf_.data() + gapEnd_, tail);
+    // std::copy rather than memcpy: the buffer starts out empty, with no storage to copy from.
+    std::copy_n(buf_.begin(), gapStart_, grown.begin());
+    std::copy_n(buf_.begin() + static_cast<std::ptrdiff_t>(gapEnd_), tail, grown.end() - static_cast<std::ptrdiff_t>(tail));
     gapEnd_ = newSize - tail;
     buf_ = std::move(grown);
 }
@@ -99,7 +100,7 @@ void EditText::replace(std::size_t pos, std::size_t count, std::string_view s) {
     moveGap(pos);
     gapEnd_ += count;
     reserveGap(s.size());
-    std::memcpy(buf_.data() + gapStart_, s.data(), s.size());
+    std::copy(s.begin(), s.end(), buf_.begin() + static_cast<std::ptrdiff_t>(gapStart_));
     gapStart_ += s.size();
 
     const std::size_t scanEnd =
