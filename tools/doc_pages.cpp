@@ -63,8 +63,11 @@ std::string defaultText(const MemberInfo& m) {
 
 std::string membersBlock(const ClassInfo& c) {
     std::ostringstream o;
+    auto count = [&](MemberInfo::Kind k) {
+        return std::count_if(c.members.begin(), c.members.end(), [k](const MemberInfo& m) { return m.kind == k; });
+    };
     o << "Properties (`set NAME.PROPERTY VALUE`, `get NAME.PROPERTY` in scripts; saved under the key shown):\n\n"
-      << "| # | Property | Type | Saved as | Default |\n|---|---|---|---|---|\n";
+      << (count(MemberInfo::Kind::Property) ? "| # | Property | Type | Saved as | Default |\n|---|---|---|---|---|\n" : "None.\n");
     for (const MemberInfo& m : c.members) {
         if (m.kind != MemberInfo::Kind::Property) continue;
         std::string type = m.enumName.empty() ? varTypeName(m.type) : m.enumName;
@@ -76,7 +79,8 @@ std::string membersBlock(const ClassInfo& c) {
         o << "| " << m.dispid << " | " << m.name << " | " << cell(type) << " | " << cell(key) << " | "
           << cell(m.persisted() || m.ambientDefault != AmbientValue::None ? defaultText(m) : "") << " |\n";
     }
-    o << "\nMethods (`call NAME.METHOD ARGS`):\n\n| # | Method | Arguments | Result |\n|---|---|---|---|\n";
+    o << "\nMethods (`call NAME.METHOD ARGS`):\n\n"
+      << (count(MemberInfo::Kind::Method) ? "| # | Method | Arguments | Result |\n|---|---|---|---|\n" : "None.\n");
     for (const MemberInfo& m : c.members)
         if (m.kind == MemberInfo::Kind::Method)
             o << "| " << m.dispid << " | " << m.name << " | " << cell(params(m.params)) << " | "
@@ -101,7 +105,9 @@ std::string membersBlock(const ClassInfo& c) {
 std::string picturesBlock(const fs::path& docs, const std::string& cls) {
     const fs::path dir = docs / "controls" / cls;
     std::ostringstream o;
-    o << "The form ([`" << cls << "/form.json`](" << cls << "/form.json)):\n\n```json\n" << readFile(dir / "form.json") << "```\n";
+    o << "Each picture is the form [`" << cls << "/form.json`](" << cls << "/form.json) after its script, drawn by\n"
+      << "`ulmaro render docs/controls/" << cls << "/form.json --script docs/controls/" << cls
+      << "/STATE.script -o STATE.png`.\n\n```json\n" << readFile(dir / "form.json") << "```\n";
     std::vector<fs::path> scripts;
     for (const auto& f : fs::directory_iterator(dir))
         if (f.path().extension() == ".script") scripts.push_back(f.path());
@@ -113,11 +119,10 @@ std::string picturesBlock(const fs::path& docs, const std::string& cls) {
             if (caption.empty() && line.rfind("# ", 0) == 0) caption = line.substr(2);
             else body += line + "\n";
         }
-        const std::string stem = s.stem().string();
-        o << "\n" << caption << "\n\n![" << cls << ": " << stem << "](" << cls << "/" << stem << ".png)\n";
-        if (!body.empty()) o << "\n```\n" << body << "```\n";
-        o << "\n`ulmaro render docs/controls/" << cls << "/form.json --script docs/controls/" << cls << "/" << stem
-          << ".script -o " << stem << ".png`\n";
+        const std::string state = s.stem().string();
+        o << "\n### " << state << "\n\n" << caption << "\n\n![" << cls << ", " << state << "](" << cls << "/" << state << ".png)\n";
+        if (!body.empty())
+            o << "\n[`" << state << ".script`](" << cls << "/" << state << ".script):\n\n```\n" << body << "```\n";
     }
     return o.str();
 }
