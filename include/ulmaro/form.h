@@ -59,7 +59,7 @@ public:
              const std::vector<Value>& index = {});
     Value call(const std::string& control, const std::string& method, const std::vector<Value>& args = {});
 
-    // ---- Input, in pixels of the form ----
+    // ---- Input, in pixels of the form (a button, shift state or key code out of range throws Error) ----
     void move(int x, int y);
     void down(int button, int x, int y);  // button 1 left, 2 right, 4 middle
     void up(int button, int x, int y);

@@ -74,6 +74,15 @@ auto checked(F f) {
     }
 }
 
+// Input values a user could give: a key code 0 to 255, buttons and shift states as sums of
+// their bits, time that runs forward.
+int inRange(int value, int min, int max, const char* what) {
+    if (value < min || value > max)
+        throw Error(std::string(what) + " " + std::to_string(value) + " is out of range (" + std::to_string(min) + " to " +
+                    std::to_string(max) + ")");
+    return value;
+}
+
 // "Font.Bold" splits into the property and the font attribute.
 std::pair<std::string, std::string> splitAttribute(const std::string& property) {
     const std::size_t dot = property.find('.');
@@ -180,8 +189,12 @@ Value Form::call(const std::string& control, const std::string& method, const st
 }
 
 void Form::move(int x, int y) { checked([&] { s_->form->mouseMove(x, y); return 0; }); }
-void Form::down(int button, int x, int y) { checked([&] { s_->form->mouseDown(button, x, y); return 0; }); }
-void Form::up(int button, int x, int y) { checked([&] { s_->form->mouseUp(button, x, y); return 0; }); }
+void Form::down(int button, int x, int y) {
+    checked([&] { s_->form->mouseDown(inRange(button, 1, 7, "button"), x, y); return 0; });
+}
+void Form::up(int button, int x, int y) {
+    checked([&] { s_->form->mouseUp(inRange(button, 1, 7, "button"), x, y); return 0; });
+}
 
 void Form::click(int x, int y) {
     move(x, y);
@@ -190,9 +203,9 @@ void Form::click(int x, int y) {
 }
 
 void Form::doubleClick(int x, int y) { checked([&] { s_->form->doubleClick(x, y); return 0; }); }
-void Form::shift(int state) { s_->form->setShift(state & 7); }
-void Form::keyDown(int keyCode) { checked([&] { s_->form->keyDown(keyCode & 255); return 0; }); }
-void Form::keyUp(int keyCode) { checked([&] { s_->form->keyUp(keyCode & 255); return 0; }); }
+void Form::shift(int state) { s_->form->setShift(inRange(state, 0, 7, "shift state")); }
+void Form::keyDown(int keyCode) { checked([&] { s_->form->keyDown(inRange(keyCode, 0, 255, "key code")); return 0; }); }
+void Form::keyUp(int keyCode) { checked([&] { s_->form->keyUp(inRange(keyCode, 0, 255, "key code")); return 0; }); }
 
 void Form::type(const std::string& text) {
     checked([&] {
@@ -208,7 +221,9 @@ bool Form::accessKey(const std::string& character) {
 }
 
 void Form::focus(const std::string& control) { checked([&] { s_->form->setFocus(&s_->control(control)); return 0; }); }
-void Form::tick(int milliseconds) { checked([&] { s_->form->tick(std::max(0, milliseconds)); return 0; }); }
+void Form::tick(int milliseconds) {
+    checked([&] { s_->form->tick(inRange(milliseconds, 0, 1 << 30, "time")); return 0; });
+}
 
 std::string Form::run(const std::string& lines) {
     std::istringstream in(lines);

@@ -53,6 +53,7 @@ TEST(FormApi, DesignModeKeepsInputAndMistakesThrow) {
     EXPECT_THROW(design.place("NoSuchClass", "X", 0, 0, 10, 10), Error);
     EXPECT_THROW(design.place("ZynCommand", "1st", 0, 0, 10, 10), Error);
     EXPECT_THROW(design.get("Go", "Font.Colour"), Error);
+    EXPECT_THROW(design.keyDown(256), Error);
     EXPECT_THROW(design.set("Go", "Picture", "no/such/picture.bmp"), Error);
     EXPECT_EQ(design.get("Go", "Font.Name").toString(), "MS Sans Serif");
     EXPECT_EQ(design.get("Go", "Font").type(), Value::Type::Object);
