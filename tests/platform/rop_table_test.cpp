@@ -1,5 +1,5 @@
 // Every one of the 256 ternary raster operations, checked bit by bit against its truth
-// table, on rows long enough for the vector loops and with odd tails.
+// table, on rows long enough for every vector loop (two, one and part of a vector) with odd tails.
 #include <gtest/gtest.h>
 #include <ulmaro/platform/win32.h>
 
@@ -9,7 +9,7 @@ using namespace ulmaro::platform;
 
 namespace {
 
-constexpr int W = 37, H = 3;
+constexpr int W = 53, H = 3;
 
 COLORREF sample(int i, unsigned seed) { return (static_cast<COLORREF>(i) * 2654435761u ^ seed) & 0x00FFFFFF; }
 

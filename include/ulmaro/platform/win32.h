@@ -142,6 +142,12 @@ struct BITMAP {
     LPVOID bmBits;
 };
 
+struct LOGBRUSH {
+    UINT lbStyle;
+    COLORREF lbColor;
+    ULONG_PTR lbHatch;
+};
+
 struct TRIVERTEX {
     LONG x;
     LONG y;
@@ -292,7 +298,14 @@ constexpr int HALFTONE = 4;
 constexpr int PS_SOLID = 0;
 constexpr int PS_DASH = 1;
 constexpr int PS_DOT = 2;
+constexpr int PS_DASHDOT = 3;
+constexpr int PS_DASHDOTDOT = 4;
 constexpr int PS_NULL = 5;
+constexpr int PS_ALTERNATE = 8;
+constexpr int PS_STYLE_MASK = 0x0000000F;
+constexpr int PS_COSMETIC = 0x00000000;
+constexpr int PS_GEOMETRIC = 0x00010000;
+constexpr int PS_TYPE_MASK = 0x000F0000;
 constexpr int BS_SOLID = 0;
 constexpr int BS_NULL = 1;
 constexpr int BS_HOLLOW = BS_NULL;
@@ -766,6 +779,9 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
 HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits);
 
 HPEN CreatePen(int iStyle, int cWidth, COLORREF color);
+// Cosmetic pens only (width 1, a solid brush): PS_ALTERNATE is made here, the other styles
+// as by CreatePen. Geometric pens and user dash styles are refused.
+HPEN ExtCreatePen(DWORD iPenStyle, DWORD cWidth, const LOGBRUSH* plbrush, DWORD cStyle, const DWORD* pstyle);
 HBRUSH CreateSolidBrush(COLORREF color);
 
 COLORREF SetBkColor(HDC hdc, COLORREF color);

@@ -29,13 +29,11 @@ BOOL patternBlt(Dc& dc, const RECT& area, Rop3 rop) {
     const RopMask mask = maskFromTable(table, p);
     if (mask.leavesAlone()) return TRUE;
     forEachVisible(t, area, [&](const RECT& r) {
-        for (int y = r.top; y < r.bottom; ++y) {
-            COLORREF* row = t.bmp->row(y) + r.left;
-            if (mask.overwrites())
-                fillRow(row, r.right - r.left, mask.xorMask);
-            else
-                maskRow(row, r.right - r.left, mask);
-        }
+        const Block b{t.bmp->row(r.top) + r.left, t.bmp->width, r.right - r.left, r.bottom - r.top};
+        if (mask.overwrites())
+            fillBlock(b, mask.xorMask);
+        else
+            maskBlock(b, mask);
     });
     return TRUE;
 }
@@ -82,6 +80,10 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     std::vector<COLORREF> converted;  // a source row in the destination's format
     forEachVisible(t, fromSource, [&](const RECT& q) {
         const int n = q.right - q.left;
+        if (!copyRows && !src.converts()) {
+            op(Block{t.bmp->row(q.top) + q.left, t.bmp->width, n, q.bottom - q.top}, src.row(q.top + sy) + (q.left + sx), src.width());
+            return;
+        }
         for (int yy = q.top; yy < q.bottom; ++yy) {
             COLORREF* out = t.bmp->row(yy) + q.left;
             const COLORREF* in = src.row(yy + sy) + (q.left + sx);

@@ -15,6 +15,16 @@ HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
     return reinterpret_cast<HPEN>(static_cast<std::uintptr_t>(addObject(std::move(p))));
 }
 
+HPEN ExtCreatePen(DWORD iPenStyle, DWORD cWidth, const LOGBRUSH* plbrush, DWORD cStyle, const DWORD* pstyle) {
+    const DWORD style = iPenStyle & PS_STYLE_MASK;
+    if ((iPenStyle & PS_TYPE_MASK) != PS_COSMETIC || cWidth != 1 || !plbrush || plbrush->lbStyle != BS_SOLID || cStyle != 0 || pstyle) return nullptr;
+    if (style != PS_ALTERNATE && style > PS_NULL) return nullptr;
+    auto p = std::make_unique<Pen>();
+    p->style = static_cast<int>(style);
+    p->color = plbrush->lbColor & 0x00FFFFFF;
+    return reinterpret_cast<HPEN>(static_cast<std::uintptr_t>(addObject(std::move(p))));
+}
+
 HBRUSH CreateSolidBrush(COLORREF color) {
     auto b = std::make_unique<Brush>();
     b->color = color & 0x00FFFFFF;
@@ -23,18 +33,16 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 
 namespace {
 
-// Runs rowOp(row, count) over the visible rows of a rectangle.
+// Runs blockOp(block) over the visible parts of a rectangle.
 template <class F>
-BOOL forRect(HDC hdc, const RECT* rc, F rowOp) {
+BOOL forRect(HDC hdc, const RECT* rc, F blockOp) {
     Dc* dc = lookupDc(hdc);
     if (!dc || !rc) return FALSE;
     Target t = targetOf(*dc);
     if (!t.ok()) return FALSE;
     RECT r = *rc;
     if (r.left >= r.right || r.top >= r.bottom) return TRUE;
-    forEachVisible(t, r, [&](const RECT& q) {
-        for (int y = q.top; y < q.bottom; ++y) rowOp(t.bmp->row(y) + q.left, q.right - q.left);
-    });
+    forEachVisible(t, r, [&](const RECT& q) { blockOp(Block{t.bmp->row(q.top) + q.left, t.bmp->width, q.right - q.left, q.bottom - q.top}); });
     return TRUE;
 }
 
@@ -48,7 +56,7 @@ int FillRect(HDC hdc, const RECT* lprc, HBRUSH hbr) {
     Bitmap* b = bitmapOf(*dc);
     if (!b) return FALSE;
     COLORREF c = nearestColor(*b, br->color);
-    return forRect(hdc, lprc, [c](COLORREF* row, int n) { fillRow(row, n, c); });
+    return forRect(hdc, lprc, [c](const Block& b) { fillBlock(b, c); });
 }
 
 int FrameRect(HDC hdc, const RECT* r, HBRUSH hbr) {
@@ -65,7 +73,7 @@ int FrameRect(HDC hdc, const RECT* r, HBRUSH hbr) {
 
 BOOL InvertRect(HDC hdc, const RECT* lprc) {
     const RopMask invert{kRgbBits, kRgbBits};
-    return forRect(hdc, lprc, [&](COLORREF* row, int n) { maskRow(row, n, invert); });
+    return forRect(hdc, lprc, [&](const Block& b) { maskBlock(b, invert); });
 }
 
 }  // namespace ulmaro::platform

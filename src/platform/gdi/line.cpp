@@ -9,12 +9,24 @@ using namespace detail;
 namespace {
 
 // Draws the open polyline pts[0..n) with the context's pen. A thin pen draws segment by
-// segment, each without its last pixel, as the platform does; a wide pen covers the whole
-// polyline at once so that overlapping bands are painted once.
+// segment, each without its last pixel, as the platform does, its dash pattern running on
+// from one segment to the next; a wide pen covers the whole polyline at once so that
+// overlapping bands are painted once.
 void strokeOpen(Dc& dc, const POINT* pts, int n) {
     DrawState s;
     if (!drawStateOf(dc, s) || !s.hasPen || s.target.visible.empty()) return;
     const RopMask mask = s.penMask();
+    if (!s.dashes.solid()) {
+        const Target& t = s.target;
+        const RopMask gap = s.gapMask();
+        dashedPixels(pts, n, false, s.dashes, s.bounds, [&](int x, int y, bool on) {
+            if ((on || s.fillsGaps) && t.visibleAt(x, y)) {
+                COLORREF& px = t.bmp->row(y)[x];
+                px = (on ? mask : gap).apply(px);
+            }
+        });
+        return;
+    }
     if (s.penWidth <= 1) {
         const Target& t = s.target;
         for (int i = 0; i + 1 < n; ++i)

@@ -42,7 +42,9 @@ void drawRectangle(const DrawState& s, const RECT& r) {
         drawShape(s, {}, rectPixels(r.left, r.top, r.right - 1, r.bottom - 1));
         return;
     }
-    drawShape(s, cornersOf(r), rectPixels(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1));
+    // Drawn from the top right corner counter-clockwise: where a dashed pen's pattern starts.
+    const std::vector<POINT> outline{{r.right - 1, r.top}, {r.left, r.top}, {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}};
+    drawShape(s, outline, rectPixels(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1));
 }
 
 // Ellipse and RoundRect: corner ellipses of cornerWidth x cornerHeight pixels (the whole box
@@ -73,7 +75,14 @@ BOOL drawRounded(HDC hdc, RECT r, std::int64_t cornerWidth, std::int64_t cornerH
         drawRectangle(s, r);
         return TRUE;
     }
-    drawShape(s, s.hasPen ? roundRectOutline(box, cw, ch) : std::vector<POINT>{}, s.hasBrush ? roundRectRegion(box, cw, ch) : RegionData{});
+    std::vector<POINT> outline;
+    if (s.hasPen) {
+        // The platform draws the outline counter-clockwise from the right end of the upper
+        // half's lowest row: where a dashed pen's pattern starts.
+        outline = roundRectOutline(box, cw, ch);
+        std::reverse(outline.begin(), outline.end());
+    }
+    drawShape(s, outline, s.hasBrush ? roundRectRegion(box, cw, ch) : RegionData{});
     return TRUE;
 }
 

@@ -7,6 +7,7 @@
 #include "polygon_scan.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace ulmaro::platform::detail {
 
@@ -14,6 +15,28 @@ namespace {
 // Wider pens are drawn this wide: enough to cover any surface, small enough to rasterise.
 constexpr int kWidestPen = 1 << 16;
 }  // namespace
+
+Dashes dashesOf(int penStyle) {
+    // Runs of drawn and left steps, starting with a drawn one.
+    auto runs = [](std::initializer_list<int> lengths) {
+        Dashes d;
+        bool drawn = true;
+        for (int len : lengths) {
+            if (drawn) d.drawn |= ((std::uint32_t{1} << len) - 1) << d.period;
+            d.period += len;
+            drawn = !drawn;
+        }
+        return d;
+    };
+    switch (penStyle) {
+    case PS_DASH: return runs({18, 6});
+    case PS_DOT: return runs({3, 3});
+    case PS_DASHDOT: return runs({9, 6, 3, 6});
+    case PS_DASHDOTDOT: return runs({9, 3, 3, 3, 3, 3});
+    case PS_ALTERNATE: return runs({1, 1});
+    default: return Dashes{};
+    }
+}
 
 bool drawStateOf(Dc& dc, DrawState& s) {
     s.target = targetOf(dc);
@@ -25,6 +48,10 @@ bool drawStateOf(Dc& dc, DrawState& s) {
         s.hasPen = true;
         s.penWidth = std::clamp(pen->width, 1, kWidestPen);
         s.penColor = nearestColor(surface, pen->color);
+        if (s.penWidth == 1) s.dashes = dashesOf(pen->style);
+        // The alternate pen leaves its gaps alone whatever the background mode.
+        s.fillsGaps = !s.dashes.solid() && dc.bkMode == OPAQUE && pen->style != PS_ALTERNATE;
+        s.bkColor = nearestColor(surface, dc.bkColor);
     }
     if (Brush* brush = lookupBrush(asHandle(dc.brush)); brush && brush->style != BS_NULL) {
         s.hasBrush = true;
@@ -142,8 +169,18 @@ void penOutlineSpans(const POINT* pts, int n, bool closed, int width, const RECT
 }
 
 void drawShape(const DrawState& s, const std::vector<POINT>& outline, RegionData interior) {
-    RegionData pen;
-    if (s.hasPen) {
+    RegionData pen, gaps;
+    if (s.hasPen && !s.dashes.solid() && !outline.empty()) {
+        std::vector<Span> drawn, left;
+        const RECT& b = s.bounds;
+        dashedPixels(outline.data(), static_cast<int>(outline.size()), true, s.dashes, b, [&](int x, int y, bool on) {
+            if (y >= b.top && y < b.bottom && (on || s.fillsGaps)) (on ? drawn : left).push_back(Span{y, x, x + 1});
+        });
+        pen = regionFromSpans(std::move(drawn));
+        gaps = regionFromSpans(std::move(left));
+        // Where the pen leaves a gap the brush shows, if the figure's inside reaches there.
+        if (s.hasBrush) interior = regionCombine(interior, gaps, RGN_DIFF);
+    } else if (s.hasPen) {
         std::vector<Span> spans;
         penOutlineSpans(outline.data(), static_cast<int>(outline.size()), true, s.penWidth, s.bounds, spans);
         pen = regionFromSpans(std::move(spans));
@@ -153,6 +190,7 @@ void drawShape(const DrawState& s, const std::vector<POINT>& outline, RegionData
         paintWithRop(s.target, interior, s.brushMask());
     }
     if (s.hasPen) paintWithRop(s.target, pen, s.penMask());
+    if (!gaps.empty()) paintWithRop(s.target, gaps, s.gapMask());
 }
 
 void recordPathMoveTo(Dc& dc, POINT p) {

@@ -13,6 +13,18 @@
 
 namespace ulmaro::platform::detail {
 
+// The dash pattern of a thin styled pen: step i along a line is drawn when bit (i mod
+// period) of `drawn` is set. A period of 0 is a solid pen.
+struct Dashes {
+    int period = 0;
+    std::uint32_t drawn = 0;
+    bool solid() const { return period == 0; }
+    bool on(std::int64_t step) const { return (drawn >> (step % period)) & 1u; }
+};
+
+// The pattern of a pen style as the platform draws it with a one-pixel pen.
+Dashes dashesOf(int penStyle);
+
 struct DrawState {
     Target target;
     RECT bounds{0, 0, 0, 0};  // extents of the visible area
@@ -20,9 +32,13 @@ struct DrawState {
     bool hasPen = false;
     int penWidth = 1;
     COLORREF penColor = 0;  // as the surface stores it
+    Dashes dashes;           // thin styled pens only; wider ones draw solid
+    bool fillsGaps = false;  // the gaps between dashes take the background colour
+    COLORREF bkColor = 0;    // as the surface stores it
     bool hasBrush = false;
     COLORREF brushColor = 0;
     RopMask penMask() const { return rop2Mask(rop2, penColor); }
+    RopMask gapMask() const { return rop2Mask(rop2, bkColor); }
     RopMask brushMask() const { return rop2Mask(rop2, brushColor); }
 };
 
@@ -81,6 +97,26 @@ void thinLinePixels(POINT a, POINT b, const RECT& bounds, F f) {
     }
 }
 
+// Calls f(x, y, drawn) for each pixel of the thin polyline pts[0..n) (closed: back to the
+// first point), each segment without its last pixel, with `drawn` false in the gaps of the
+// dash pattern. The pattern starts at the first point and runs on across the segments; it
+// counts the steps outside `bounds` too.
+template <class F>
+void dashedPixels(const POINT* pts, int n, bool closed, const Dashes& dashes, const RECT& bounds, F f) {
+    const int segments = closed ? n : n - 1;
+    std::int64_t done = 0;
+    for (int i = 0; i < segments; ++i) {
+        const POINT a = pts[i], b = pts[(i + 1) % n];
+        const std::int64_t dx = std::llabs(std::int64_t{b.x} - a.x), dy = std::llabs(std::int64_t{b.y} - a.y);
+        const bool xMajor = dx >= dy;
+        thinLinePixels(a, b, bounds, [&](int x, int y) {
+            const std::int64_t step = xMajor ? std::llabs(std::int64_t{x} - a.x) : std::llabs(std::int64_t{y} - a.y);
+            f(x, y, dashes.on(done + step));
+        });
+        done = (done + std::max(dx, dy)) % dashes.period;
+    }
+}
+
 // Appends the pixels a pen of `width` covers along the polyline pts[0..n) (closed: back to
 // the first point). A thin pen leaves out the last pixel of every segment; a wide pen draws
 // each segment as a band `width` across, with a round nib at every point.
@@ -88,6 +124,7 @@ void penOutlineSpans(const POINT* pts, int n, bool closed, int width, const RECT
 
 // Draws a filled shape: the brush inside `interior` except where the pen outline goes, then
 // the outline, so that every pixel is touched once.
+// A thin dashed pen starts its pattern at the outline's first point.
 void drawShape(const DrawState& s, const std::vector<POINT>& outline, RegionData interior);
 
 // Path recording while BeginPath is in effect: figures as PT_MOVETO / PT_LINETO points.
