@@ -51,16 +51,27 @@ std::vector<POINT> quadrant(int width, int height) {
 // The pixel facing v across the middle of [lo, hi).
 LONG mirror(LONG lo, LONG hi, LONG v) { return static_cast<LONG>(std::int64_t{lo} + hi - 1 - v); }
 
+// How far the corners of a cornerWidth x cornerHeight ellipse cut into each row from the
+// top, down to the middle: (cornerHeight + 1) / 2 rows.
+std::vector<LONG> cornerIndents(int cornerWidth, int cornerHeight) {
+    const std::size_t rows = static_cast<std::size_t>(cornerHeight + 1) / 2;
+    // The walk enters each row at its outermost pixel, and rows come in order: the last
+    // slot takes every step that stays in its row.
+    std::vector<LONG> indent(rows + 1);
+    std::int64_t row = -1;
+    walkQuadrant(cornerWidth, cornerHeight, [&](std::int64_t x, std::int64_t y) {
+        indent[y != row ? static_cast<std::size_t>(cornerHeight - 1 - y) : rows] = static_cast<LONG>(cornerWidth - 1 - x);
+        row = y;
+    });
+    indent.pop_back();
+    return indent;
+}
+
 // Appends one span for each row the corners of a rounded `box` cut into: row d from the top
 // and from the bottom both lose the corner's indent on that row at either end.
 void cornerRows(const RECT& box, int cornerWidth, int cornerHeight, std::vector<Span>& out) {
-    const int rows = (cornerHeight + 1) / 2;
-    // The walk meets each row first at its outermost pixel.
-    std::vector<LONG> indent(static_cast<std::size_t>(rows), -1);
-    walkQuadrant(cornerWidth, cornerHeight, [&](std::int64_t x, std::int64_t y) {
-        LONG& v = indent[static_cast<std::size_t>(cornerHeight - 1 - y)];
-        if (v < 0) v = static_cast<LONG>(cornerWidth - 1 - x);
-    });
+    const std::vector<LONG> indent = cornerIndents(cornerWidth, cornerHeight);
+    const int rows = static_cast<int>(indent.size());
     out.reserve(out.size() + 2 * static_cast<std::size_t>(rows));
     for (int d = 0; d < rows; ++d) {
         const LONG i = indent[static_cast<std::size_t>(d)];
@@ -85,15 +96,49 @@ std::vector<POINT> roundRectOutline(const RECT& box, int cornerWidth, int corner
     return pts;
 }
 
+// One rectangle per band, written top to bottom as the rows are known: the upper corner
+// rows, the straight middle, the lower corner rows mirrored. Rows cut in alike join into
+// one band, as every region keeps its bands.
 RegionData roundRectRegion(const RECT& box, int cornerWidth, int cornerHeight) {
-    std::vector<Span> spans;
-    cornerRows(box, cornerWidth, cornerHeight, spans);
-    RegionData corners = regionFromSpans(std::move(spans));
-    // The straight middle part joins as one rectangle rather than as a span per row.
-    const int rows = (cornerHeight + 1) / 2;
-    if (box.top + rows < box.bottom - rows)
-        return regionCombine(corners, regionFromRect(box.left, box.top + rows, box.right, box.bottom - rows), RGN_OR);
-    return corners;
+    const std::vector<LONG> indent = cornerIndents(cornerWidth, cornerHeight);
+    const int rows = static_cast<int>(indent.size());
+    // Rows [0, k) lie above their mirror images; the rows between are the straight middle,
+    // or the middle row of an odd ellipse.
+    const int k = static_cast<int>(std::min<std::int64_t>(rows, (std::int64_t{box.bottom} - box.top) / 2));
+    // The bands are written into a buffer kept from call to call, then copied once at their
+    // final count.
+    thread_local std::vector<RECT> scratch;
+    if (scratch.size() < 2 * static_cast<std::size_t>(k) + 1) scratch.resize(2 * static_cast<std::size_t>(k) + 1);
+    RegionData out;
+    RECT* const first = scratch.data();
+    RECT* end = first;
+    // A band one row tall below the last joins it when both are cut in alike.
+    auto band = [&](LONG top, LONG bottom, LONG cut) {
+        const LONG left = box.left + cut, right = box.right - cut;
+        if (top >= bottom || left >= right) return;
+        if (end != first && end[-1].bottom == top && end[-1].left == left)
+            end[-1].bottom = bottom;
+        else
+            *end++ = RECT{left, top, right, bottom};
+    };
+    for (int d = 0; d < k; ++d) band(box.top + d, box.top + d + 1, indent[static_cast<std::size_t>(d)]);
+    RECT* const upper = end;
+    band(box.top + k, box.bottom - k, k < rows ? indent[static_cast<std::size_t>(k)] : 0);
+    if (end == first) return out;
+    // The cuts shrink toward the middle: the last band so far is the widest.
+    const LONG left = end[-1].left, right = end[-1].right;
+    // The lower half mirrors the upper bands, the one nearest the middle first, which may
+    // join the band above it: its upper part ends at box.top + k.
+    const std::int64_t mirror = std::int64_t{box.top} + box.bottom;
+    if (upper != first) {
+        const RECT r = upper[-1];
+        band(static_cast<LONG>(mirror - (box.top + k)), static_cast<LONG>(mirror - r.top), r.left - box.left);
+        for (const RECT* q = upper - 1; q-- != first;)
+            *end++ = RECT{q->left, static_cast<LONG>(mirror - q->bottom), q->right, static_cast<LONG>(mirror - q->top)};
+    }
+    out.rects.assign(first, end);
+    out.extents = RECT{left, first->top, right, end[-1].bottom};
+    return out;
 }
 
 void discSpans(int x, int y, int width, std::vector<Span>& out) {

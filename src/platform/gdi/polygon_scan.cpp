@@ -92,7 +92,8 @@ void scanPolygons(const POINT* pts, const int* counts, int polygons, int fillMod
         for (std::size_t i = 0; i < live; ++i)
             if (edges[i].yEnd > y) {
                 edges[i].nextRow();
-                edges[kept++] = edges[i];
+                if (kept != i) edges[kept] = edges[i];
+                ++kept;
             }
         live = kept;
     }

@@ -1,6 +1,8 @@
 // Region handles and clip regions. Shapes with curved outlines live in region_shapes.cpp.
 #include "objects.h"
 
+#include <utility>
+
 namespace ulmaro::platform::detail {
 
 HRGN newRegion(RegionData data) {
@@ -44,7 +46,12 @@ int CombineRgn(HRGN dst, HRGN src1, HRGN src2, int mode) {
     } else {
         Region* b = lookupRegion(src2);
         if (!b) return ERROR;
-        d->data = regionCombine(a->data, b->data, mode);
+        // The result goes to a spare kept from call to call and then changes places with
+        // the destination's old data, so that repeated combining (a region built up by many
+        // unions) reuses its storage instead of allocating and releasing it every time.
+        thread_local RegionData spare;
+        regionCombineInto(a->data, b->data, mode, spare);
+        std::swap(d->data, spare);
     }
     return d->data.complexity();
 }

@@ -60,6 +60,22 @@ public:
         prevStart_ = start_;
     }
 
+    // Appends the bands [first, last) of a region as they are; only the first may join the
+    // band before it, the others already keep the form.
+    void copyBands(const RECT* first, const RECT* last) {
+        if (first == last) return;
+        const RECT* p = first;
+        begin(first->top, first->bottom);
+        for (; p != last && p->top == first->top; ++p) add(p->left, p->right);
+        end();
+        if (p == last) return;
+        const std::size_t at = out_.size();
+        out_.insert(out_.end(), p, last);
+        std::size_t s = out_.size() - 1;
+        while (s > at && out_[s - 1].top == out_.back().top) --s;
+        prevStart_ = s;
+    }
+
 private:
     std::vector<RECT>& out_;
     std::size_t start_ = 0;
@@ -117,11 +133,44 @@ void combineBand(const RECT* a0, const RECT* a1, const RECT* b0, const RECT* b1,
     }
 }
 
-// The end of the band that starts at index i.
-std::size_t bandEnd(const std::vector<RECT>& r, std::size_t i) {
-    const LONG top = r[i].top;
-    while (i < r.size() && r[i].top == top) ++i;
-    return i;
+// The end of the band that starts at p.
+const RECT* bandEnd(const RECT* p, const RECT* end) {
+    const LONG top = p->top;
+    while (p != end && p->top == top) ++p;
+    return p;
+}
+
+// Writes the combination of the bands [a, aEnd) and [b, bEnd). Each step takes the rows
+// from the highest unfinished band edge down to the next edge of either input, so that the
+// step sees one band (or none) of each input.
+void sweep(const RECT* a, const RECT* aEnd, const RECT* b, const RECT* bEnd, int mode, BandWriter& writer) {
+    const RECT* ea = a != aEnd ? bandEnd(a, aEnd) : a;
+    const RECT* eb = b != bEnd ? bandEnd(b, bEnd) : b;
+    long long y = std::numeric_limits<long long>::min();
+    while (a != aEnd || b != bEnd) {
+        if (mode == RGN_AND && (a == aEnd || b == bEnd)) break;
+        if (mode == RGN_DIFF && a == aEnd) break;
+        const long long ta = a != aEnd ? std::max<long long>(a->top, y) : LLONG_MAX;
+        const long long tb = b != bEnd ? std::max<long long>(b->top, y) : LLONG_MAX;
+        const long long top = std::min(ta, tb);
+        const long long ba = a != aEnd ? a->bottom : LLONG_MAX;
+        const long long bb = b != bEnd ? b->bottom : LLONG_MAX;
+        // Down to the next edge: a band ending, or the other input's band starting.
+        const long long bottom = std::min(ta == top ? ba : ta, tb == top ? bb : tb);
+        const bool useA = ta == top, useB = tb == top;
+        writer.begin(static_cast<int>(top), static_cast<int>(bottom));
+        combineBand(useA ? a : nullptr, useA ? ea : nullptr, useB ? b : nullptr, useB ? eb : nullptr, mode, writer);
+        writer.end();
+        y = bottom;
+        if (a != aEnd && ba <= y) {
+            a = ea;
+            ea = a != aEnd ? bandEnd(a, aEnd) : a;
+        }
+        if (b != bEnd && bb <= y) {
+            b = eb;
+            eb = b != bEnd ? bandEnd(b, bEnd) : b;
+        }
+    }
 }
 
 }  // namespace
@@ -162,6 +211,7 @@ RegionData regionFromSpans(std::vector<Span> spans) {
     auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
     if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
     RegionData out;
+    out.rects.reserve(spans.size());  // never more rectangles than spans
     BandWriter writer(out.rects);
     std::size_t i = 0;
     while (i < spans.size()) {
@@ -175,51 +225,48 @@ RegionData regionFromSpans(std::vector<Span> spans) {
 }
 
 RegionData regionCombine(const RegionData& a, const RegionData& b, int mode) {
-    if (mode == RGN_COPY) return a;
+    RegionData out;
+    regionCombineInto(a, b, mode, out);
+    return out;
+}
+
+void regionCombineInto(const RegionData& a, const RegionData& b, int mode, RegionData& out) {
+    if (mode == RGN_COPY) {
+        out = a;
+        return;
+    }
     // Fast paths for the clip computations that run on every drawing call.
     if (mode == RGN_AND && a.rects.size() == 1 && b.rects.size() == 1) {
         const RECT &p = a.rects[0], &q = b.rects[0];
-        return regionFromRect(std::max(p.left, q.left), std::max(p.top, q.top), std::max(std::max(p.left, q.left), std::min(p.right, q.right)),
-                              std::max(std::max(p.top, q.top), std::min(p.bottom, q.bottom)));
+        out = regionFromRect(std::max(p.left, q.left), std::max(p.top, q.top), std::max(std::max(p.left, q.left), std::min(p.right, q.right)),
+                             std::max(std::max(p.top, q.top), std::min(p.bottom, q.bottom)));
+        return;
     }
-    // Walk the bands of both inputs from the top. Each step takes the rows from the
-    // highest unfinished band edge down to the next edge of either input, so that the
-    // step sees one band (or none) of each input.
-    const std::vector<RECT>& ra = a.rects;
-    const std::vector<RECT>& rb = b.rects;
-    RegionData out;
+    // The operations that do not care which input is which take the larger one first.
+    const bool symmetric = mode == RGN_AND || mode == RGN_OR || mode == RGN_XOR;
+    const std::vector<RECT>& ra = symmetric && a.rects.size() < b.rects.size() ? b.rects : a.rects;
+    const std::vector<RECT>& rb = &ra == &a.rects ? b.rects : a.rects;
+    out.rects.clear();
     out.rects.reserve(mode == RGN_AND ? std::min(ra.size(), rb.size()) : ra.size() + rb.size());
     BandWriter writer(out.rects);
-    std::size_t ia = 0, ib = 0;
-    std::size_t ea = ia < ra.size() ? bandEnd(ra, ia) : ia, eb = ib < rb.size() ? bandEnd(rb, ib) : ib;
-    long long y = std::numeric_limits<long long>::min();
-    while (ia < ra.size() || ib < rb.size()) {
-        if (mode == RGN_AND && (ia == ra.size() || ib == rb.size())) break;
-        if (mode == RGN_DIFF && ia == ra.size()) break;
-        const long long ta = ia < ra.size() ? std::max<long long>(ra[ia].top, y) : LLONG_MAX;
-        const long long tb = ib < rb.size() ? std::max<long long>(rb[ib].top, y) : LLONG_MAX;
-        const long long top = std::min(ta, tb);
-        const long long ba = ia < ra.size() ? ra[ia].bottom : LLONG_MAX;
-        const long long bb = ib < rb.size() ? rb[ib].bottom : LLONG_MAX;
-        // Down to the next edge: a band ending, or the other input's band starting.
-        long long bottom = std::min(ta == top ? ba : ta, tb == top ? bb : tb);
-        const bool useA = ta == top, useB = tb == top;
-        writer.begin(static_cast<int>(top), static_cast<int>(bottom));
-        combineBand(useA ? &ra[ia] : nullptr, useA ? ra.data() + ea : nullptr, useB ? &rb[ib] : nullptr,
-                    useB ? rb.data() + eb : nullptr, mode, writer);
-        writer.end();
-        y = bottom;
-        if (ia < ra.size() && ba <= y) {
-            ia = ea;
-            ea = ia < ra.size() ? bandEnd(ra, ia) : ia;
-        }
-        if (ib < rb.size() && bb <= y) {
-            ib = eb;
-            eb = ib < rb.size() ? bandEnd(rb, ib) : ib;
-        }
+    // The bands of the first input wholly above or below the second are its own in the
+    // result (none of them for AND): they are copied, and only the rows between are swept,
+    // which keeps a union of a small region into a large one cheap.
+    const RECT *aBegin = ra.data(), *aEnd = aBegin + ra.size();
+    const RECT *middle = aBegin, *below = aEnd;
+    if (!rb.empty()) {
+        const LONG top = rb.front().top, bottom = rb.back().bottom;
+        middle = std::partition_point(aBegin, aEnd, [&](const RECT& r) { return r.bottom <= top; });
+        below = std::partition_point(middle, aEnd, [&](const RECT& r) { return r.top < bottom; });
     }
-    out.extents = extentsOf(out.rects);
-    return out;
+    if (mode != RGN_AND) writer.copyBands(aBegin, middle);
+    sweep(middle, below, rb.data(), rb.data() + rb.size(), mode, writer);
+    if (mode != RGN_AND) writer.copyBands(below, aEnd);
+    // A union's box is the box of both boxes; the other modes measure what they kept.
+    if (mode == RGN_OR && !a.empty() && !b.empty())
+        out.extents = RECT{std::min(a.extents.left, b.extents.left), out.rects.front().top, std::max(a.extents.right, b.extents.right), out.rects.back().bottom};
+    else
+        out.extents = extentsOf(out.rects);
 }
 
 void regionOffset(RegionData& r, int dx, int dy) {

@@ -27,6 +27,8 @@ struct Span {
 };
 RegionData regionFromSpans(std::vector<Span> spans);
 RegionData regionCombine(const RegionData& a, const RegionData& b, int mode);
+// The same into `out`, which may be neither input; its storage is reused.
+void regionCombineInto(const RegionData& a, const RegionData& b, int mode, RegionData& out);
 void regionOffset(RegionData& r, int dx, int dy);
 RegionData regionIntersectRect(const RegionData& r, const RECT& rect);
 
