@@ -63,6 +63,8 @@ TEST(FormFileErrors, EachNamesItsLineAndWhatIsWrong) {
         {withControl("", "ZynLabel", "C1", "\"Left\": 0, \"Top\": 0, \"Width\": 8193, \"Height\": 8192"),
          "f.json:2: control C1: 8193 x 8192 is too large"},
         {"{\"Form\": {\"Width\": 9000, \"Height\": 9000}}", "f.json:1: the form's size 9000 x 9000 is too large"},
+        {withControl("", "ZynLabel", "C1", "\"Left\": 67108865, \"Top\": 0, \"Width\": 9, \"Height\": 9"),
+         "\"Left\" is out of range (67108865; -67108864 to 67108864)"},
         // Bold is a view of Weight: a font that says both must agree.
         {withControl("\"Font\": {\"Name\": \"Tahoma\", \"Bold\": false,\n\"Weight\": 700}"),
          "f.json:4: control C1: font \"Font\": \"Bold\": false contradicts \"Weight\": 700"},
