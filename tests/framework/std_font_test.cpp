@@ -11,30 +11,23 @@
 using namespace ulmaro;
 using namespace ulmaro::platform;
 
-TEST(StdFont, SizeKeepsFourDecimalsRoundingHalvesToEven) {
+// Sizes keep four decimals, halves to even (312.5 and 937.5 ten-thousandths); Bold is a
+// view of Weight, from 600 up.
+TEST(StdFont, SizeKeepsFourDecimalsAndBoldFollowsWeight) {
     StdFont f;
-    f.SetSize(8.123456);
-    EXPECT_DOUBLE_EQ(f.Size(), 8.1235);
-    f.SetSize(0.03125);  // 312.5 ten-thousandths
-    EXPECT_DOUBLE_EQ(f.Size(), 0.0312);
-    f.SetSize(0.09375);  // 937.5 ten-thousandths
-    EXPECT_DOUBLE_EQ(f.Size(), 0.0938);
+    for (auto [in, kept] : {std::pair{8.123456, 8.1235}, {0.03125, 0.0312}, {0.09375, 0.0938}}) {
+        f.SetSize(in);
+        EXPECT_DOUBLE_EQ(f.Size(), kept) << in;
+    }
     EXPECT_DOUBLE_EQ(StdFont("Tahoma", 12).Size(), 12);
-}
-
-TEST(StdFont, BoldFollowsWeight) {
-    StdFont f;
     f.SetBold(true);
     EXPECT_EQ(f.Weight(), 700);
-    EXPECT_TRUE(f.Bold());
     f.SetBold(false);
     EXPECT_EQ(f.Weight(), 400);
-    f.SetWeight(600);
-    EXPECT_TRUE(f.Bold());
-    f.SetWeight(500);
-    EXPECT_FALSE(f.Bold());
-    f.SetWeight(900);
-    EXPECT_TRUE(f.Bold());
+    for (auto [weight, bold] : {std::pair{600, true}, {500, false}, {900, true}}) {
+        f.SetWeight(weight);
+        EXPECT_EQ(f.Bold(), bold) << weight;
+    }
 }
 
 TEST(StdFont, HoldersShareOneFontUntilCloned) {
@@ -100,9 +93,7 @@ TEST(StdFont, LogFontTruncatesLongFaceNames) {
 
 TEST(StdFont, SizesOutsideTheHostsRangeAreInvalidPropertyValues) {
     StdFont f;
-    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(0); }), 380);
-    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(-5); }), 380);
-    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(2160.5); }), 380);
+    for (double size : {0.0, -5.0, 2160.5}) EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(size); }), 380) << size;
     EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(2160); }), 0);
     EXPECT_EQ(f.Size(), 2160);
 }

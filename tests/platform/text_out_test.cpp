@@ -135,20 +135,13 @@ TEST(TextOut, EveryDrawingMatchesItsReferencePicture) {
 }
 
 TEST(TextOut, MonochromeSurfaceGetsTheNearestOfBlackAndWhite) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP mono = CreateBitmap(40, 16, 1, 1, nullptr);
-    HGDIOBJ old = SelectObject(dc, mono);
-    RECT all{0, 0, 40, 16};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SetTextColor(dc, RGB(120, 0, 0));  // nearer black
-    SetBkMode(dc, TRANSPARENT);
-    ASSERT_TRUE(TextOutA(dc, 1, 1, "Mono", 4));
-    expectSnapshot("text_out", "monochrome", dcPicture(dc));
-    SelectObject(dc, oldFont);
-    SelectObject(dc, old);
-    DeleteObject(mono);
-    DeleteDC(dc);
+    Canvas c(40, 16, kPaper, true);
+    HGDIOBJ oldFont = SelectObject(c.dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(c.dc, RGB(120, 0, 0));  // nearer black
+    SetBkMode(c.dc, TRANSPARENT);
+    ASSERT_TRUE(TextOutA(c.dc, 1, 1, "Mono", 4));
+    expectSnapshot("text_out", "monochrome", dcPicture(c.dc));
+    SelectObject(c.dc, oldFont);
 }
 
 namespace {
