@@ -13,11 +13,8 @@ namespace {
 
 struct CheckBoxInput : ::testing::Test {
     Harness h{300, 100};
-    ZynCheckBox* box = nullptr;
-    void SetUp() override {
-        h.run("new ZynCheckBox Check1 10 10 120 17\nnew ZynCheckBox Check2 10 40 120 17\n");
-        box = dynamic_cast<ZynCheckBox*>(h.form->find("Check1"));
-    }
+    ZynCheckBox* box = &h.place<ZynCheckBox>("new ZynCheckBox Check1 10 10 120 17");
+    void SetUp() override { h.run("new ZynCheckBox Check2 10 40 120 17\n"); }
     std::int32_t value() const { return box->Value(); }
 };
 

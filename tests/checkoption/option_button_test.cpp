@@ -95,6 +95,16 @@ TEST_F(Groups, SpaceSelectsOnRelease) {
     EXPECT_EQ(values(), "10010");
 }
 
+// Right and Down move the focus as Tab does, Left and Up as Shift+Tab; nothing is selected.
+TEST_F(Groups, ArrowsMoveTheFocusInTabOrder) {
+    h.run("focus A2\n");
+    for (auto [key, to] : {std::pair{"39", "A3"}, {"40", "B1"}, {"38", "A3"}, {"37", "A2"}}) {
+        h.run(std::string("keydown ") + key + "\nkeyup " + key + "\n");
+        EXPECT_EQ(h.form->focused()->name(), to) << key;
+    }
+    EXPECT_EQ(values(), "01010");
+}
+
 TEST_F(Groups, MinusOneCoordinatesUnderTheCaptureRaiseNoEventAndDoNotSelect) {
     // The pointer over A1 with the capture taken; then just left of it (X = -1).
     h.run("move 30 18\ntick 1\n");

@@ -7,42 +7,31 @@
 
 #include <climits>
 #include <cmath>
+#include <vector>
 
 using namespace ulmaro;
 using ulmaro::test::errorNumber;
 
-TEST(MaxOfMinOf, PickTheLargerAndTheSmaller) {
-    EXPECT_EQ(MaxOf(3, 5), 5);
-    EXPECT_EQ(MaxOf(5, 3), 5);
-    EXPECT_EQ(MinOf(3, 5), 3);
-    EXPECT_EQ(MinOf(5, 3), 3);
+// The larger and the smaller; of two equal values the second (0.0 and -0.0 compare equal
+// but can be told apart by their sign).
+TEST(MaxOfMinOf, PickTheLargerAndTheSmallerAndTheSecondOfEquals) {
+    EXPECT_EQ((std::vector<int>{MaxOf(3, 5), MaxOf(5, 3), MinOf(3, 5), MinOf(5, 3)}), (std::vector<int>{5, 5, 3, 3}));
     EXPECT_EQ(MaxOf(-1.5, -2.5), -1.5);
     EXPECT_EQ(MinOf<std::int16_t>(-7, 2), -7);
-}
-
-TEST(MaxOfMinOf, EqualValuesReturnTheSecondArgument) {
-    // 0.0 and -0.0 compare equal but can be told apart by their sign.
     EXPECT_TRUE(std::signbit(MaxOf(0.0, -0.0)));
     EXPECT_FALSE(std::signbit(MaxOf(-0.0, 0.0)));
     EXPECT_TRUE(std::signbit(MinOf(0.0, -0.0)));
     EXPECT_FALSE(std::signbit(MinOf(-0.0, 0.0)));
 }
 
-TEST(RoundToLong, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundToLong(2.5), 2);
-    EXPECT_EQ(RoundToLong(3.5), 4);
-    EXPECT_EQ(RoundToLong(-2.5), -2);
-    EXPECT_EQ(RoundToLong(-3.5), -4);
-    EXPECT_EQ(RoundToLong(2.4999), 2);
-    EXPECT_EQ(RoundToLong(2147483647.4), INT32_MAX);
-    EXPECT_EQ(RoundToLong(-2147483648.5), INT32_MIN);  // rounds to the even -2147483648
-}
-
-TEST(RoundToLong, OutOfRangeOverflows) {
-    EXPECT_EQ(errorNumber([] { RoundToLong(2147483647.5); }), 6);
-    EXPECT_EQ(errorNumber([] { RoundToLong(-2147483649.0); }), 6);
-    EXPECT_EQ(errorNumber([] { RoundToLong(std::nan("")); }), 6);
-    EXPECT_EQ(errorNumber([] { RoundToLong(INFINITY); }), 6);
+// Halves go to the even neighbour, up to the ends of the Long range; past them, and for
+// what is no number, it overflows.
+TEST(RoundToLong, HalvesGoToTheEvenNeighbourAndOutOfRangeOverflows) {
+    const std::pair<double, std::int32_t> cases[] = {{2.5, 2},   {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2},
+                                                     {2147483647.4, INT32_MAX}, {-2147483648.5, INT32_MIN}};
+    for (auto [in, out] : cases) EXPECT_EQ(RoundToLong(in), out) << in;
+    for (double in : {2147483647.5, -2147483649.0, std::nan(""), static_cast<double>(INFINITY)})
+        EXPECT_EQ(errorNumber([in] { RoundToLong(in); }), 6) << in;
 }
 
 TEST(UnsignedToInteger, MapsSixteenBitPatterns) {

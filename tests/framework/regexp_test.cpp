@@ -66,28 +66,23 @@ TEST(RegExp, ReplacementSequences) {
     EXPECT_EQ(re.Replace("mail joe@site now", "$10$02"), "mail joe0site now");  // no group 10; group 02
 }
 
+// IgnoreCase and Multiline recompile the pattern; without Multiline, $ is the very end.
 TEST(RegExp, OptionsRecompileThePattern) {
     RegExp re;
-    re.SetPattern("^b");
-    EXPECT_FALSE(re.Test("a\r\nB"));
-    re.SetIgnoreCase(true);
-    EXPECT_FALSE(re.Test("a\r\nB"));
-    re.SetMultiline(true);
-    EXPECT_TRUE(re.Test("a\r\nB"));
-    EXPECT_TRUE(re.Test("a\nB"));
-    re.SetIgnoreCase(false);
-    EXPECT_FALSE(re.Test("a\r\nB"));
-    re.SetPattern("^B");
-    EXPECT_TRUE(re.Test("a\r\nB"));
-}
-
-TEST(RegExp, DollarWithoutMultilineIsTheVeryEnd) {
-    RegExp re;
-    re.SetPattern("a$");
-    EXPECT_TRUE(re.Test("a"));
-    EXPECT_FALSE(re.Test("a\n"));
-    re.SetMultiline(true);
-    EXPECT_TRUE(re.Test("a\n"));
+    struct Step {
+        const char* pattern;
+        bool ignoreCase, multiline;
+        const char* text;
+        bool matches;
+    } steps[] = {{"^b", false, false, "a\r\nB", false}, {"^b", true, false, "a\r\nB", false}, {"^b", true, true, "a\r\nB", true},
+                 {"^b", true, true, "a\nB", true},       {"^b", false, true, "a\r\nB", false}, {"^B", false, true, "a\r\nB", true},
+                 {"a$", false, false, "a", true},       {"a$", false, false, "a\n", false},   {"a$", false, true, "a\n", true}};
+    for (const Step& st : steps) {
+        re.SetPattern(st.pattern);
+        re.SetIgnoreCase(st.ignoreCase);
+        re.SetMultiline(st.multiline);
+        EXPECT_EQ(re.Test(st.text), st.matches) << st.pattern << " " << st.ignoreCase << st.multiline;
+    }
 }
 
 TEST(RegExp, TextIsSingleBytes) {

@@ -6,46 +6,28 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 using namespace ulmaro;
 using namespace ulmaro::platform;
 
-TEST(StdFont, StartsAsTheFormFont) {
-    StdFontPtr f = StdFont::New();
-    EXPECT_EQ(f->Name(), "MS Sans Serif");
-    EXPECT_DOUBLE_EQ(f->Size(), 8.25);
-    EXPECT_FALSE(f->Bold());
-    EXPECT_EQ(f->Weight(), 400);
-    EXPECT_FALSE(f->Italic());
-    EXPECT_FALSE(f->Underline());
-    EXPECT_FALSE(f->Strikethrough());
-    EXPECT_EQ(f->Charset(), 0);
-}
-
-TEST(StdFont, SizeKeepsFourDecimalsRoundingHalvesToEven) {
+// Sizes keep four decimals, halves to even (312.5 and 937.5 ten-thousandths); Bold is a
+// view of Weight, from 600 up.
+TEST(StdFont, SizeKeepsFourDecimalsAndBoldFollowsWeight) {
     StdFont f;
-    f.SetSize(8.123456);
-    EXPECT_DOUBLE_EQ(f.Size(), 8.1235);
-    f.SetSize(0.03125);  // 312.5 ten-thousandths
-    EXPECT_DOUBLE_EQ(f.Size(), 0.0312);
-    f.SetSize(0.09375);  // 937.5 ten-thousandths
-    EXPECT_DOUBLE_EQ(f.Size(), 0.0938);
+    for (auto [in, kept] : {std::pair{8.123456, 8.1235}, {0.03125, 0.0312}, {0.09375, 0.0938}}) {
+        f.SetSize(in);
+        EXPECT_DOUBLE_EQ(f.Size(), kept) << in;
+    }
     EXPECT_DOUBLE_EQ(StdFont("Tahoma", 12).Size(), 12);
-}
-
-TEST(StdFont, BoldFollowsWeight) {
-    StdFont f;
     f.SetBold(true);
     EXPECT_EQ(f.Weight(), 700);
-    EXPECT_TRUE(f.Bold());
     f.SetBold(false);
     EXPECT_EQ(f.Weight(), 400);
-    f.SetWeight(600);
-    EXPECT_TRUE(f.Bold());
-    f.SetWeight(500);
-    EXPECT_FALSE(f.Bold());
-    f.SetWeight(900);
-    EXPECT_TRUE(f.Bold());
+    for (auto [weight, bold] : {std::pair{600, true}, {500, false}, {900, true}}) {
+        f.SetWeight(weight);
+        EXPECT_EQ(f.Bold(), bold) << weight;
+    }
 }
 
 TEST(StdFont, HoldersShareOneFontUntilCloned) {
@@ -80,41 +62,26 @@ TEST(StdFont, EqualityComparesEveryAttributeButFaceCase) {
     EXPECT_TRUE(differs([](StdFont& c) { c.SetCharset(2); }));
 }
 
-TEST(StdFont, LogFontOfTheFormFont) {
-    LOGFONTA lf = StdFont().ToLogFont();
-    EXPECT_EQ(lf.lfHeight, -11);  // 8.25 pt is 11 pixels at 96 dpi
-    EXPECT_EQ(lf.lfWidth, 0);
-    EXPECT_EQ(lf.lfEscapement, 0);
-    EXPECT_EQ(lf.lfWeight, FW_NORMAL);
-    EXPECT_EQ(lf.lfItalic, 0);
-    EXPECT_EQ(lf.lfUnderline, 0);
-    EXPECT_EQ(lf.lfStrikeOut, 0);
-    EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
+// A new font is the form's font; its description, and one with every attribute set.
+// Heights round halves to even (10.5 and 11.5 pixels).
+TEST(StdFont, LogFontCarriesTheAttributesAndRoundsTheHeight) {
+    LOGFONTA lf = StdFont::New()->ToLogFont();
+    EXPECT_EQ((std::vector<LONG>{lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfWeight, lf.lfItalic, lf.lfUnderline,
+                                 lf.lfStrikeOut, lf.lfCharSet}),
+              (std::vector<LONG>{-11, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET}));
     EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-}
-
-TEST(StdFont, LogFontCarriesAttributes) {
     StdFont f("Webdings", 12);
     f.SetBold(true);
     f.SetItalic(true);
     f.SetUnderline(true);
     f.SetStrikethrough(true);
     f.SetCharset(SYMBOL_CHARSET);
-    LOGFONTA lf = f.ToLogFont();
-    EXPECT_EQ(lf.lfHeight, -16);
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    EXPECT_EQ(lf.lfItalic, 1);
-    EXPECT_EQ(lf.lfUnderline, 1);
-    EXPECT_EQ(lf.lfStrikeOut, 1);
-    EXPECT_EQ(lf.lfCharSet, SYMBOL_CHARSET);
+    lf = f.ToLogFont();
+    EXPECT_EQ((std::vector<LONG>{lf.lfHeight, lf.lfWeight, lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet}),
+              (std::vector<LONG>{-16, FW_BOLD, 1, 1, 1, SYMBOL_CHARSET}));
     EXPECT_STREQ(lf.lfFaceName, "Webdings");
-}
-
-TEST(StdFont, LogFontHeightRoundsHalvesToEven) {
-    EXPECT_EQ(StdFont("Tahoma", 7.875).ToLogFont().lfHeight, -10);  // 10.5 pixels
-    EXPECT_EQ(StdFont("Tahoma", 8.625).ToLogFont().lfHeight, -12);  // 11.5 pixels
-    EXPECT_EQ(StdFont("Tahoma", 9.75).ToLogFont().lfHeight, -13);
-    EXPECT_EQ(StdFont("Tahoma", 8).ToLogFont().lfHeight, -11);  // 10.67 pixels
+    for (auto [size, height] : {std::pair{7.875, -10}, {8.625, -12}, {9.75, -13}, {8.0, -11}})
+        EXPECT_EQ(StdFont("Tahoma", size).ToLogFont().lfHeight, height) << size;
 }
 
 TEST(StdFont, LogFontTruncatesLongFaceNames) {
@@ -126,9 +93,7 @@ TEST(StdFont, LogFontTruncatesLongFaceNames) {
 
 TEST(StdFont, SizesOutsideTheHostsRangeAreInvalidPropertyValues) {
     StdFont f;
-    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(0); }), 380);
-    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(-5); }), 380);
-    EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(2160.5); }), 380);
+    for (double size : {0.0, -5.0, 2160.5}) EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(size); }), 380) << size;
     EXPECT_EQ(ulmaro::test::errorNumber([&] { f.SetSize(2160); }), 0);
     EXPECT_EQ(f.Size(), 2160);
 }

@@ -80,102 +80,66 @@ std::string loadError(const std::string& path) {
     return "";
 }
 
+Bytes masks32() {
+    Bytes m;
+    put32(m, 0x000000FF);  // red in the first byte
+    put32(m, 0x0000FF00);
+    put32(m, 0x00FF0000);
+    return m;
+}
+
+Bytes rgb555() {
+    Bytes p;
+    for (std::uint32_t v : {0x7C00u, 0x03E0u, 0x0010u, 0u}) put16(p, v);
+    return p;
+}
+
+// A BMP with the old 12-byte header: 2 x 1, one bit, a palette of 3-byte entries.
+Bytes coreHeader() {
+    Bytes b{'B', 'M'};
+    for (std::uint32_t v : {14u + 12 + 6 + 4, 0u, 14u + 12 + 6, 12u}) put32(b, v);
+    for (std::uint32_t v : {2u, 1u, 1u, 1u}) put16(b, v);  // width, height, planes, bits
+    b.insert(b.end(), {0xFF, 0, 0, 0, 0xFF, 0});           // blue, green
+    b.insert(b.end(), {0x40, 0, 0, 0});                    // pixels 0, 1
+    return b;
+}
+
 }  // namespace
 
-TEST(StdPicture, Bmp24BitRowsAreStoredBottomUpAndPadded) {
-    Bytes pixels = {
-        0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x1E, 0x14, 0x0A, 0, 0, 0,  // bottom row
-        0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0, 0, 0,  // top row
+// Each layout the reader knows, with the rows it must give (top row first).
+TEST(StdPicture, BmpLayouts) {
+    const COLORREF a = RGB(1, 2, 3), b = RGB(200, 100, 50);
+    const struct {
+        const char* name;
+        Bytes file;
+        std::vector<std::vector<COLORREF>> rows;
+    } cases[] = {
+        // 24 bits: rows bottom up, padded to four bytes.
+        {"rgb24.bmp",
+         bmp(3, 2, 24, {}, {0xFF, 0xFF, 0xFF, 0, 0, 0, 0x1E, 0x14, 0x0A, 0, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0}),
+         {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}, {RGB(255, 255, 255), RGB(0, 0, 0), RGB(10, 20, 30)}}},
+        // 1 bit: from the high end of each byte.
+        {"mono.bmp", bmp(10, 2, 1, {3, 2, 1, 0, 50, 100, 200, 0}, {0x5F, 0x00, 0, 0, 0xA0, 0xC0, 0, 0}),
+         {{b, a, b, a, a, a, a, a, b, b}, {a, b, a, b, b, b, b, b, a, a}}},
+        // 4 bits with a palette of three.
+        {"nibbles.bmp", bmp(3, 1, 4, {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0}, {0x20, 0x10, 0, 0}, 0, 3),
+         {{RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0)}}},
+        // 8 bits top down (negative height); index 9 is past the palette.
+        {"topdown.bmp",
+         bmp(2, -2, 8, {0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0, 0x70, 0x80, 0x90, 0, 0xA0, 0xB0, 0xC0, 0}, {3, 1, 0, 0, 0, 9, 0, 0}, 0, 4),
+         {{RGB(0xC0, 0xB0, 0xA0), RGB(0x60, 0x50, 0x40)}, {RGB(0x30, 0x20, 0x10), RGB(0, 0, 0)}}},
+        // 32 bits ignore the fourth byte; colour masks place the channels.
+        {"rgb32.bmp", bmp(2, 1, 32, {}, {10, 20, 30, 0x80, 40, 50, 60, 0xFF}), {{RGB(30, 20, 10), RGB(60, 50, 40)}}},
+        {"masks32.bmp", bmp(1, 1, 32, masks32(), {0x11, 0x22, 0x33, 0}, 3), {{RGB(0x11, 0x22, 0x33)}}},
+        // 16 bits without masks are 5-5-5, widened to 0..255.
+        {"rgb555.bmp", bmp(3, 1, 16, {}, rgb555()), {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 132)}}},
+        {"core.bmp", coreHeader(), {{RGB(0, 0, 255), RGB(0, 255, 0)}}},
     };
-    auto pic = StdPicture::Load(writeFile("rgb24.bmp", bmp(3, 2, 24, {}, pixels)));
-    EXPECT_EQ(pic->PixelWidth(), 3);
-    EXPECT_EQ(pic->PixelHeight(), 2);
-    std::vector<std::vector<COLORREF>> expected = {
-        {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
-        {RGB(255, 255, 255), RGB(0, 0, 0), RGB(10, 20, 30)},
-    };
-    EXPECT_EQ(pixelsOf(*pic), expected);
-}
-
-TEST(StdPicture, Bmp1BitReadsBitsFromTheHighEnd) {
-    Bytes palette = {3, 2, 1, 0, 50, 100, 200, 0};  // B, G, R, unused
-    Bytes pixels = {
-        0x5F, 0x00, 0, 0,  // bottom: 0101111100
-        0xA0, 0xC0, 0, 0,  // top:    1010000011
-    };
-    auto pic = StdPicture::Load(writeFile("mono.bmp", bmp(10, 2, 1, palette, pixels)));
-    COLORREF a = RGB(1, 2, 3), b = RGB(200, 100, 50);
-    std::vector<std::vector<COLORREF>> expected = {
-        {b, a, b, a, a, a, a, a, b, b},
-        {a, b, a, b, b, b, b, b, a, a},
-    };
-    EXPECT_EQ(pixelsOf(*pic), expected);
-}
-
-TEST(StdPicture, Bmp4BitWithAShortPalette) {
-    Bytes palette = {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};  // red, green, blue
-    Bytes pixels = {0x20, 0x10, 0, 0};
-    auto pic = StdPicture::Load(writeFile("nibbles.bmp", bmp(3, 1, 4, palette, pixels, 0, 3)));
-    std::vector<std::vector<COLORREF>> expected = {{RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0)}};
-    EXPECT_EQ(pixelsOf(*pic), expected);
-}
-
-TEST(StdPicture, Bmp8BitTopDown) {
-    Bytes palette = {0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0, 0x70, 0x80, 0x90, 0, 0xA0, 0xB0, 0xC0, 0};
-    Bytes pixels = {
-        3, 1, 0, 0,  // top row first: the height is negative
-        0, 9, 0, 0,  // index 9 is past the palette
-    };
-    auto pic = StdPicture::Load(writeFile("topdown.bmp", bmp(2, -2, 8, palette, pixels, 0, 4)));
-    std::vector<std::vector<COLORREF>> expected = {
-        {RGB(0xC0, 0xB0, 0xA0), RGB(0x60, 0x50, 0x40)},
-        {RGB(0x30, 0x20, 0x10), RGB(0, 0, 0)},
-    };
-    EXPECT_EQ(pixelsOf(*pic), expected);
-    EXPECT_EQ(pic->PixelHeight(), 2);
-}
-
-TEST(StdPicture, Bmp32BitIgnoresTheFourthByte) {
-    Bytes pixels = {10, 20, 30, 0x80, 40, 50, 60, 0xFF};
-    auto pic = StdPicture::Load(writeFile("rgb32.bmp", bmp(2, 1, 32, {}, pixels)));
-    std::vector<std::vector<COLORREF>> expected = {{RGB(30, 20, 10), RGB(60, 50, 40)}};
-    EXPECT_EQ(pixelsOf(*pic), expected);
-}
-
-TEST(StdPicture, BmpWithColourMasks) {
-    Bytes masks;
-    put32(masks, 0x000000FF);  // red in the first byte
-    put32(masks, 0x0000FF00);
-    put32(masks, 0x00FF0000);
-    auto pic = StdPicture::Load(writeFile("masks32.bmp", bmp(1, 1, 32, masks, {0x11, 0x22, 0x33, 0}, 3)));
-    EXPECT_EQ(pixelsOf(*pic)[0][0], RGB(0x11, 0x22, 0x33));
-
-    // 16 bits without masks are 5-5-5, widened to 0..255.
-    Bytes pixels;
-    put16(pixels, 0x7C00);
-    put16(pixels, 0x03E0);
-    put16(pixels, 0x0010);
-    put16(pixels, 0);
-    pic = StdPicture::Load(writeFile("rgb555.bmp", bmp(3, 1, 16, {}, pixels)));
-    std::vector<std::vector<COLORREF>> expected = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 132)}};
-    EXPECT_EQ(pixelsOf(*pic), expected);
-}
-
-TEST(StdPicture, BmpWithTheOldSmallHeader) {
-    Bytes b{'B', 'M'};
-    put32(b, 14 + 12 + 6 + 4);
-    put32(b, 0);
-    put32(b, 14 + 12 + 6);
-    put32(b, 12);
-    put16(b, 2);  // width
-    put16(b, 1);  // height
-    put16(b, 1);
-    put16(b, 1);                                      // bits
-    b.insert(b.end(), {0xFF, 0, 0, 0, 0xFF, 0});      // palette: blue, green (3 bytes each)
-    b.insert(b.end(), {0x40, 0, 0, 0});               // pixels 0, 1
-    auto pic = StdPicture::Load(writeFile("core.bmp", b));
-    std::vector<std::vector<COLORREF>> expected = {{RGB(0, 0, 255), RGB(0, 255, 0)}};
-    EXPECT_EQ(pixelsOf(*pic), expected);
+    for (const auto& c : cases) {
+        auto pic = StdPicture::Load(writeFile(c.name, c.file));
+        EXPECT_EQ(pixelsOf(*pic), c.rows) << c.name;
+        EXPECT_EQ(pic->PixelHeight(), static_cast<int>(c.rows.size())) << c.name;
+    }
 }
 
 TEST(StdPicture, PngKeepsItsColours) {

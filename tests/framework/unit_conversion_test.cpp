@@ -6,22 +6,19 @@
 
 using namespace ulmaro;
 
-TEST(ScaleX, ConvertsBetweenScreenUnits) {
-    EXPECT_DOUBLE_EQ(ScaleX(1, scale::Pixels, scale::Twips), 15);
-    EXPECT_DOUBLE_EQ(ScaleX(1500, scale::Twips, scale::Pixels), 100);
-    EXPECT_DOUBLE_EQ(ScaleX(96, scale::Pixels, scale::Inches), 1);
-    EXPECT_DOUBLE_EQ(ScaleX(72, scale::Points, scale::Pixels), 96);
-    EXPECT_DOUBLE_EQ(ScaleX(1, scale::Inches, scale::Millimeters), 25.4);
-    EXPECT_DOUBLE_EQ(ScaleX(3, scale::Centimeters, scale::Millimeters), 30);
-    EXPECT_DOUBLE_EQ(ScaleX(2540, scale::Himetric, scale::Pixels), 96);
-    EXPECT_DOUBLE_EQ(ScaleX(1, scale::Millimeters, scale::Himetric), 100);
-    EXPECT_DOUBLE_EQ(ScaleX(7.5, scale::Twips, scale::Twips), 7.5);
-}
-
-TEST(ScaleX, ResultsAreNotRounded) {
-    EXPECT_NEAR(ScaleX(16, scale::Pixels, scale::Himetric), 423.3333, 1e-4);
-    EXPECT_NEAR(ScaleX(423, scale::Himetric, scale::Pixels), 15.9874, 1e-4);
-    EXPECT_DOUBLE_EQ(ScaleX(7, scale::Twips, scale::Pixels), 7.0 / 15.0);
+// Between every pair of units, not rounded.
+TEST(ScaleX, ConvertsBetweenScreenUnitsWithoutRounding) {
+    struct Case {
+        double value;
+        int from, to;
+        double expected;
+    } cases[] = {{1, scale::Pixels, scale::Twips, 15},         {1500, scale::Twips, scale::Pixels, 100},
+                 {96, scale::Pixels, scale::Inches, 1},        {72, scale::Points, scale::Pixels, 96},
+                 {1, scale::Inches, scale::Millimeters, 25.4}, {3, scale::Centimeters, scale::Millimeters, 30},
+                 {2540, scale::Himetric, scale::Pixels, 96},   {1, scale::Millimeters, scale::Himetric, 100},
+                 {7.5, scale::Twips, scale::Twips, 7.5},       {7, scale::Twips, scale::Pixels, 7.0 / 15.0},
+                 {16, scale::Pixels, scale::Himetric, 16 * 2540 / 96.0}, {423, scale::Himetric, scale::Pixels, 423 * 96 / 2540.0}};
+    for (const Case& c : cases) EXPECT_NEAR(ScaleX(c.value, c.from, c.to), c.expected, 1e-9) << c.value << " " << c.from << " " << c.to;
 }
 
 TEST(ScaleY, MatchesScaleXOnSquarePixels) {

@@ -2,6 +2,7 @@
 // captions (up to 32 767 characters): whatever size the text asks for, the pass ends, the
 // label keeps a size within the host's limit, and a second pass leaves it as it is.
 #include "label_fixture.h"
+#include "support/seeded.h"
 
 #include "framework/size_limit.h"
 
@@ -27,20 +28,19 @@ using AutoSizeFuzz = LabelTest;
 
 TEST_F(AutoSizeFuzz, RandomFontsAndCaptionsEndWithinTheLimit) {
     static const char* faces[] = {"MS Sans Serif", "Tahoma", "Courier", "Symbol", "Arial"};
-    std::mt19937 rng(20);
-    for (int round = 0; round < 24; ++round) {
+    forEachSeed(20, 24, [&](std::uint32_t seed) {
+        std::mt19937 rng(seed);
         ZynLabel& l = label("");
         auto font = l.Font()->Clone();
         font->SetName(faces[std::uniform_int_distribution<std::size_t>(0, std::size(faces) - 1)(rng)]);
-        // Half the rounds at large sizes, where a few characters outgrow the host.
-        font->SetSize(round % 2 ? std::uniform_real_distribution<double>(100, 2160)(rng)
-                                : std::uniform_real_distribution<double>(1, 40)(rng));
+        // Half the seeds at large sizes, where a few characters outgrow the host.
+        font->SetSize(seed % 2 ? std::uniform_real_distribution<double>(100, 2160)(rng)
+                               : std::uniform_real_distribution<double>(1, 40)(rng));
         font->SetBold(rng() % 2 == 0);
         font->SetItalic(rng() % 3 == 0);
         l.setFont(font);
         const std::string caption = randomCaption(rng);
-        SCOPED_TRACE("round " + std::to_string(round) + ", " + std::to_string(caption.size()) + " characters at " +
-                     std::to_string(font->Size()) + " points");
+        SCOPED_TRACE(std::to_string(caption.size()) + " characters at " + std::to_string(font->Size()) + " points");
         try {
             l.setAutoSize(true);
             l.setCaption(caption);
@@ -57,5 +57,5 @@ TEST_F(AutoSizeFuzz, RandomFontsAndCaptionsEndWithinTheLimit) {
         RECT again = form->boundsOf(l);
         EXPECT_TRUE(EqualRect(&b, &again)) << "a second pass resized the label";
         form = std::make_unique<Form>(400, 200);
-    }
+    });
 }

@@ -1,5 +1,4 @@
-// The layout pass, seen from outside: the plain text it keeps, the fills it leaves, the link
-// rectangles and the size AutoSize gives. What each tag draws is in the reference pictures
+// The layout pass, seen from outside: the plain text it keeps, the link rectangles and the size AutoSize gives. What each tag draws is in the reference pictures
 // of label_states_snapshot_test.cpp.
 #include "label_fixture.h"
 #include "support/run_time_error.h"
@@ -11,55 +10,19 @@ using namespace ulmaro::test;
 
 namespace {
 
-constexpr COLORREF kRed = 0x0000FF;    // <C=FF0000>
-constexpr COLORREF kYellow = 0x00FFFF; // <F=FFFF00>
-constexpr COLORREF kCyan = 0xFFFF00;   // <F=00FFFF>
-
-using Colors = std::set<COLORREF>;
-using namespace ulmaro::markup;
-
-std::vector<Match> tokens(const std::string& work) {
-    RegExp re;
-    re.SetIgnoreCase(true);
-    re.SetMultiline(true);
-    re.SetGlobal(true);
-    re.SetPattern(std::string(kTokenPattern));
-    return re.Execute(work);
-}
-
-Tag only(const std::string& token) {
-    auto m = tokens(token);
-    EXPECT_EQ(m.size(), 1u) << token;
-    return m.empty() ? Tag{'?', false} : TagOf(m[0]);
-}
-
+constexpr COLORREF kRed = 0x0000FF;
 
 }  // namespace
 
-class MarkupPass : public LabelTest {
-protected:
-    // Paints the whole label black, then lays it out again without clearing: whatever the
-    // pass fills shows against the black.
-    void refreshOverBlack(ZynLabel& l) {
-        HDC dc = l.surface().hDC();
-        RECT all{0, 0, l.surface().ScaleWidth(), l.surface().ScaleHeight()};
-        HBRUSH b = CreateSolidBrush(kBlack);
-        FillRect(dc, &all, b);
-        DeleteObject(b);
-        bool clear = false;
-        l.Refresh(clear);
-    }
-};
+using MarkupPass = LabelTest;
 
 TEST_F(MarkupPass, EmptyCaptionDrawsNothingAndSizesToNothing) {
     ZynLabel& l = label("");
     EXPECT_EQ(l.Text(), "");
-    EXPECT_EQ(colorsIn(l, RECT{0, 0, 300, 60}), Colors{kWhite});
+    EXPECT_EQ(colorsIn(l, RECT{0, 0, 300, 60}), std::set<COLORREF>{kWhite});
     l.setAutoSize(true);
-    EXPECT_EQ(l.surface().ScaleWidth(), 0);
-    EXPECT_EQ(l.surface().ScaleHeight(), 0);
-    EXPECT_EQ(l.surface().Width(), 0);
-    EXPECT_EQ(l.surface().Height(), 0);
+    EXPECT_EQ((std::vector<int>{l.surface().ScaleWidth(), l.surface().ScaleHeight(), l.surface().Width(), l.surface().Height()}),
+              (std::vector<int>{0, 0, 0, 0}));
 }
 
 TEST_F(MarkupPass, TextKeepsEveryRunWithoutTagsOrLineBreaks) {
@@ -85,59 +48,37 @@ TEST_F(MarkupPass, TextKeepsEveryRunWithoutTagsOrLineBreaks) {
     }
 }
 
-TEST_F(MarkupPass, ClosedFillsPopToTheBackColourAndKeepFilling) {
-    // Drawn without clearing over black: a run filled with the back colour shows white,
-    // a run without fill keeps the black.
-    ZynLabel& l = label("<F=FFFF00><F=00FFFF>a</F>b</F>c</F>d<b>e");
-    refreshOverBlack(l);
+// Where each link's rectangle lies: around the last non-empty run before its end (only
+// that run, a bold word after plain ones; an empty link takes the run before it, and at the
+// very start there is none), on the line the breaks put it. A break lowers by the height of
+// the run just before it: "a LF b" is two lines high. The ampersand is measured raw.
+TEST_F(MarkupPass, LinkRectanglesFollowTheRunsAndBreaks) {
+    ZynLabel& l = label("");
     const int h = lineHeight(l);
-    int x = 0;
-    for (auto [run, fill] : std::vector<std::pair<std::string, COLORREF>>{
-             {"a", kCyan}, {"b", kYellow}, {"c", kWhite}, {"d", kWhite}}) {
-        const int w = widthOf(l, run);
-        EXPECT_EQ(colorsIn(l, RECT{x, 0, x + w, h}), (Colors{fill, kBlack})) << run;
-        x += w;
+    struct Case {
+        const char* caption;
+        const char* before;  // the text left of the run on its line
+        const char* run;
+        bool bold;
+        int line, lines;  // the top line of the run, and how many lines high it is
+    } cases[] = {
+        {"Intro <A Name=\"home\">Home page</A> after", "Intro ", "Home page", false, 0, 1},
+        {"<a name=\"n\">one <b>two</b></a>", "one ", "two", true, 0, 1},
+        {"Intro<A Name=\"e\"></A>", "", "Intro", false, 0, 1},
+        {"<A Name=\"e\"></A>x", "", "", false, 0, 0},
+        {"x<br><a name=\"l2\">y</a>", "", "y", false, 1, 1},
+        {"a\nb\r\nc<A Name=\"c\"></A>", "", "c", false, 3, 1},
+        {"a\nbb<A Name=\"z\">z</A>", "bb", "z", false, 1, 1},  // beside the wider line, one line down
+        {"<a name=\"g\">&Go</a>", "", "&Go", false, 0, 1},
+    };
+    for (const Case& k : cases) {
+        l.setCaption(k.caption);
+        ASSERT_EQ(l.links().size(), 2u) << k.caption;
+        EXPECT_EQ(edges(l.links()[0].Rect), (Edges{0, 0, 0, 0}));
+        const int x = widthOf(l, k.before), w = *k.run ? widthOf(l, k.run, k.bold) : 0;
+        EXPECT_EQ(edges(l.links()[1].Rect), (Edges{x, k.line * h, x + w, (k.line + k.lines) * h})) << k.caption;
     }
-    EXPECT_EQ(colorsIn(l, RECT{x, 0, 300, 60}), Colors{kBlack});
-}
-
-TEST_F(MarkupPass, ABreakLowersByTheHeightOfTheRunJustBeforeIt) {
-    // The run "a LF b" is two lines high: it moves the pen down one line itself, and the
-    // break after it adds its full two lines.
-    ZynLabel& l = label("a\nb\r\nc<A Name=\"c\"></A>");
-    const int h = lineHeight(l);
-    ASSERT_EQ(l.links().size(), 2u);
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{0, 3 * h, widthOf(l, "c"), 4 * h}));
-    // Without a break, the next run goes on beside the wider line, one line down.
-    l.setCaption("a\nbb<A Name=\"z\">z</A>");
-    const int wab = widthOf(l, "bb");
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{wab, h, wab + widthOf(l, "z"), 2 * h}));
-}
-
-TEST_F(MarkupPass, LinkTakesTheLastNonEmptyRunBeforeItsEnd) {
-    ZynLabel& l = label("Intro <A Name=\"home\">Home page</A> after");
-    const int h = lineHeight(l), wi = widthOf(l, "Intro ");
-    ASSERT_EQ(l.links().size(), 2u);
-    EXPECT_EQ(l.links()[0].Name, "");
-    EXPECT_EQ(edges(l.links()[0].Rect), (Edges{0, 0, 0, 0}));
-    EXPECT_EQ(l.links()[1].Name, "home");
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{wi, 0, wi + widthOf(l, "Home page"), h}));
-
-    // Only the bold word, the last run inside the link, counts.
-    l.setCaption("<a name=\"n\">one <b>two</b></a>");
-    const int wo = widthOf(l, "one ");
-    ASSERT_EQ(l.links().size(), 2u);
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{wo, 0, wo + widthOf(l, "two", true), h}));
-
-    // An empty link takes the run before it; at the very start there is none.
-    l.setCaption("Intro<A Name=\"e\"></A>");
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{0, 0, widthOf(l, "Intro"), h}));
-    l.setCaption("<A Name=\"e\"></A>x");
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{0, 0, 0, 0}));
-
-    // On a second line.
-    l.setCaption("x<br><a name=\"l2\">y</a>");
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{0, h, widthOf(l, "y"), 2 * h}));
+    EXPECT_GT(widthOf(l, "&Go"), widthOf(l, "Go"));
 }
 
 TEST_F(MarkupPass, LinkNamesComeFromTheLastOpeningTagEvenAcrossPasses) {
@@ -151,14 +92,6 @@ TEST_F(MarkupPass, LinkNamesComeFromTheLastOpeningTagEvenAcrossPasses) {
     ASSERT_EQ(l.links().size(), 2u);
     EXPECT_EQ(l.links()[1].Name, "kept");
     EXPECT_EQ(l.currentLinkName(), "kept");
-}
-
-TEST_F(MarkupPass, AmpersandsAreMeasuredRaw) {
-    ZynLabel& l = label("<a name=\"g\">&Go</a>");
-    const int h = lineHeight(l);
-    EXPECT_EQ(l.Text(), "&Go");
-    ASSERT_GT(widthOf(l, "&Go"), widthOf(l, "Go"));
-    EXPECT_EQ(edges(l.links()[1].Rect), (Edges{0, 0, widthOf(l, "&Go"), h}));
 }
 
 TEST_F(MarkupPass, AutoSizeFitsTheDrawnTextInTwips) {
@@ -196,28 +129,8 @@ TEST_F(MarkupPass, AutoSizeOffKeepsSizeAndPictureUntilTheNextPass) {
 
 // ---- Tokens -------------------------------------------------------------------------------
 
-TEST(MarkupTokens, TagLetterIsTheBodysFirstCharacterUpperCased) {
-    struct Case {
-        const char* token;
-        char letter;
-        bool closing;
-    };
-    for (const Case& c : std::vector<Case>{{"<b>", 'B', false},      {"</B>", 'B', true},        {"<u>", 'U', false},
-                                           {"</i>", 'I', true},      {"<S>", 'S', false},        {"<c=00ff00>", 'C', false},
-                                           {"</C=FF0000>", 'C', true}, {"<C>", 'C', false},      {"<f=FFFF00>", 'F', false},
-                                           {"</f>", 'F', true},      {"<a name=\"x\">", 'A', false}, {"</A>", 'A', true},
-                                           {"</A Name=\"y\">", 'A', true}}) {
-        Tag t = only(c.token);
-        EXPECT_EQ(t.letter, c.letter) << c.token;
-        EXPECT_EQ(t.closing, c.closing) << c.token;
-    }
-    // A line break has no letter and does not close anything.
-    Tag br = only("\r\n");
-    EXPECT_EQ(br.letter, '\0');
-    EXPECT_FALSE(br.closing);
-}
-
 TEST(MarkupTokens, MidCutsLikeTheLanguage) {
+    using markup::Mid;
     EXPECT_EQ(Mid("abcdef", 1, 3), "abc");
     EXPECT_EQ(Mid("abcdef", 4, 0), "");
     EXPECT_EQ(Mid("abcdef", 5, 10), "ef");

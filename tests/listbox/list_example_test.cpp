@@ -24,15 +24,9 @@ TEST(ListExample, LoadLinesFillTheListsAndAreSavedBack) {
     EXPECT_NE(formToText(*form, path).find("\"Load\": [\n    \"call TaskList.AddItem"), std::string::npos);
 }
 
-TEST(ListExample, ABadLoadListIsRefusedWithItsLine) {
+TEST(ListExample, ABadLoadLineIsRefusedWithItsLine) {
     registerLibraryClasses();
     const std::string head = "{\"Form\": {\"Width\": 100, \"Height\": 100}, \"Controls\": [], \"Load\": ";
-    try {
-        loadFormFromText(head + "\"call List1.Clear\"}", "bad.json");
-        ADD_FAILURE() << "a Load that is not a list was taken";
-    } catch (const FormFileError& e) {
-        EXPECT_STREQ(e.what(), "bad.json:1: \"Load\" must be a list of script lines");
-    }
     std::unique_ptr<Form> form = loadFormFromText(head + "[\"call Nobody.Clear\"]}", "bad.json");
     std::ostringstream out, err;
     app::ScriptRunner runner(form, out);

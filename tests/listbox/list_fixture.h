@@ -14,11 +14,11 @@ namespace ulmaro::test {
 // a 20-pixel title, 16-pixel rows, six whole rows, and a scroll bar from the seventh item.
 struct ListForm {
     Harness h{400, 300};
-    ZynListBox* list = nullptr;
+    ZynListBox* list;
 
-    explicit ListForm(int items = 0, const std::string& extra = {}) {
-        h.run("new ZynListBox List1 10 10 150 120\n" + extra);
-        list = dynamic_cast<ZynListBox*>(h.form->find("List1"));
+    explicit ListForm(int items = 0, const std::string& extra = {})
+        : list(&h.place<ZynListBox>("new ZynListBox List1 10 10 150 120")) {
+        h.run(extra);
         add(items);
     }
     void add(int items) {

@@ -8,23 +8,16 @@
 namespace ulmaro::app {
 namespace {
 
-TEST(SdlInput, KeysWithoutAPlatformCodeAreNotPassedOn) {
+// Keys without a platform code are not passed on; lock keys are no modifiers of the Shift
+// argument; extra buttons have no number.
+TEST(SdlInput, KeysModifiersAndButtons) {
     EXPECT_EQ(virtualKeyOf(SDLK_F13), 0);
     EXPECT_EQ(virtualKeyOf(SDLK_AUDIOPLAY), 0);
-}
-
-TEST(SdlInput, ModifiersAndButtons) {
-    EXPECT_EQ(shiftBitsOf(KMOD_NONE), 0);
-    EXPECT_EQ(shiftBitsOf(KMOD_RSHIFT), 1);
-    EXPECT_EQ(shiftBitsOf(KMOD_LCTRL | KMOD_LSHIFT), 3);
-    EXPECT_EQ(shiftBitsOf(KMOD_RALT | KMOD_RCTRL), 6);
-    // Lock keys are not modifiers of the Shift argument.
-    EXPECT_EQ(shiftBitsOf(KMOD_CAPS | KMOD_NUM | KMOD_LALT), 4);
-
-    EXPECT_EQ(buttonOf(SDL_BUTTON_LEFT), 1);
-    EXPECT_EQ(buttonOf(SDL_BUTTON_RIGHT), 2);
-    EXPECT_EQ(buttonOf(SDL_BUTTON_MIDDLE), 4);
-    EXPECT_EQ(buttonOf(SDL_BUTTON_X1), 0);
+    for (auto [mods, bits] : {std::pair<int, int>{KMOD_NONE, 0}, {KMOD_RSHIFT, 1}, {KMOD_LCTRL | KMOD_LSHIFT, 3},
+                              {KMOD_RALT | KMOD_RCTRL, 6}, {KMOD_CAPS | KMOD_NUM | KMOD_LALT, 4}})
+        EXPECT_EQ(shiftBitsOf(static_cast<std::uint16_t>(mods)), bits) << mods;
+    for (auto [sdl, button] : {std::pair<int, int>{SDL_BUTTON_LEFT, 1}, {SDL_BUTTON_RIGHT, 2}, {SDL_BUTTON_MIDDLE, 4}, {SDL_BUTTON_X1, 0}})
+        EXPECT_EQ(buttonOf(static_cast<std::uint8_t>(sdl)), button) << sdl;
 }
 
 TEST(SdlInput, TypedTextBecomesSingleByteCharacters) {
@@ -41,21 +34,12 @@ TEST(SdlInput, TypedTextBecomesSingleByteCharacters) {
     EXPECT_EQ(ansiOfUtf8("\xC3(x"), "(x");
 }
 
+// Enter, Backspace, Escape and Ctrl with a letter type control characters; letters without
+// Ctrl arrive as typed text, Tab belongs to the form, Alt goes to menus.
 TEST(SdlInput, KeysThatTypeControlCharacters) {
-    EXPECT_EQ(controlCharacterOf(13, 0), 13);
-    EXPECT_EQ(controlCharacterOf(13, 2), 10);
-    EXPECT_EQ(controlCharacterOf(8, 0), 8);
-    EXPECT_EQ(controlCharacterOf(8, 2), 127);
-    EXPECT_EQ(controlCharacterOf(27, 0), 27);
-    EXPECT_EQ(controlCharacterOf('A', 2), 1);
-    EXPECT_EQ(controlCharacterOf('Z', 3), 26);
-    // Letters without Ctrl arrive as typed text; Tab belongs to the form; Alt goes to menus.
-    EXPECT_EQ(controlCharacterOf('A', 0), 0);
-    EXPECT_EQ(controlCharacterOf('A', 1), 0);
-    EXPECT_EQ(controlCharacterOf(9, 0), 0);
-    EXPECT_EQ(controlCharacterOf(13, 4), 0);
-    EXPECT_EQ(controlCharacterOf('A', 6), 0);
-    EXPECT_EQ(controlCharacterOf(46, 2), 0);
+    const int cases[][3] = {{13, 0, 13}, {13, 2, 10}, {8, 0, 8},   {8, 2, 127}, {27, 0, 27}, {'A', 2, 1},  {'Z', 3, 26},
+                            {'A', 0, 0}, {'A', 1, 0}, {9, 0, 0},   {13, 4, 0},  {'A', 6, 0}, {46, 2, 0}};
+    for (const auto& c : cases) EXPECT_EQ(controlCharacterOf(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
 TEST(CursorShapes, UnknownShapesShowTheArrow) {

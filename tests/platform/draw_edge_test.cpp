@@ -80,23 +80,6 @@ TEST(DrawEdge, AdjustShrinksTheDrawnSidesOnly) {
     EXPECT_EQ(kept.right, 18);
 }
 
-TEST(DrawEdge, BadHandlesAndArgumentsFail) {
-    std::size_t before = LiveGdiObjectCount();
-    RECT r{0, 0, 5, 5};
-    HDC dc = CreateCompatibleDC(nullptr);
-    DeleteDC(dc);
-    EXPECT_FALSE(DrawEdge(dc, &r, EDGE_RAISED, BF_RECT));
-    EXPECT_FALSE(DrawFocusRect(dc, &r));
-    Canvas c(4, 4);
-    EXPECT_FALSE(DrawEdge(c.dc, nullptr, EDGE_RAISED, BF_RECT));
-    EXPECT_FALSE(DrawFocusRect(c.dc, nullptr));
-    HBRUSH notDc = CreateSolidBrush(0);
-    EXPECT_FALSE(DrawEdge(reinterpret_cast<HDC>(notDc), &r, EDGE_RAISED, BF_RECT));
-    DeleteObject(notDc);
-    EXPECT_EQ(c.pixels(), Canvas(4, 4).pixels());
-    EXPECT_EQ(LiveGdiObjectCount(), before + 2);
-}
-
 TEST(DrawFocusRect, ASecondCallRemovesTheDotsAndAnEmptyOneDrawsNothing) {
     Canvas c(12, 9, RGB(10, 200, 30));
     std::vector<COLORREF> before = c.pixels();

@@ -274,23 +274,3 @@ TEST(Figures, WhileAPathIsOpenFiguresAreRecorded) {
     GetCurrentPositionEx(c.dc, &p);
     EXPECT_EQ(p.x, 6);  // Polyline and Rectangle did not move it
 }
-
-TEST(Figures, StaleAndWrongHandlesFail) {
-    Canvas c(2, 2);
-    HDC gone = CreateCompatibleDC(nullptr);
-    DeleteDC(gone);
-    POINT p{};
-    const POINT pts[] = {{0, 0}, {3, 0}, {0, 3}};
-    EXPECT_FALSE(MoveToEx(gone, 0, 0, nullptr));
-    EXPECT_FALSE(LineTo(gone, 1, 1));
-    EXPECT_FALSE(GetCurrentPositionEx(gone, &p));
-    EXPECT_FALSE(LineTo(reinterpret_cast<HDC>(c.bmp), 1, 1));
-    EXPECT_FALSE(Polyline(gone, pts, 2));
-    EXPECT_FALSE(Polyline(c.dc, pts, 1));
-    EXPECT_FALSE(Polyline(c.dc, nullptr, 2));
-    EXPECT_FALSE(Rectangle(gone, 0, 0, 2, 2));
-    EXPECT_FALSE(Ellipse(gone, 0, 0, 5, 5));
-    EXPECT_FALSE(RoundRect(gone, 0, 0, 5, 5, 2, 2));
-    EXPECT_FALSE(Polygon(gone, pts, 3));
-    EXPECT_FALSE(Polygon(c.dc, pts, 1));
-}

@@ -14,72 +14,50 @@ constexpr BYTE kVariablePitch = 0x01;  // TMPF_FIXED_PITCH: set for variable pit
 
 }  // namespace
 
-TEST(FontMetrics, MsSansSerifEightPointIsTheThirteenPixelStrike) {
+// The 8-point MS Sans Serif strike in full; then which strike or outline size each request
+// gets: hand-drawn strikes by cell height, never a larger strike than asked, and outlines
+// (far above every strike too) at the character height asked.
+TEST(FontMetrics, StrikesAndOutlineSizes) {
     TextCanvas c(4, 4);
-    for (int height : {-11, 13}) {  // by character height, and by cell height
-        c.useFont("MS Sans Serif", height);
-        TEXTMETRICA tm = c.metrics();
-        EXPECT_EQ(tm.tmHeight, 13) << height;
-        EXPECT_EQ(tm.tmAscent, 11);
-        EXPECT_EQ(tm.tmDescent, 2);
-        EXPECT_EQ(tm.tmInternalLeading, 2);
-        EXPECT_EQ(tm.tmExternalLeading, 0);
-        EXPECT_EQ(tm.tmAveCharWidth, 5);
-        EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
-        EXPECT_EQ(tm.tmWeight, FW_NORMAL);
-        EXPECT_EQ(tm.tmCharSet, ANSI_CHARSET);
-        // A hand-drawn variable-pitch sans serif: no outline bits.
-        EXPECT_EQ(tm.tmPitchAndFamily, FF_SWISS | kVariablePitch);
-        EXPECT_EQ(c.face(), "MS Sans Serif");
+    c.useFont("MS Sans Serif", -11);
+    TEXTMETRICA tm = c.metrics();
+    EXPECT_EQ((std::vector<LONG>{tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading, tm.tmExternalLeading,
+                                 tm.tmAveCharWidth, tm.tmWeight}),
+              (std::vector<LONG>{13, 11, 2, 2, 0, 5, FW_NORMAL}));
+    EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
+    EXPECT_EQ(tm.tmCharSet, ANSI_CHARSET);
+    EXPECT_EQ(tm.tmPitchAndFamily, FF_SWISS | kVariablePitch);  // hand-drawn: no outline bit
+    struct Case {
+        const char* face;
+        int height, cell, em;  // -1: not checked
+        bool outline;
+    } cases[] = {{"MS Sans Serif", 13, 13, -1, false}, {"MS Sans Serif", -13, 16, -1, false},
+                 {"MS Sans Serif", -16, 20, -1, false}, {"MS Sans Serif", -12, 13, -1, false},
+                 {"MS Sans Serif", -32, -1, 32, true},  {"Tahoma", -11, 13, 11, true},
+                 {"Arial", -8, -1, 8, true},           {"Arial", -40, -1, 40, true},
+                 {"Tahoma", 24, 24, -1, true}};
+    for (const Case& k : cases) {
+        c.useFont(k.face, k.height);
+        tm = c.metrics();
+        if (k.cell >= 0) {
+            EXPECT_EQ(tm.tmHeight, k.cell) << k.face << " " << k.height;
+        }
+        if (k.em >= 0) {
+            EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, k.em) << k.face << " " << k.height;
+        }
+        EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
+        EXPECT_EQ((tm.tmPitchAndFamily & kTrueTypeBit) != 0, k.outline) << k.face << " " << k.height;
+        if (k.height == -32) {
+            EXPECT_EQ(c.face(), "MS Sans Serif");  // outlines of the strike's own face
+        }
     }
-    // The stock GUI font is the same font.
+    c.useFont("Tahoma", 0);  // a default size, not an empty font
+    EXPECT_GT(c.metrics().tmHeight, 10);
+    // The stock GUI font is the 8-point strike.
     HGDIOBJ old = SelectObject(c.dc, GetStockObject(DEFAULT_GUI_FONT));
     EXPECT_EQ(c.metrics().tmHeight, 13);
     EXPECT_EQ(c.face(), "MS Sans Serif");
     SelectObject(c.dc, old);
-}
-
-TEST(FontMetrics, MsSansSerifLargerStrikesAndSizesBetween) {
-    TextCanvas c(4, 4);
-    c.useFont("MS Sans Serif", -13);  // 10 pt
-    EXPECT_EQ(c.metrics().tmHeight, 16);
-    c.useFont("MS Sans Serif", -16);  // 12 pt
-    EXPECT_EQ(c.metrics().tmHeight, 20);
-    c.useFont("MS Sans Serif", -12);  // 9 pt: the 8 pt strike, never a larger one
-    EXPECT_EQ(c.metrics().tmHeight, 13);
-    // Far above every strike the letters are drawn from outlines at the size asked.
-    c.useFont("MS Sans Serif", -32);
-    TEXTMETRICA tm = c.metrics();
-    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 32);
-    EXPECT_TRUE(tm.tmPitchAndFamily & kTrueTypeBit);
-    EXPECT_EQ(c.face(), "MS Sans Serif");
-}
-
-TEST(FontMetrics, OutlineFontsScaleToTheRequestedHeight) {
-    TextCanvas c(4, 4);
-    c.useFont("Tahoma", -11);
-    TEXTMETRICA tm = c.metrics();
-    EXPECT_EQ(tm.tmHeight, 13);
-    EXPECT_EQ(tm.tmAscent, 11);
-    EXPECT_EQ(tm.tmDescent, 2);
-    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 11);
-    EXPECT_EQ(tm.tmPitchAndFamily & (kTrueTypeBit | kVariablePitch), kTrueTypeBit | kVariablePitch);
-    for (int em : {8, 12, 20, 40}) {
-        c.useFont("Arial", -em);
-        tm = c.metrics();
-        EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, em);
-        EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
-        EXPECT_GT(tm.tmAveCharWidth, 0);
-        EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
-    }
-    // A positive height asks for the whole cell.
-    for (int cell : {14, 24, 33}) {
-        c.useFont("Tahoma", cell);
-        EXPECT_NEAR(c.metrics().tmHeight, cell, 1) << cell;
-    }
-    // Height 0 is a default size, not an empty font.
-    c.useFont("Tahoma", 0);
-    EXPECT_GT(c.metrics().tmHeight, 10);
 }
 
 TEST(FontMetrics, StyleIsReported) {
@@ -186,7 +164,7 @@ TEST(TextExtent, BoldIsWider) {
     EXPECT_EQ(c.extent("Hello"), regular + 5);
 }
 
-TEST(FontHandles, BadHandlesAndArgumentsAreRefused) {
+TEST(FontHandles, FontObjectsAreCheckedLikeAnyObject) {
     std::size_t before = LiveGdiObjectCount();
     EXPECT_EQ(CreateFontIndirectA(nullptr), nullptr);
     LOGFONTA lf{};
@@ -206,28 +184,5 @@ TEST(FontHandles, BadHandlesAndArgumentsAreRefused) {
     EXPECT_TRUE(DeleteObject(f));
     EXPECT_EQ(SelectObject(c.dc, f), nullptr);  // stale
 
-    HDC stale = CreateCompatibleDC(nullptr);
-    DeleteDC(stale);
-    TEXTMETRICA tm{};
-    SIZE sz{};
-    char name[8];
-    RECT r{0, 0, 8, 8};
-    EXPECT_FALSE(GetTextMetricsA(stale, &tm));
-    EXPECT_FALSE(GetTextMetricsA(c.dc, nullptr));
-    EXPECT_FALSE(GetTextExtentPoint32A(stale, "a", 1, &sz));
-    EXPECT_FALSE(GetTextExtentPoint32A(c.dc, "a", -1, &sz));
-    EXPECT_FALSE(GetTextExtentPoint32A(c.dc, "a", 1, nullptr));
-    EXPECT_EQ(GetTextFaceA(stale, 8, name), 0);
-    EXPECT_FALSE(TextOutA(stale, 0, 0, "a", 1));
-    EXPECT_FALSE(TextOutA(c.dc, 0, 0, nullptr, 1));
-    EXPECT_EQ(DrawTextA(stale, "a", 1, &r, 0), 0);
-    EXPECT_EQ(DrawTextA(c.dc, "a", 1, nullptr, 0), 0);
-    EXPECT_EQ(SetTextAlign(stale, TA_RIGHT), 0xFFFFFFFFu);
-    EXPECT_EQ(GetTextAlign(stale), 0xFFFFFFFFu);
-    // A brush is no font to draw text with.
-    HBRUSH b = CreateSolidBrush(0);
-    EXPECT_FALSE(GetTextExtentPoint32A(reinterpret_cast<HDC>(b), "a", 1, &sz));
-    DeleteObject(b);
-    EXPECT_TRUE(sameRect(c.inkBox(), RECT{0, 0, 0, 0}));
     EXPECT_EQ(LiveGdiObjectCount(), before + 2);  // the canvas
 }

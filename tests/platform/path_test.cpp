@@ -107,19 +107,3 @@ TEST(Paths, PhasesAndFailures) {
     EXPECT_FALSE(EndPath(other.dc));
     EXPECT_TRUE(AbortPath(c.dc));
 }
-
-TEST(Paths, StaleAndWrongHandlesFail) {
-    std::size_t before = LiveGdiObjectCount();
-    HDC dc = CreateCompatibleDC(nullptr);
-    HRGN region = CreateRectRgn(0, 0, 1, 1);
-    EXPECT_FALSE(BeginPath(reinterpret_cast<HDC>(region)));
-    BeginPath(dc);
-    EndPath(dc);
-    DeleteDC(dc);
-    EXPECT_FALSE(BeginPath(dc));
-    EXPECT_FALSE(EndPath(dc));
-    EXPECT_FALSE(AbortPath(dc));
-    EXPECT_EQ(PathToRegion(dc), nullptr);
-    DeleteObject(region);
-    EXPECT_EQ(LiveGdiObjectCount(), before);
-}

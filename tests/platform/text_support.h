@@ -18,11 +18,8 @@ constexpr COLORREF kPaper = RGB(255, 255, 255);
 struct TextCanvas : Canvas {
     HFONT font = nullptr;
     HGDIOBJ oldFont = nullptr;
-    const int w, h;
 
-    TextCanvas(int width, int height, COLORREF paper = kPaper) : Canvas(width, height, paper), w(width), h(height) {
-        SetBkMode(dc, TRANSPARENT);
-    }
+    TextCanvas(int width, int height, COLORREF paper = kPaper) : Canvas(width, height, paper) { SetBkMode(dc, TRANSPARENT); }
     ~TextCanvas() { useFont(nullptr); }
 
     void clear(COLORREF c) { fill(c); }
@@ -60,15 +57,12 @@ struct TextCanvas : Canvas {
         return buf;
     }
     void textOut(int x, int y, const std::string& s) { TextOutA(dc, x, y, s.data(), static_cast<int>(s.size())); }
-    int drawText(const std::string& s, RECT r, UINT format) {
-        return DrawTextA(dc, s.data(), static_cast<int>(s.size()), &r, format);
-    }
 
     // The smallest rectangle holding every pixel that is not `paper`; empty if none.
     RECT inkBox(COLORREF paper = kPaper) const {
-        RECT box{w, h, 0, 0};
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
+        RECT box{width(), height(), 0, 0};
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x)
                 if (at(x, y) != paper) {
                     box.left = std::min<LONG>(box.left, x);
                     box.top = std::min<LONG>(box.top, y);
@@ -99,7 +93,7 @@ inline ::testing::AssertionResult samePixels(const TextCanvas& a, const TextCanv
     std::vector<COLORREF> pa = a.pixels(), pb = b.pixels();
     for (std::size_t i = 0; i < pa.size(); ++i)
         if (pa[i] != pb[i])
-            return ::testing::AssertionFailure() << "first difference at (" << i % a.w << "," << i / a.w << ")";
+            return ::testing::AssertionFailure() << "first difference at (" << i % a.width() << "," << i / a.width() << ")";
     return ::testing::AssertionSuccess();
 }
 

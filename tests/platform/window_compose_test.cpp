@@ -3,6 +3,8 @@
 #include <ulmaro/platform/host.h>
 #include <ulmaro/platform/win32.h>
 
+#include "support/snapshot.h"
+
 #include <gtest/gtest.h>
 
 using namespace ulmaro::platform;
@@ -28,9 +30,13 @@ struct Tree : ::testing::Test {
         return hw;
     }
     ~Tree() override { DestroyWindow(top); }
+    void expectPicture(const std::string& name) {
+        std::vector<COLORREF> px = ComposeWindow(top);
+        ulmaro::test::expectSnapshot("windows", name, ulmaro::test::cropPicture(PixelView{px.data(), 40, 30, false}));
+    }
 };
 
-constexpr COLORREF kBack = RGB(1, 1, 1), kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBack = RGB(255, 255, 224), kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
 
 }  // namespace
 
@@ -39,17 +45,10 @@ TEST_F(Tree, ChildrenShowInZOrderClippedToTheirParent) {
     HWND a = child(top, 5, 5, 20, 10, kRed);
     HWND b = child(top, 15, 5, 20, 10, kBlue);
     HWND inner = child(a, 15, 2, 20, 4, kGreen);  // reaches past its parent's right edge
-    auto px = ComposeWindow(top);
-    auto at = [&](int x, int y) { return px[static_cast<std::size_t>(y) * 40 + static_cast<std::size_t>(x)]; };
-    EXPECT_EQ(at(4, 5), kBack);
-    EXPECT_EQ(at(5, 5), kRed);
-    EXPECT_EQ(at(15, 5), kBlue);  // b lies above a
-    EXPECT_EQ(at(20, 7), kBlue);  // and above a's child
+    // b lies above a and a's child; the child is cut off past a's client area.
+    expectPicture("z_order");
     SetWindowPos(b, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    px = ComposeWindow(top);
-    EXPECT_EQ(at(20, 7), kGreen);
-    EXPECT_EQ(at(24, 7), kGreen);
-    EXPECT_EQ(at(25, 7), kBlue);  // past a's client area the child is cut off
+    expectPicture("z_order_b_at_bottom");
     EXPECT_EQ(WindowFromPointIn(top, POINT{20, 7}), inner);
     EXPECT_EQ(WindowFromPointIn(top, POINT{25, 7}), b);
     ShowWindow(a, SW_HIDE);
@@ -70,18 +69,8 @@ TEST_F(Tree, FramesRegionsAndSeeThroughParts) {
     CombineRgn(opaque, opaque, hole, RGN_DIFF);
     DeleteObject(hole);
     SetWindowOpaqueRgn(holed, opaque);
-    auto px = ComposeWindow(top);
-    auto at = [&](int x, int y) { return px[static_cast<std::size_t>(y) * 40 + static_cast<std::size_t>(x)]; };
-    // The sunken edge: shadow outside, dark shadow inside, on the top and left.
-    EXPECT_EQ(at(2, 2), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(at(3, 3), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(at(4, 4), kRed);
-    EXPECT_EQ(at(14, 2), GetSysColor(COLOR_WINDOWFRAME));
-    EXPECT_EQ(at(15, 3), kRed);
-    EXPECT_EQ(at(26, 2), kBack);  // the ellipse leaves the corner out
-    EXPECT_EQ(at(31, 7), kBlue);
-    EXPECT_EQ(at(6, 20), kBack);  // seen through the hole
-    EXPECT_EQ(at(2, 16), kGreen);
+    // A sunken edge, a line border, an elliptic window region and a see-through hole.
+    expectPicture("frames_regions");
     // The pointer goes where the eye goes; on a frame the window answers HTBORDER.
     EXPECT_EQ(WindowFromPointIn(top, POINT{26, 2}), top);
     EXPECT_EQ(WindowFromPointIn(top, POINT{6, 20}), top);
@@ -92,6 +81,5 @@ TEST_F(Tree, FramesRegionsAndSeeThroughParts) {
     // A changed border style redraws the frame at the next composition.
     SetWindowLongA(lined, GWL_STYLE, static_cast<LONG>(GetWindowLongA(lined, GWL_STYLE) & ~WS_BORDER));
     SetWindowLongA(lined, GWL_EXSTYLE, static_cast<LONG>(WS_EX_CLIENTEDGE));
-    px = ComposeWindow(top);
-    EXPECT_EQ(at(14, 2), GetSysColor(COLOR_BTNSHADOW));
+    expectPicture("frames_regions_restyled");
 }

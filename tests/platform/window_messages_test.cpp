@@ -15,6 +15,7 @@ namespace {
 // What the test class's procedure heard, as "window:message" lines.
 std::vector<std::string> heard;
 DWORD t0 = 0;  // the clock when the test began
+HWND redirect = nullptr;  // where the next window told it lost the focus moves it
 HWND named[8];
 std::string nameOf(HWND h) {
     if (!h) return "none";
@@ -27,7 +28,13 @@ LRESULT recorder(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     switch (m) {
         case WM_CREATE: heard.push_back("create " + std::string(static_cast<const char*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams))); return 0;
         case WM_SETFOCUS: heard.push_back(nameOf(h) + ":setfocus from " + nameOf(reinterpret_cast<HWND>(wp))); return 0;
-        case WM_KILLFOCUS: heard.push_back(nameOf(h) + ":killfocus to " + nameOf(reinterpret_cast<HWND>(wp))); return 0;
+        case WM_KILLFOCUS:
+            heard.push_back(nameOf(h) + ":killfocus to " + nameOf(reinterpret_cast<HWND>(wp)));
+            if (HWND r = redirect) {
+                redirect = nullptr;
+                SetFocus(r);
+            }
+            return 0;
         case WM_CAPTURECHANGED: heard.push_back(nameOf(h) + ":capturechanged"); return 0;
         case WM_TIMER: heard.push_back(nameOf(h) + ":timer " + std::to_string(wp) + " at " + std::to_string(GetTickCount() - t0)); return 0;
         case WM_SIZE: heard.push_back(nameOf(h) + ":size " + std::to_string(LOWORD(lp)) + "x" + std::to_string(HIWORD(lp))); return 0;
@@ -190,7 +197,16 @@ TEST_F(Windows, FocusAndCaptureTellTheWindowsInvolved) {
                                                "1:capturechanged", "2:capturechanged"}));
     EXPECT_EQ(GetFocus(), b);
     EXPECT_EQ(GetCapture(), nullptr);
-    DestroyWindow(b);
+    // A window that moves the focus on while it is told keeps that move: the window the
+    // first call named never hears it had the focus.
+    HWND c = make(top, 0, 0, 1, 1, "c");
+    named[3] = c;
+    heard.clear();
+    redirect = c;
+    SetFocus(a);
+    EXPECT_EQ(heard, (std::vector<std::string>{"2:killfocus to 1", "1:killfocus to 3", "3:setfocus from 1"}));
+    EXPECT_EQ(GetFocus(), c);
+    DestroyWindow(c);
     EXPECT_EQ(GetFocus(), nullptr);
 }
 

@@ -15,12 +15,7 @@ namespace {
 
 struct ProgressModel : ::testing::Test {
     Harness h{300, 100};
-    ZynProgressBar* bar = nullptr;
-    void SetUp() override {
-        h.run("new ZynProgressBar P 4 4 104 20\n");
-        bar = dynamic_cast<ZynProgressBar*>(h.form->find("P"));
-        ASSERT_NE(bar, nullptr);
-    }
+    ZynProgressBar* bar = &h.place<ZynProgressBar>("new ZynProgressBar P 4 4 104 20");
 };
 
 std::string readFile(const std::string& path) {

@@ -13,11 +13,7 @@ namespace {
 // A 17 x 200 bar at (10, 10): client y = form y - 10.
 struct ScrollBarFixture : ::testing::Test {
     Harness h{60, 220};
-    ZynScrollBar* bar = nullptr;
-    void SetUp() override {
-        h.run("new ZynScrollBar SB 10 10 17 200\n");
-        bar = dynamic_cast<ZynScrollBar*>(h.form->find("SB"));
-    }
+    ZynScrollBar* bar = &h.place<ZynScrollBar>("new ZynScrollBar SB 10 10 17 200");
     std::string value() { return h.run("get SB.Value\n"); }
 };
 

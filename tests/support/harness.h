@@ -50,6 +50,21 @@ struct Harness {
         return err.str();
     }
 
+    // A control on the form, as its class.
+    template <class C>
+    C& control(const std::string& name) {
+        return dynamic_cast<C&>(*form->find(name));
+    }
+    // Runs one "new CLASS NAME LEFT TOP WIDTH HEIGHT" line; returns the control it placed.
+    template <class C>
+    C& place(const std::string& newLine) {
+        run(newLine + "\n");
+        std::istringstream words(newLine);
+        std::string verb, cls, name;
+        words >> verb >> cls >> name;
+        return control<C>(name);
+    }
+
     platform::COLORREF pixel(int x, int y) const {
         return form->compose()[static_cast<std::size_t>(y) * static_cast<std::size_t>(form->width()) + static_cast<std::size_t>(x)];
     }

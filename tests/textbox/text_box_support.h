@@ -22,7 +22,7 @@ struct TextBoxForm {
             if (line.size() < 6 || line.compare(line.size() - 6, 6, ".Paint") != 0) out += line + "\n";
         return out;
     }
-    ZynTextBox& box(const std::string& name) { return dynamic_cast<ZynTextBox&>(*h.form->find(name)); }
+    ZynTextBox& box(const std::string& name) { return h.control<ZynTextBox>(name); }
     std::string text(const std::string& name) { return box(name).Text(); }
 };
 

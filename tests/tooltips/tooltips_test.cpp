@@ -17,7 +17,7 @@ namespace {
 
 HWND handle(std::int32_t v) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(v))); }
 
-ZynToolTip& tipNamed(Harness& h, const char* name) { return dynamic_cast<ZynToolTip&>(*h.form->find(name)); }
+ZynToolTip& tipNamed(Harness& h, const char* name) { return h.control<ZynToolTip>(name); }
 
 // The tool record the tooltip window holds for a tip's target.
 TTTOOLINFOA toolOf(const ZynToolTip& t) {
@@ -62,6 +62,11 @@ TEST(ToolTip, AttachRegistersTheWholeClientAreaAsOneSubclassedTool) {
     ti.lpszText = text;
     SendMessageA(handle(t2.hwnd()), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
     EXPECT_STREQ(text, "Opens a file");
+
+    // The colours reach the tooltip window, each as itself.
+    h.run("set Tip1.ForeColor 255\nset Tip1.BackColor 65280\n");
+    EXPECT_EQ(SendMessageA(handle(t1.hwnd()), TTM_GETTIPTEXTCOLOR, 0, 0), 255);
+    EXPECT_EQ(SendMessageA(handle(t1.hwnd()), TTM_GETTIPBKCOLOR, 0, 0), 65280);
 
     // The tool keeps the size the target had when it was attached.
     h.run("resize Command1 150 40\n");
@@ -111,7 +116,7 @@ TEST(ToolTips, KeyedCollectionAndItsFailures) {
               "error 9: Subscript out of range\nerror 5: Invalid procedure call or argument\n"
               "error 9: Subscript out of range\nTips1.Item = ZynToolTip\n");
 
-    auto& tips = dynamic_cast<ZynToolTips&>(*h.form->find("Tips1"));
+    auto& tips = h.control<ZynToolTips>("Tips1");
     const HWND ok = handle(tips.Item(Variant("ok"))->hwnd());
     // Taken out of the collection, the tip's window stays and still shows.
     EXPECT_EQ(h.run("call Tips1.Remove \"ok\"\ncall Tips1.Count\nmove 30 20\ntick 500\n"), "Tips1.Count = 1\n");
