@@ -4,8 +4,9 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-asan bench fuzz clean snapshots-sheet
+.PHONY: all deps build run test test-asan bench fuzz clean snapshots-sheet install docs
 
 all: build
 
@@ -39,6 +40,14 @@ fuzz: deps
 # docs/snapshots.png: every reference picture under tests/snapshots with its name.
 snapshots-sheet: build
 	$(BUILD)/ulmaro_snapshot_sheet tests/snapshots docs/snapshots.png
+
+# The library, its headers, the ulmaro command, the CMake package and ulmaro.pc under PREFIX.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The member tables and pictures of the control pages in docs/controls, from the project.
+docs: build
+	scripts/make-docs $(BUILD)
 
 bench: build
 	$(BUILD)/ulmaro_bench

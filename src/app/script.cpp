@@ -4,6 +4,7 @@
 #include "value_text.h"
 
 #include "framework/ansi_text.h"
+#include "framework/font_attribute.h"
 #include "framework/form_file.h"
 #include "framework/std_font.h"
 #include "framework/std_picture.h"
@@ -45,33 +46,6 @@ std::string printable(const std::string& s) {
 
 void need(bool ok, const std::string& message) {
     if (!ok) bad(message);
-}
-
-// The attribute of a font object named by NAME.Font.ATTRIBUTE.
-Variant fontAttribute(const StdFont& f, const std::string& a) {
-    std::string k = lower(a);
-    if (k == "name") return Variant(f.Name());
-    if (k == "size") return Variant(f.Size());
-    if (k == "bold") return Variant(f.Bold());
-    if (k == "italic") return Variant(f.Italic());
-    if (k == "underline") return Variant(f.Underline());
-    if (k == "strikethrough") return Variant(f.Strikethrough());
-    if (k == "weight") return Variant(f.Weight());
-    if (k == "charset") return Variant(f.Charset());
-    bad("a font has no member " + a);
-}
-
-void setFontAttribute(StdFont& f, const std::string& a, const Variant& v) {
-    std::string k = lower(a);
-    if (k == "name") f.SetName(v.toString());
-    else if (k == "size") f.SetSize(v.toDouble());
-    else if (k == "bold") f.SetBold(v.toBool());
-    else if (k == "italic") f.SetItalic(v.toBool());
-    else if (k == "underline") f.SetUnderline(v.toBool());
-    else if (k == "strikethrough") f.SetStrikethrough(v.toBool());
-    else if (k == "weight") f.SetWeight(v.toInt16());
-    else if (k == "charset") f.SetCharset(v.toInt16());
-    else bad("a font has no member " + a);
 }
 
 // A value converted to a parameter type, as the language converts on assignment.
@@ -383,11 +357,13 @@ void ScriptRunner::property(const Line& l) {
         auto font = c.getProperty(m->name, index).toFont();
         need(font != nullptr, m->name + " is Nothing");
         if (cmd == "get") {
-            out_ << c.name() << "." << m->name << "." << ref[2] << " = " << formatValue(fontAttribute(*font, ref[2])) << "\n";
+            std::optional<Variant> v = fontAttribute(*font, ref[2]);
+            need(v.has_value(), "a font has no member " + ref[2]);
+            out_ << c.name() << "." << m->name << "." << ref[2] << " = " << formatValue(*v) << "\n";
             return;
         }
         auto changed = font->Clone();
-        setFontAttribute(*changed, ref[2], value(t.back()));
+        need(setFontAttribute(*changed, ref[2], value(t.back())), "a font has no member " + ref[2]);
         need(m->let != nullptr, m->name + " is read-only");
         c.setProperty(m->name, Variant(changed), index);
         return;
