@@ -1,6 +1,7 @@
-// Dashed one-pixel pens against the real platform's pictures: every style on lines in every
-// direction and on figure outlines, opaque and transparent background, the alternate pen,
-// a wide dashed pen (drawn solid) and a raster operation on the gaps.
+// Pens against the real platform's pictures: dashed one-pixel pens (every style on lines in
+// every direction and on figure outlines, opaque and transparent background, the alternate
+// pen, a wide dashed pen drawn solid, a raster operation on the gaps) and wide pens on
+// small ellipses.
 #include "oracle_support.h"
 #include "support/canvas.h"
 
@@ -86,8 +87,32 @@ void drawDashedShapes(HDC dc) {
     SetROP2(dc, R2_COPYPEN);
 }
 
+// Wide pens (2 to 5 pixels) on small circles and ellipses, with and without a brush.
+void drawWideSmallEllipses(HDC dc) {
+    HBRUSH yellow = CreateSolidBrush(RGB(250, 220, 0));
+    const int sizes[7] = {2, 3, 4, 5, 6, 8, 11};
+    for (int row = 0; row < 4; ++row) {
+        const int w = row + 2;
+        HPEN pen = CreatePen(PS_SOLID, w, RGB(0, 0, 160));
+        HGDIOBJ oldPen = SelectObject(dc, pen);
+        int x = 1 + w / 2;
+        const int y = 1 + row * 16 + w / 2;
+        for (int i = 0; i < 7; ++i) {
+            HGDIOBJ oldBrush = SelectObject(dc, i % 2 ? yellow : GetStockObject(NULL_BRUSH));
+            const int h = row % 2 ? sizes[i] : sizes[i] - i / 2;
+            Ellipse(dc, x, y, x + sizes[i], y + h);
+            SelectObject(dc, oldBrush);
+            x += sizes[i] + w + 3;
+        }
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+    }
+    DeleteObject(yellow);
+}
+
 }  // namespace
 
+TEST(PenStyleOracle, WidePensOnSmallEllipses) { expectMatchesOracle("wide_ellipses", drawWideSmallEllipses); }
 TEST(PenStyleOracle, DashedLines) { expectMatchesOracle("dash_lines", drawDashedLines); }
 TEST(PenStyleOracle, DashedShapes) { expectMatchesOracle("dash_shapes", drawDashedShapes); }
 
