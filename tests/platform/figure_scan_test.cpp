@@ -9,6 +9,7 @@
 using namespace ulmaro::platform;
 using ulmaro::test::Canvas;
 using ulmaro::test::Tools;
+using ulmaro::test::sameRegion;
 
 namespace {
 
@@ -22,14 +23,6 @@ std::int64_t crossing(std::int64_t x0, std::int64_t y0, std::int64_t dx, std::in
 }
 
 HRGN rect(int l, int t, int r, int b) { return CreateRectRgn(l, t, r, b); }
-
-// Whether a and b hold the same pixels; deletes both.
-bool same(HRGN a, HRGN b) {
-    const bool equal = a && b && EqualRgn(a, b);
-    DeleteObject(a);
-    DeleteObject(b);
-    return equal;
-}
 
 HRGN combined(HRGN a, HRGN b, int mode) {
     HRGN out = CreateRectRgn(0, 0, 0, 0);
@@ -83,10 +76,10 @@ TEST(PathFigures, AddUpByTheFillMode) {
     Canvas c(4, 4);
     auto both = [] { return combined(rect(0, 0, 6, 6), rect(3, 3, 9, 9), RGN_OR); };
     auto either = [] { return combined(rect(0, 0, 6, 6), rect(3, 3, 9, 9), RGN_XOR); };
-    EXPECT_TRUE(same(twoSquares(c.dc, WINDING, true), both()));
-    EXPECT_TRUE(same(twoSquares(c.dc, WINDING, false), either()));
-    EXPECT_TRUE(same(twoSquares(c.dc, ALTERNATE, true), either()));
-    EXPECT_TRUE(same(twoSquares(c.dc, ALTERNATE, false), either()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, WINDING, true), both()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, WINDING, false), either()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, ALTERNATE, true), either()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, ALTERNATE, false), either()));
 }
 
 // Edges from vertices near the ends of the coordinate range, leaning either way, cross each

@@ -141,10 +141,7 @@ void drawSourceAlpha(HDC dc) {
     AlphaBlend(dc, 2, 2, 16, 16, src, 0, 0, 16, 16, full);
     AlphaBlend(dc, 22, 2, 16, 16, src, 0, 0, 16, 16, half);
     AlphaBlend(dc, 42, 2, 32, 24, src, 0, 0, 16, 16, full);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    const RECT r{4, 4, 8, 8};
-    FillRect(src, &r, red);
-    DeleteObject(red);
+    fillRect(src, {4, 4, 8, 8}, RGB(255, 0, 0));
     AlphaBlend(dc, 2, 30, 16, 16, src, 0, 0, 16, 16, full);
     BitBlt(dc, 22, 30, 16, 16, src, 0, 0, SRCCOPY);
     SelectObject(src, old);

@@ -1,6 +1,7 @@
 // Curved regions, path regions and edges against the pictures the real platform drew for
 // the same steps.
 #include "oracle_support.h"
+#include "support/canvas.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -13,10 +14,7 @@ namespace {
 // Fills the whole canvas through region r as the clip.
 void show(HDC dc, HRGN r, COLORREF c) {
     SelectClipRgn(dc, r);
-    RECT all = {0, 0, 96, 64};
-    HBRUSH b = CreateSolidBrush(c);
-    FillRect(dc, &all, b);
-    DeleteObject(b);
+    ulmaro::test::fillRect(dc, {0, 0, 96, 64}, c);
     SelectClipRgn(dc, nullptr);
 }
 
@@ -103,9 +101,7 @@ TEST(RegionOracle, EdgesAndFocusRectangles) {
             RECT f1 = {4, 46, 40, 60};
             DrawFocusRect(dc, &f1);
             RECT f2 = {44, 46, 91, 61};
-            HBRUSH b = CreateSolidBrush(RGB(49, 106, 197));
-            FillRect(dc, &f2, b);
-            DeleteObject(b);
+            ulmaro::test::fillRect(dc, f2, RGB(49, 106, 197));
             InflateRect(&f2, -3, -3);
             DrawFocusRect(dc, &f2);
         },

@@ -92,6 +92,26 @@ struct Tools {
     Tools& operator=(const Tools&) = delete;
 };
 
+// Fills or frames a rectangle with a solid colour.
+inline void fillRect(HDC dc, RECT r, COLORREF c) {
+    HBRUSH b = CreateSolidBrush(c);
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+}
+inline void frameRect(HDC dc, RECT r, COLORREF c) {
+    HBRUSH b = CreateSolidBrush(c);
+    FrameRect(dc, &r, b);
+    DeleteObject(b);
+}
+
+// Whether two regions hold the same pixels; deletes both.
+inline bool sameRegion(HRGN a, HRGN b) {
+    const bool equal = a && b && EqualRgn(a, b);
+    DeleteObject(a);
+    DeleteObject(b);
+    return equal;
+}
+
 // A line from the first point through the others, one LineTo each.
 inline void lines(HDC dc, std::initializer_list<POINT> points) {
     MoveToEx(dc, points.begin()->x, points.begin()->y, nullptr);
