@@ -8,6 +8,8 @@
 
 using namespace ulmaro::platform;
 using ulmaro::test::Canvas;
+using ulmaro::test::Tools;
+using ulmaro::test::sameRegion;
 
 namespace {
 
@@ -21,14 +23,6 @@ std::int64_t crossing(std::int64_t x0, std::int64_t y0, std::int64_t dx, std::in
 }
 
 HRGN rect(int l, int t, int r, int b) { return CreateRectRgn(l, t, r, b); }
-
-// Whether a and b hold the same pixels; deletes both.
-bool same(HRGN a, HRGN b) {
-    const bool equal = a && b && EqualRgn(a, b);
-    DeleteObject(a);
-    DeleteObject(b);
-    return equal;
-}
 
 HRGN combined(HRGN a, HRGN b, int mode) {
     HRGN out = CreateRectRgn(0, 0, 0, 0);
@@ -64,12 +58,8 @@ TEST(EllipseOutline, ReachesEverySideOfItsBox) {
     for (int w = 3; w <= 20; ++w) {
         for (int h = 3; h <= 20; ++h) {
             Canvas c(w + 4, h + 4);
-            HPEN pen = CreatePen(PS_SOLID, 1, kPen);
-            HGDIOBJ oldPen = SelectObject(c.dc, pen), oldBrush = SelectObject(c.dc, GetStockObject(NULL_BRUSH));
+            Tools t(c.dc, kPen);
             Ellipse(c.dc, 2, 2, 2 + w, 2 + h);
-            SelectObject(c.dc, oldPen);
-            SelectObject(c.dc, oldBrush);
-            DeleteObject(pen);
             std::vector<bool> row(static_cast<std::size_t>(h + 4)), column(static_cast<std::size_t>(w + 4));
             for (int y = 0; y < h + 4; ++y)
                 for (int x = 0; x < w + 4; ++x)
@@ -86,10 +76,10 @@ TEST(PathFigures, AddUpByTheFillMode) {
     Canvas c(4, 4);
     auto both = [] { return combined(rect(0, 0, 6, 6), rect(3, 3, 9, 9), RGN_OR); };
     auto either = [] { return combined(rect(0, 0, 6, 6), rect(3, 3, 9, 9), RGN_XOR); };
-    EXPECT_TRUE(same(twoSquares(c.dc, WINDING, true), both()));
-    EXPECT_TRUE(same(twoSquares(c.dc, WINDING, false), either()));
-    EXPECT_TRUE(same(twoSquares(c.dc, ALTERNATE, true), either()));
-    EXPECT_TRUE(same(twoSquares(c.dc, ALTERNATE, false), either()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, WINDING, true), both()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, WINDING, false), either()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, ALTERNATE, true), either()));
+    EXPECT_TRUE(sameRegion(twoSquares(c.dc, ALTERNATE, false), either()));
 }
 
 // Edges from vertices near the ends of the coordinate range, leaning either way, cross each
@@ -113,12 +103,8 @@ TEST(PolygonEdges, FarVerticesCrossEachRowExactly) {
         const POINT near{farX < 0 ? 200 : -100, 100};
         const POINT triangle[] = {{farX, -1000000000}, near, {2000000000, 100}};
         Canvas c(96, 64);
-        HBRUSH brush = CreateSolidBrush(kPen);
-        HGDIOBJ oldPen = SelectObject(c.dc, GetStockObject(NULL_PEN)), oldBrush = SelectObject(c.dc, brush);
+        Tools t(c.dc, -1, kPen);
         Polygon(c.dc, triangle, 3);
-        SelectObject(c.dc, oldPen);
-        SelectObject(c.dc, oldBrush);
-        DeleteObject(brush);
         int rowsChecked = 0;
         for (int y = 0; y < 64; ++y) {
             const std::int64_t x = crossing(farX, -1000000000, std::int64_t{near.x} - farX, std::int64_t{near.y} + 1000000000, y);

@@ -13,38 +13,14 @@
 
 using namespace ulmaro::platform;
 using ulmaro::test::Canvas;
+using ulmaro::test::line;
+using ulmaro::test::Tools;
 
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPen = RGB(0, 0, 200);
 constexpr COLORREF kBrush = RGB(250, 200, 0);
-
-// Selects a pen and a brush for the life of the scope; a negative colour selects the
-// stock null object instead.
-struct Tools {
-    HDC dc;
-    HPEN pen = nullptr;
-    HBRUSH brush = nullptr;
-    HGDIOBJ oldPen, oldBrush;
-    Tools(HDC d, long penColor, long brushColor = -1, int penWidth = 1) : dc(d) {
-        if (penColor >= 0) pen = CreatePen(PS_SOLID, penWidth, static_cast<COLORREF>(penColor));
-        if (brushColor >= 0) brush = CreateSolidBrush(static_cast<COLORREF>(brushColor));
-        oldPen = SelectObject(d, pen ? static_cast<HGDIOBJ>(pen) : GetStockObject(NULL_PEN));
-        oldBrush = SelectObject(d, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
-    }
-    ~Tools() {
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-        if (pen) DeleteObject(pen);
-        if (brush) DeleteObject(brush);
-    }
-};
-
-void line(HDC dc, int x1, int y1, int x2, int y2) {
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-}
 
 void clipTo(HDC dc, RECT r) {
     HRGN clip = CreateRectRgn(r.left, r.top, r.right, r.bottom);

@@ -1,13 +1,11 @@
 // Paths: the open / closed / consumed life of a path on a device context, and regions made
 // from paths matching the polygon regions of the same points.
-#include <ulmaro/platform/host.h>
-#include <ulmaro/platform/win32.h>
-
-#include <gtest/gtest.h>
+#include "support/canvas.h"
 
 #include <vector>
 
 using namespace ulmaro::platform;
+using ulmaro::test::sameRegion;
 
 namespace {
 
@@ -20,13 +18,6 @@ struct Context {
 void outline(HDC dc, const std::vector<POINT>& pts) {
     MoveToEx(dc, pts[0].x, pts[0].y, nullptr);
     for (std::size_t i = 1; i < pts.size(); ++i) LineTo(dc, pts[i].x, pts[i].y);
-}
-
-bool sameRegion(HRGN a, HRGN b) {
-    bool same = a && b && EqualRgn(a, b);
-    DeleteObject(a);
-    DeleteObject(b);
-    return same;
 }
 
 }  // namespace

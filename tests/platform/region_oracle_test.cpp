@@ -1,6 +1,7 @@
 // Curved regions, path regions and edges against the pictures the real platform drew for
 // the same steps.
 #include "oracle_support.h"
+#include "support/canvas.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -13,10 +14,7 @@ namespace {
 // Fills the whole canvas through region r as the clip.
 void show(HDC dc, HRGN r, COLORREF c) {
     SelectClipRgn(dc, r);
-    RECT all = {0, 0, 96, 64};
-    HBRUSH b = CreateSolidBrush(c);
-    FillRect(dc, &all, b);
-    DeleteObject(b);
+    ulmaro::test::fillRect(dc, {0, 0, 96, 64}, c);
     SelectClipRgn(dc, nullptr);
 }
 
@@ -92,24 +90,18 @@ TEST(RegionOracle, EdgesAndFocusRectangles) {
     expectMatchesOracle(
         "edges",
         [](HDC dc) {
-            RECT r1 = {2, 2, 30, 20};
-            DrawEdge(dc, &r1, EDGE_ETCHED, BF_RECT);
-            RECT r2 = {34, 2, 62, 20};
-            DrawEdge(dc, &r2, EDGE_BUMP, BF_RECT);
-            RECT r3 = {66, 2, 94, 20};
-            DrawEdge(dc, &r3, EDGE_RAISED, BF_RECT);
-            RECT r4 = {2, 24, 30, 42};
-            DrawEdge(dc, &r4, EDGE_SUNKEN, BF_RECT);
-            RECT r5 = {34, 24, 62, 42};
-            DrawEdge(dc, &r5, EDGE_ETCHED, BF_BOTTOM | BF_TOP);
-            RECT r6 = {66, 24, 94, 42};
-            DrawEdge(dc, &r6, EDGE_SUNKEN, BF_LEFT | BF_RIGHT);
+            struct Edge {
+                RECT r;
+                UINT edge, flags;
+            };
+            for (Edge e : {Edge{{2, 2, 30, 20}, EDGE_ETCHED, BF_RECT}, Edge{{34, 2, 62, 20}, EDGE_BUMP, BF_RECT},
+                           Edge{{66, 2, 94, 20}, EDGE_RAISED, BF_RECT}, Edge{{2, 24, 30, 42}, EDGE_SUNKEN, BF_RECT},
+                           Edge{{34, 24, 62, 42}, EDGE_ETCHED, BF_BOTTOM | BF_TOP}, Edge{{66, 24, 94, 42}, EDGE_SUNKEN, BF_LEFT | BF_RIGHT}})
+                DrawEdge(dc, &e.r, e.edge, e.flags);
             RECT f1 = {4, 46, 40, 60};
             DrawFocusRect(dc, &f1);
             RECT f2 = {44, 46, 91, 61};
-            HBRUSH b = CreateSolidBrush(RGB(49, 106, 197));
-            FillRect(dc, &f2, b);
-            DeleteObject(b);
+            ulmaro::test::fillRect(dc, f2, RGB(49, 106, 197));
             InflateRect(&f2, -3, -3);
             DrawFocusRect(dc, &f2);
         },

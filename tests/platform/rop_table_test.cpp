@@ -1,11 +1,11 @@
 // Every one of the 256 ternary raster operations, checked bit by bit against its truth
 // table, on rows long enough for every vector loop (two, one and part of a vector) with odd tails.
-#include <gtest/gtest.h>
-#include <ulmaro/platform/win32.h>
+#include "support/canvas.h"
 
 #include <vector>
 
 using namespace ulmaro::platform;
+using ulmaro::test::Canvas;
 
 namespace {
 
@@ -23,23 +23,10 @@ COLORREF byTable(unsigned table, COLORREF p, COLORREF s, COLORREF d) {
     return out;
 }
 
-struct Canvas {
-    HDC dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
-    explicit Canvas(unsigned seed) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bmp = CreateCompatibleBitmap(screen, W, H);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bmp);
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) SetPixel(dc, x, y, sample(y * W + x, seed));
-    }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
+// A W x H canvas of colours picked by `seed`.
+struct Seeded : Canvas {
+    explicit Seeded(unsigned seed) : Canvas(W, H) {
+        for (int i = 0; i < W * H; ++i) SetPixel(dc, i % W, i / W, sample(i, seed));
     }
 };
 
@@ -56,10 +43,10 @@ std::vector<DWORD> everyOperation() {
 TEST(RopTable, EveryTernaryOperationFollowsItsTruthTable) {
     const COLORREF pattern = RGB(0x35, 0xCA, 0x0F);
     HBRUSH brush = CreateSolidBrush(pattern);
-    Canvas src(0x5A5A5A);
+    Seeded src(0x5A5A5A);
     for (const DWORD rop : everyOperation()) {
         const unsigned table = (rop >> 16) & 0xFF;
-        Canvas dst(0x0F0F0F);
+        Seeded dst(0x0F0F0F);
         HGDIOBJ oldBrush = SelectObject(dst.dc, brush);
         // Start one pixel in so that the rows do not start on a vector boundary.
         ASSERT_TRUE(BitBlt(dst.dc, 1, 0, W - 1, H, src.dc, 0, 0, rop)) << std::hex << rop;
@@ -82,7 +69,7 @@ TEST(RopTable, PatBltOperationsReadPatternAndDestination) {
     for (unsigned table = 0; table < 256; ++table) {
         // PatBlt takes only the operations that ignore the source.
         if (((table >> 2) & 0x33) != (table & 0x33)) continue;
-        Canvas dst(0x123456);
+        Seeded dst(0x123456);
         HGDIOBJ oldBrush = SelectObject(dst.dc, brush);
         ASSERT_TRUE(PatBlt(dst.dc, 0, 0, W, H, table << 16)) << table;
         int bad = 0;

@@ -6,9 +6,12 @@
 #include <cstring>
 
 #include "oracle_support.h"
+#include "support/canvas.h"
 
 using namespace ulmaro::platform;
 using ulmaro::test::expectMatchesOracle;
+using ulmaro::test::fillRect;
+using ulmaro::test::frameRect;
 
 namespace {
 
@@ -30,17 +33,9 @@ struct UseFont {
     }
 };
 
-void frameRect(HDC dc, RECT r, COLORREF c) {
-    HBRUSH b = CreateSolidBrush(c);
-    FrameRect(dc, &r, b);
-    DeleteObject(b);
-}
-
 // A button-like cell: face colour, dark frame, then the text.
 void cell(HDC dc, RECT r, const char* s, int n, UINT format) {
-    HBRUSH face = CreateSolidBrush(RGB(236, 233, 216));
-    FillRect(dc, &r, face);
-    DeleteObject(face);
+    fillRect(dc, r, RGB(236, 233, 216));
     frameRect(dc, r, RGB(0, 60, 116));
     DrawTextA(dc, s, n, &r, format);
 }
