@@ -14,7 +14,7 @@ TEST(ListModel, SlotsOutliveTheItemsTheyHeld) {
     // A new list has no slots: out-of-range reads answer quietly, Text raises error 9.
     EXPECT_EQ(f.list->slotCount(), 0u);
     EXPECT_EQ(f.h.run("get List1.List 0\nget List1.Selected 0\nget List1.Text\n"),
-              "List1.List = \"\"\nList1.Selected = False\nList1.Text = error 9: Subscript out of range\n");
+              "List1.List = \"\"\nList1.Selected = False\nerror 9: Subscript out of range\n");
     // Clear makes slot 0, which can be selected although the list is empty.
     f.h.run("call List1.Clear\nset List1.MultiSelect True\nset List1.Selected 0 True\n");
     EXPECT_EQ(f.get("ListCount"), "List1.ListCount = 0\n");
@@ -41,7 +41,7 @@ TEST(ListModel, RemoveItemShiftsTheRestAndLeavesListIndex) {
 TEST(ListModel, ListIndexClampsToListCountAndDeselectsOnlyUpToThePreviousIndex) {
     ListForm f(3);
     f.h.run("set List1.ListIndex 1000\n");
-    EXPECT_EQ(f.get("ListIndex") + f.h.run("get List1.Text\n"), "List1.ListIndex = 3\nList1.Text = error 9: Subscript out of range\n");
+    EXPECT_EQ(f.get("ListIndex") + f.h.run("get List1.Text\n"), "List1.ListIndex = 3\nerror 9: Subscript out of range\n");
     EXPECT_EQ(f.selection(), "000");
     f.h.run("set List1.ListIndex -5\n");
     EXPECT_EQ(f.get("ListIndex"), "List1.ListIndex = -1\n");
