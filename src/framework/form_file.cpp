@@ -2,6 +2,7 @@
 
 #include "ansi_text.h"
 #include "json_key_lines.h"
+#include "json_scalar.h"
 #include "std_picture.h"
 
 #include <nlohmann/json.hpp>
@@ -43,24 +44,14 @@ std::string relativePath(const std::string& picture, const std::string& formPath
 
 json valueToJson(const Variant& v, const std::string& formPath) {
     switch (v.type()) {
-        case VarType::Boolean: return v.toBool();
-        case VarType::Integer:
-        case VarType::Long: return v.toInt32();
-        case VarType::Single:
-        case VarType::Double: return v.toDouble();
-        // Controls keep ANSI strings; the file is UTF-8.
-        case VarType::String: return Utf8FromAnsi(v.toString());
         case VarType::Font: return fontToJson(*v.toFont());
         case VarType::Picture: {
             json j;
             j["Picture"] = relativePath(v.toPicture()->Path(), formPath);
             return j;
         }
-        case VarType::Empty:
-        case VarType::Nothing:
-        case VarType::Object: return nullptr;
+        default: return ScalarToJson<json>(v);
     }
-    return nullptr;
 }
 
 struct LoadContext {
