@@ -54,6 +54,10 @@ TEST_F(ProgressModel, RangeChangesKeepMaxAboveMinAndPullTheValueIn) {
     h.run("set P.Max 100\n");
     EXPECT_EQ(h.run("set P.Min 100\nget P.Max\nget P.Min\nget P.Value\n"),
               "P.Reset\nP.Change 100\nP.Max = 101\nP.Min = 100\nP.Value = 100\n");
+    // Past 2^53 Min + 1 is Min again: the caption and the range set call each other until
+    // the stack runs out, and the control stays usable once Min is brought back.
+    EXPECT_EQ(h.run("set P.Min 1E+17\nset P.Min 0\nset P.Max 10\nget P.Value\n"),
+              "error 28: Out of stack space\nP.Complete\nP.Change 1E+17\nP.Complete\nP.Change 10\nP.Value = 10\n");
 }
 
 TEST_F(ProgressModel, CaptionOfEveryType) {
