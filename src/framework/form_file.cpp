@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <fstream>
 #include <sstream>
 
@@ -186,7 +187,8 @@ std::string expectedFor(const MemberInfo& m, const json& v) {
         case VarType::Integer:
         case VarType::Long: return v.is_number_integer() ? "" : "a whole number (" + type + ")";
         case VarType::Single:
-        case VarType::Double: return v.is_number() ? "" : "a number (" + type + ")";
+        case VarType::Double:
+            return v.is_number() || NonFiniteFromJson(v) ? "" : "a number (" + type + "), \"Infinity\", \"-Infinity\" or \"NaN\"";
         case VarType::String: return v.is_string() ? "" : "a string";
         case VarType::Font:
             return v.is_object() && !v.contains("Picture") ? "" : "a font object such as {\"Name\": \"Tahoma\", \"Size\": 8}";
@@ -266,7 +268,11 @@ void loadControl(Form& form, const json& item, Control* container, LoadContext& 
                     if (!expected.empty())
                         ctx.fail("property \"" + it.key() + "\" takes " + expected + ", not " + kindOf(it.value()), ctx.lineOf(keyAt));
                 }
-                bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), keyAt));
+                const bool number = m && (m->type == VarType::Single || m->type == VarType::Double);
+                if (std::optional<double> d = number ? NonFiniteFromJson(it.value()) : std::nullopt)
+                    bag.WriteProperty(it.key(), Variant(*d));
+                else
+                    bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), keyAt));
             });
             // A check goes on with the next control: this one cannot be built without them.
             if (!allRead) return;

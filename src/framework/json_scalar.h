@@ -5,7 +5,29 @@
 #include "framework/ansi_text.h"
 #include "framework/variant.h"
 
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
 namespace ulmaro {
+
+// JSON has no infinities and no NaN, which a Single or Double property can hold: they are
+// written as strings with the names JavaScript gives them, and read back from those.
+inline const char* NonFiniteName(double d) {
+    if (std::isnan(d)) return "NaN";
+    return d > 0 ? "Infinity" : "-Infinity";
+}
+
+template <class Json>
+std::optional<double> NonFiniteFromJson(const Json& v) {
+    if (!v.is_string()) return std::nullopt;
+    const auto& s = v.template get_ref<const std::string&>();
+    if (s == "NaN") return std::numeric_limits<double>::quiet_NaN();
+    if (s == "Infinity") return std::numeric_limits<double>::infinity();
+    if (s == "-Infinity") return -std::numeric_limits<double>::infinity();
+    return std::nullopt;
+}
 
 // Json is nlohmann's json or ordered_json; values that are not scalars give null.
 template <class Json>
@@ -15,7 +37,11 @@ Json ScalarToJson(const Variant& v) {
         case VarType::Integer:
         case VarType::Long: return v.toInt32();
         case VarType::Single:
-        case VarType::Double: return v.toDouble();
+        case VarType::Double: {
+            const double d = v.toDouble();
+            if (!std::isfinite(d)) return NonFiniteName(d);
+            return d;
+        }
         case VarType::String: return Utf8FromAnsi(v.toString());
         default: return nullptr;
     }
