@@ -16,28 +16,25 @@
 
 namespace ulmaro::test {
 
-inline std::vector<std::string> transcriptNames(const std::string& group) {
+inline std::vector<std::string> scriptNames(const std::string& group, const char* folder = "scripts") {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(fs::path(ULMARO_SOURCE_DIR) / "tests" / group / "scripts"))
+    for (const auto& e : fs::directory_iterator(fs::path(ULMARO_SOURCE_DIR) / "tests" / group / folder))
         if (e.path().extension() == ".script") names.push_back(e.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-inline std::string playTranscript(const std::filesystem::path& script) {
-    Harness h(640, 480);
-    std::filesystem::path form = script;
-    form.replace_extension(".json");
+// Plays a script on `h`, loading `form` first when it exists; returns the transcript.
+inline std::string playScript(Harness& h, const std::filesystem::path& script, const std::filesystem::path& form) {
     if (std::filesystem::exists(form)) {
-        h.runner.reset();
-        h.form = loadForm(form.string(), true);
-        h.runner = std::make_unique<app::ScriptRunner>(h.form, h.out);
+        h.form = loadForm(form.string(), true, h.runner->eventHandler());
         std::ostringstream err;
         EXPECT_EQ(h.runner->runFormLoad(form.string(), err), 0) << err.str();
     }
     std::string transcript = h.out.str(), line;
     std::ifstream in(script);
+    EXPECT_TRUE(in) << "cannot read " << script.string();
     while (std::getline(in, line)) {
         h.out.str("");
         transcript += "> " + line + "\n";
@@ -62,7 +59,8 @@ inline void expectTranscript(const std::string& group, const std::string& name) 
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(ULMARO_SOURCE_DIR) / "tests" / group / "scripts";
     const fs::path expectedPath = dir / (name + ".expected");
-    const std::string ours = playTranscript(dir / (name + ".script"));
+    Harness h(640, 480);
+    const std::string ours = playScript(h, dir / (name + ".script"), dir / (name + ".json"));
     if (updatingSnapshots()) {
         std::ofstream(expectedPath, std::ios::binary) << ours;
         return;
@@ -84,12 +82,32 @@ inline void expectTranscript(const std::string& group, const std::string& name) 
     }
 }
 
+// A state drawn by a script: tests/<group>/pictures/STATE.script played on the form
+// pictures/form.json (STATE.json instead when there is one); the picture of the form, or of
+// the control named `crop`, must equal the reference tests/snapshots/<group>/STATE.png. A
+// line the runner refuses fails the test.
+inline void expectPictureOfScript(const std::string& group, const std::string& state, const std::string& crop) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(ULMARO_SOURCE_DIR) / "tests" / group / "pictures";
+    Harness h(640, 480);
+    const std::string transcript =
+        playScript(h, dir / (state + ".script"), fs::exists(dir / (state + ".json")) ? dir / (state + ".json") : dir / "form.json");
+    EXPECT_EQ(transcript.find("\n! "), std::string::npos) << transcript;
+    expectSnapshot(group, state, crop.empty() ? formPicture(h) : controlPicture(h, crop));
+}
+
 }  // namespace ulmaro::test
 
 // Plays every script of a test folder: TRANSCRIPTS(group) once in one of its files.
 struct Transcript : ::testing::TestWithParam<std::string> {};
+// Draws every state of a test folder: PICTURES(group, crop) once in one of its files.
+struct Picture : ::testing::TestWithParam<std::string> {};
 
 #define TRANSCRIPTS(group)                                                                                 \
     TEST_P(Transcript, MatchesItsExpectedTranscript) { ulmaro::test::expectTranscript(group, GetParam()); } \
-    INSTANTIATE_TEST_SUITE_P(Scripts, Transcript, ::testing::ValuesIn(ulmaro::test::transcriptNames(group)),  \
+    INSTANTIATE_TEST_SUITE_P(Scripts, Transcript, ::testing::ValuesIn(ulmaro::test::scriptNames(group)),       \
+                             [](const ::testing::TestParamInfo<std::string>& i) { return i.param; })
+#define PICTURES(group, crop)                                                                                     \
+    TEST_P(Picture, MatchesItsReference) { ulmaro::test::expectPictureOfScript(group, GetParam(), crop); }          \
+    INSTANTIATE_TEST_SUITE_P(States, Picture, ::testing::ValuesIn(ulmaro::test::scriptNames(group, "pictures")),   \
                              [](const ::testing::TestParamInfo<std::string>& i) { return i.param; })
