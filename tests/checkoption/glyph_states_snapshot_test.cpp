@@ -5,4 +5,4 @@
 // under it.
 #include "support/transcript.h"
 
-PICTURES("checkoption", "C");
+PICTURES("checkoption", "C", 0);

@@ -5,4 +5,4 @@
 // example disk (16 x 16, magenta mask).
 #include "support/transcript.h"
 
-PICTURES("command", "");
+PICTURES("command", "", 0);

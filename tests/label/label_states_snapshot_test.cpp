@@ -4,4 +4,4 @@
 // see-through parts and auto-sizing show, and draws one state.
 #include "support/transcript.h"
 
-PICTURES("label", "");
+PICTURES("label", "", 0);

@@ -83,31 +83,37 @@ inline void expectTranscript(const std::string& group, const std::string& name) 
 }
 
 // A state drawn by a script: tests/<group>/pictures/STATE.script played on the form
-// pictures/form.json (STATE.json instead when there is one); the picture of the form, or of
-// the control named `crop`, must equal the reference tests/snapshots/<group>/STATE.png. A
-// line the runner refuses fails the test.
-inline void expectPictureOfScript(const std::string& group, const std::string& state, const std::string& crop) {
+// pictures/form.json (STATE.json instead when there is one; a 640 x 480 form when neither
+// exists); the picture of the form, or of the control named `crop` and `margin` pixels of
+// form around it, must equal the reference tests/snapshots/<group>/STATE.png. A line the
+// runner refuses fails the test.
+inline void expectPictureOfScript(const std::string& group, const std::string& state, const std::string& crop, int margin) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(ULMARO_SOURCE_DIR) / "tests" / group / "pictures";
     Harness h(640, 480);
     const std::string transcript =
         playScript(h, dir / (state + ".script"), fs::exists(dir / (state + ".json")) ? dir / (state + ".json") : dir / "form.json");
     EXPECT_EQ(transcript.find("\n! "), std::string::npos) << transcript;
-    expectSnapshot(group, state, crop.empty() ? formPicture(h) : controlPicture(h, crop));
+    if (crop.empty()) return expectSnapshot(group, state, formPicture(h));
+    std::vector<platform::COLORREF> px = h.form->compose();
+    const platform::RECT r = h.form->boundsOf(*h.form->find(crop));
+    expectSnapshot(group, state,
+                   cropPicture(platform::PixelView{px.data(), h.form->width(), h.form->height(), false}, r.left - margin,
+                               r.top - margin, r.right - r.left + 2 * margin, r.bottom - r.top + 2 * margin));
 }
 
 }  // namespace ulmaro::test
 
 // Plays every script of a test folder: TRANSCRIPTS(group) once in one of its files.
 struct Transcript : ::testing::TestWithParam<std::string> {};
-// Draws every state of a test folder: PICTURES(group, crop) once in one of its files.
+// Draws every state of a test folder: PICTURES(group, crop, margin) once in one of its files.
 struct Picture : ::testing::TestWithParam<std::string> {};
 
 #define TRANSCRIPTS(group)                                                                                 \
     TEST_P(Transcript, MatchesItsExpectedTranscript) { ulmaro::test::expectTranscript(group, GetParam()); } \
     INSTANTIATE_TEST_SUITE_P(Scripts, Transcript, ::testing::ValuesIn(ulmaro::test::scriptNames(group)),       \
                              [](const ::testing::TestParamInfo<std::string>& i) { return i.param; })
-#define PICTURES(group, crop)                                                                                     \
-    TEST_P(Picture, MatchesItsReference) { ulmaro::test::expectPictureOfScript(group, GetParam(), crop); }          \
+#define PICTURES(group, crop, margin)                                                                                     \
+    TEST_P(Picture, MatchesItsReference) { ulmaro::test::expectPictureOfScript(group, GetParam(), crop, margin); }          \
     INSTANTIATE_TEST_SUITE_P(States, Picture, ::testing::ValuesIn(ulmaro::test::scriptNames(group, "pictures")),   \
                              [](const ::testing::TestParamInfo<std::string>& i) { return i.param; })
