@@ -20,13 +20,6 @@ TEST(ControlFrame, SunkenEdgeAndFlatLineTakeRoomFromTheClientArea) {
     EXPECT_EQ(s.ScaleWidth(), 40);
 }
 
-TEST(ControlFrame, MouseOnTheFrameReachesNoClientHandler) {
-    Harness h(100, 60);
-    h.run("new ZynLabel L1 10 10 40 20\nset L1.BorderStyle 1\n");
-    EXPECT_EQ(h.run("down 1 11 11\nup 1 11 11\n"), "");
-    EXPECT_EQ(h.run("down 1 13 14\nup 1 13 14\n"), "L1.MouseDown 1 0 1 2\nL1.MouseUp 1 0 1 2\nL1.Click\n");
-}
-
 TEST(ControlHitTest, SeeThroughPartsPassThePointerToWhatIsBehind) {
     Harness h(200, 60);  // the clock stands still: the label's hover timer never takes the capture
     h.run("new ZynCommand Command1 0 0 200 60\nnew ZynLabel Label1 10 10 150 30\n"

@@ -48,8 +48,4 @@ TEST(SizeLimit, NewAndResizeShareTheLimit) {
     h.run("new ZynLabel C1 0 0 40000 20\nnew ZynLabel C2 -50000 50000 0 0\nresize C2 67108864 0\n");
     EXPECT_EQ(boundsOf(*h.form, "C1").right, 40000);
     EXPECT_EQ(boundsOf(*h.form, "C2").right - boundsOf(*h.form, "C2").left, 67108864);
-    for (const char* line : {"new ZynLabel C3 0 0 8193 8192", "resize C1 8193 8192", "resize C1 67108865 0"}) {
-        std::string err = h.runBad(std::string(line) + "\n");
-        EXPECT_TRUE(err.find("too large") != std::string::npos || err.find("out of range") != std::string::npos) << line << " -> " << err;
-    }
 }

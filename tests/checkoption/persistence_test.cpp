@@ -1,6 +1,6 @@
 // The persisted property sets of the check box and the option button: defaults from the
 // ambient properties, and values that come back after a save and load.
-#include "support/harness.h"
+#include "support/transcript.h"
 
 #include "checkoption/zyn_check_box.h"
 #include "checkoption/zyn_option_button.h"
@@ -12,6 +12,8 @@
 
 using namespace ulmaro;
 using ulmaro::test::Harness;
+
+TRANSCRIPTS("checkoption");
 
 namespace {
 

@@ -1,6 +1,7 @@
 // ZynDrawEdge: line placement on resize, which sides Edge shows, loading without the
-// setters, Init drawing on the form, and pictures of every kind.
-#include "support/snapshot.h"
+// setters, Init drawing on the form; frames and edges of every kind are drawn by the
+// scripts in pictures/.
+#include "support/transcript.h"
 
 #include "frame/zyn_draw_edge.h"
 
@@ -60,14 +61,4 @@ TEST_F(EdgeFixture, InitDrawsOnTheFormAndHidesTheLines) {
     EXPECT_EQ(visibleLines(), 8);
 }
 
-TEST(EdgePictures, EveryKind) {
-    Harness h{330, 120};
-    h.run("new ZynDrawEdge Box 10 10 100 40\n"
-          "new ZynDrawEdge Bands 120 10 100 40\nset Bands.Edge 10\n"
-          "new ZynDrawEdge Side 230 10 90 40\nset Side.Edge 5\n");
-    const char* styles[] = {"5", "6", "9", "10"};
-    for (int i = 0; i < 4; ++i)
-        h.run("new ZynDrawEdge S" + std::to_string(i) + " " + std::to_string(10 + 80 * i) + " 65 70 40\nset S" +
-              std::to_string(i) + ".Style " + styles[i] + "\ncall S" + std::to_string(i) + ".Init\n");
-    ulmaro::test::expectSnapshot("frame", "edges", ulmaro::test::formPicture(h));
-}
+PICTURES("frame", "", 0);

@@ -3,7 +3,6 @@
 // mode at run time.
 #include "label_fixture.h"
 
-#include "app/script.h"
 
 using namespace ulmaro;
 using namespace ulmaro::test;
@@ -187,34 +186,4 @@ TEST_F(LabelMouse, OpaqueLabelsAndDesignTimeNeverRunTheTimer) {
     form->mouseMove(30, 105);
     form->tick(3);
     EXPECT_EQ(GetCapture(), nullptr);
-}
-
-// ---- Through the script runner ------------------------------------------------------------------
-
-TEST(LabelScript, EventsPrintAsTheScriptRunnerShowsThem) {
-    registerLibraryClasses();
-    std::unique_ptr<Form> form = std::make_unique<Form>(300, 100);
-    std::ostringstream out;
-    app::ScriptRunner runner(form, out);
-    for (const char* line : {"new ZynLabel Label1 0 0 200 40",
-                             "set Label1.Caption \"<a name=\"\"home\"\">Home</a> page\"",
-                             "get Label1.Text",
-                             "down 1 3 3",
-                             "up 1 3 3",
-                             "on Label1.LinkClick LinkName=\"elsewhere\"",
-                             "up 1 3 3",
-                             "set Label1.Text \"<b>quiet</b>\"",
-                             "set Label1.Appearance 40000"})
-        runner.runLine(line);
-    EXPECT_EQ(out.str(),
-              "Label1.Change\n"
-              "Label1.Change\n"
-              "Label1.Text = \"Home page\"\n"
-              "Label1.MouseDown 1 0 3 3\n"
-              "Label1.MouseUp 1 0 3 3\n"
-              "Label1.LinkClick \"home\"\n"
-              "Label1.Click\n"
-              "Label1.MouseUp 1 0 3 3\n"
-              "Label1.LinkClick \"elsewhere\"\n"
-              "error 6: Overflow\n");
 }

@@ -1,6 +1,9 @@
-// ZynListBox driven as a user drives it: clicks, keys, the scroll bar's arrows and thumb,
-// the hold-to-repeat timer and the hand cursor.
+// ZynListBox driven as a user drives it: where keys scroll to, the scroll bar's arrows and
+// thumb, the hold-to-repeat timer and the hand cursor. Clicks, Ctrl+A, Ctrl+I and the key
+// handler are the transcripts in scripts/.
 #include "list_fixture.h"
+
+#include "support/transcript.h"
 
 #include <ulmaro/platform/win32.h>
 
@@ -9,56 +12,11 @@ using ulmaro::test::ListForm;
 
 namespace {
 
-std::string click(int x, int y, int button = 1) {
-    return "down " + std::to_string(button) + " " + std::to_string(x) + " " + std::to_string(y) + "\nup " +
-           std::to_string(button) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
 bool handShown() { return platform::GetCursor() == platform::LoadCursorA(nullptr, platform::IDC_HAND); }
 
 }  // namespace
 
-// ---- Clicks ------------------------------------------------------------------------------------------
-
-TEST(ListClicks, AReleaseOverAnItemMakesItCurrentAndReportsIt) {
-    ListForm f(5);
-    EXPECT_EQ(f.h.run(click(50, 70)),
-              "List1.MouseDown 1 0 40 60\nList1.MouseUp 1 0 40 60\nList1.ClickOnItem 1 0 40 60 2\nList1.Click\n");
-    EXPECT_EQ(f.get("ListIndex"), "List1.ListIndex = 2\n");
-    EXPECT_EQ(f.selection(), "00000");  // a single-selection click leaves the flags alone
-    // Below the last item the row search stops at ListCount.
-    EXPECT_EQ(f.h.run(click(50, 120)).find("List1.ClickOnItem 1 0 40 110 5\n") != std::string::npos, true);
-    EXPECT_EQ(f.get("ListIndex"), "List1.ListIndex = 5\n");
-}
-
-TEST(ListClicks, OtherButtonsTheTitleAndTheScrollStripNeverSelect) {
-    ListForm f(20);
-    f.h.run("set List1.ListIndex 1\n");
-    EXPECT_EQ(f.h.run(click(50, 70, 2)).find("ClickOnItem"), std::string::npos);
-    EXPECT_EQ(f.h.run(click(50, 20)).find("ClickOnItem"), std::string::npos);   // on the title
-    EXPECT_EQ(f.h.run(click(150, 95)).find("ClickOnItem"), std::string::npos);  // on the track
-    EXPECT_EQ(f.get("ListIndex"), "List1.ListIndex = 1\n");
-}
-
-TEST(ListClicks, CtrlTogglesAndShiftSelectsARangeFromTheAnchor) {
-    ListForm f(6, "set List1.MultiSelect True\n");
-    f.h.run(click(50, ListForm::rowY(1)));
-    EXPECT_EQ(f.selection(), "010000");
-    f.h.run("shift 1\n" + click(50, ListForm::rowY(4)));
-    EXPECT_EQ(f.selection() + f.get("ListIndex"), "011110List1.ListIndex = 1\n");  // the anchor stays
-    f.h.run(click(50, ListForm::rowY(0)));
-    EXPECT_EQ(f.selection(), "110000");
-    f.h.run("shift 2\n" + click(50, ListForm::rowY(3)) + click(50, ListForm::rowY(0)));
-    EXPECT_EQ(f.selection() + f.get("ListIndex"), "010100List1.ListIndex = 0\n");
-    f.h.run("shift 0\n" + click(50, ListForm::rowY(5)));
-    EXPECT_EQ(f.selection(), "000001");
-}
-
-TEST(ListClicks, ShiftClickWithoutACurrentItemIsAPlainClick) {
-    ListForm f(4, "set List1.MultiSelect True\nset List1.ListIndex -1\n");
-    f.h.run("shift 1\n" + click(50, ListForm::rowY(2)));
-    EXPECT_EQ(f.selection() + f.get("ListIndex"), "0010List1.ListIndex = 2\n");
-}
+TRANSCRIPTS("listbox");
 
 // ---- Keys --------------------------------------------------------------------------------------------
 
@@ -92,30 +50,6 @@ TEST(ListKeys, ShiftArrowsGrowAndShrinkTheSelectionAndOnlyDownScrolls) {
     EXPECT_EQ(f.list->TopIndex(), 14);  // above the view, not scrolled
     f.h.run("shift 0\nset List1.ListIndex 14\nkeydown 38\n");
     EXPECT_EQ(f.list->TopIndex(), 13);
-}
-
-TEST(ListKeys, CtrlAAndCtrlIWorkOnlyInMultipleSelection) {
-    ListForm f(3, "focus List1\n");
-    f.h.run("set List1.ListIndex 1\nshift 2\nkeydown 65\nkeydown 73\n");
-    EXPECT_EQ(f.selection(), "010");
-    f.h.run("set List1.MultiSelect True\nshift 0\nkeydown 65\n");
-    EXPECT_EQ(f.selection(), "010");
-    f.h.run("shift 2\nkeydown 65\n");
-    EXPECT_EQ(f.selection(), "111");
-    f.h.run("set List1.Selected 1 False\nkeydown 73\n");
-    EXPECT_EQ(f.selection() + f.get("ListIndex"), "010List1.ListIndex = 1\n");
-}
-
-TEST(ListKeys, AKeyDownHandlerCanTakeTheKeyAway) {
-    ListForm f(5, "focus List1\n");
-    f.h.run("on List1.KeyDown KeyCode=0\n");
-    EXPECT_EQ(f.h.run("keydown 40\n"), "List1.KeyDown 0 0\n");
-    EXPECT_EQ(f.get("ListIndex"), "List1.ListIndex = -1\n");
-    // The handler's Shift comes back masked to the three modifier bits.
-    f.h.run("on List1.KeyDown KeyCode=40 Shift=9\nset List1.MultiSelect True\nset List1.ListIndex 0\n");
-    f.h.run("keydown 13\n");
-    EXPECT_EQ(f.selection(), "11000");  // Shift+Down
-    EXPECT_EQ(f.h.run("keyup 40\n"), "List1.KeyUp 40 0\n");
 }
 
 // ---- Scroll bar --------------------------------------------------------------------------------------

@@ -1,7 +1,8 @@
 // Tooltips driven as a program and a user drive them through scripts: attaching, the tool
-// record, the pointer resting and leaving, the keyed collection and its failures, and the
-// pictures of rectangular tips and balloons.
-#include "support/snapshot.h"
+// record, the pointer resting and leaving, the windows of the keyed collection (its
+// results and failures are transcripts in scripts/) and the pictures of rectangular tips
+// and balloons (those of each icon are drawn by pictures/).
+#include "support/transcript.h"
 
 #include "tooltips/zyn_tool_tips.h"
 
@@ -90,36 +91,21 @@ TEST(ToolTip, ShowsAfterThePointerRestsAndGoesWhenItLeaves) {
     EXPECT_FALSE(tipColourAt(h, 32, 42));
 }
 
-TEST(ToolTip, BalloonsWithTitleAndEachIcon) {
-    const char* icons[] = {"none", "info", "warning", "error"};
-    for (int icon = 0; icon <= 3; ++icon) {
-        Harness h(240, 120);
-        h.run(std::string(kButtons) + "new ZynToolTips Tips1\n"
-              "call Tips1.Add \"b\" Command1.hwnd \"Saves the file\" \"Save\" " + std::to_string(icon) + "\n"
-              "move 40 25\ntick 500\n");
-        test::expectSnapshot("tooltips", std::string("balloon_") + icons[icon], test::formPicture(h));
-    }
-}
+TRANSCRIPTS("tooltips");
+PICTURES("tooltips", "", 0);
 
 TEST(ToolTips, KeyedCollectionAndItsFailures) {
     Harness h(240, 140);
     h.run(std::string(kButtons) + "new ZynToolTips Tips1\n");
     const std::size_t windows = LiveWindowCount();
-    EXPECT_EQ(h.run("call Tips1.Add \"ok\" Command1.hwnd \"Saves\"\ncall Tips1.Add \"\" Command2.hwnd \"Opens\"\n"
-                    "call Tips1.Add \"OK\" Command2.hwnd \"again\"\ncall Tips1.Count\n"),
-              "Tips1.Add = ZynToolTip\nTips1.Add = ZynToolTip\n"
-              "error 457: This key is already associated with an element of this collection\nTips1.Count = 2\n");
+    h.run("call Tips1.Add \"ok\" Command1.hwnd \"Saves\"\ncall Tips1.Add \"\" Command2.hwnd \"Opens\"\n"
+          "call Tips1.Add \"OK\" Command2.hwnd \"again\"\n");
     EXPECT_EQ(LiveWindowCount(), windows + 2) << "a refused key makes no window";
-    EXPECT_EQ(h.run("call Tips1.Item \"missing\"\ncall Tips1.Item 3\ncall Tips1.Item 0\ncall Tips1.Remove \"missing\"\n"
-                    "call Tips1.Remove 3\ncall Tips1.Item 2\n"),
-              "error 5: Invalid procedure call or argument\nerror 9: Subscript out of range\n"
-              "error 9: Subscript out of range\nerror 5: Invalid procedure call or argument\n"
-              "error 9: Subscript out of range\nTips1.Item = ZynToolTip\n");
 
     auto& tips = h.control<ZynToolTips>("Tips1");
     const HWND ok = handle(tips.Item(Variant("ok"))->hwnd());
     // Taken out of the collection, the tip's window stays and still shows.
-    EXPECT_EQ(h.run("call Tips1.Remove \"ok\"\ncall Tips1.Count\nmove 30 20\ntick 500\n"), "Tips1.Count = 1\n");
+    h.run("call Tips1.Remove \"ok\"\nmove 30 20\ntick 500\n");
     EXPECT_TRUE(IsWindowVisible(ok));
     EXPECT_TRUE(tipColourAt(h, 20, 38));
 
@@ -127,18 +113,15 @@ TEST(ToolTips, KeyedCollectionAndItsFailures) {
     h.run("call Tips1.Add \"third\" Command1.hwnd \"x\"\n");
     std::vector<HWND> kept;
     for (const auto& t : tips.NewEnum()) kept.push_back(handle(t->hwnd()));
-    EXPECT_EQ(h.run("call Tips1.Clear\ncall Tips1.Count\n"), "Tips1.Count = 2\n");
+    h.run("call Tips1.Clear\n");
     for (HWND w : kept) EXPECT_FALSE(IsWindow(w));
 }
 
-TEST(ToolTips, ScriptObjectsTakeNoGeometryAndClosingTheFormEndsTheirWindows) {
+TEST(ToolTips, ClosingTheFormEndsTheirWindows) {
     const std::size_t before = LiveWindowCount();
     {
         Harness h;
-        EXPECT_NE(h.runBad("new ZynToolTips Tips1 0 0 10 10\n").find("takes no place"), std::string::npos);
-        EXPECT_NE(h.runBad("new ZynCommand Command1\n").find("usage: new"), std::string::npos);
         h.run("new ZynCommand Command1 0 0 75 23\nnew ZynToolTips Tips1\ncall Tips1.Add \"a\" Command1.hwnd \"t\"\n");
-        EXPECT_NE(h.runBad("new ZynToolTip Tips1\n").find("exists already"), std::string::npos);
     }
     EXPECT_EQ(LiveWindowCount(), before);
 }
