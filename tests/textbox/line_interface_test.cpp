@@ -22,8 +22,6 @@ struct Lines : ::testing::Test {
 
 }  // namespace
 
-TRANSCRIPTS("textbox");
-
 // GotoLine gives the memo the focus; only a line that exists moves anything.
 TEST_F(Lines, GotoLineFocusesTheMemo) {
     f.run("call Memo.GotoLine 4\n");
