@@ -29,7 +29,7 @@ const Drawing kDrawings[] = {
              for (int j = 0; j < 4; ++j) {
                  RECT r{10 + 130 * i, 5 + 60 * j, 110 + 130 * i, 45 + 60 * j};
                  const UINT format = horizontal[i] | (j < 3 ? DT_SINGLELINE | vertical[j] : DT_VCENTER | DT_BOTTOM);
-                 const int expected = j == 1 ? (40 - h) / 2 + h : j == 2 ? 40 : h;
+                 const int expected = j == 1 ? 40 / 2 - h / 2 + h : j == 2 ? 40 : h;
                  EXPECT_EQ(DrawTextA(c.dc, "Centre me", -1, &r, format), expected) << i << "," << j;
                  InflateRect(&r, 1, 1);
                  FrameRect(c.dc, &r, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));

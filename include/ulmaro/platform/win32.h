@@ -373,6 +373,12 @@ constexpr BYTE FF_DONTCARE = 0x00;
 constexpr BYTE FF_ROMAN = 0x10;
 constexpr BYTE FF_SWISS = 0x20;
 constexpr BYTE FF_MODERN = 0x30;
+constexpr BYTE FF_SCRIPT = 0x40;
+constexpr BYTE FF_DECORATIVE = 0x50;
+// tmPitchAndFamily bits (TMPF_FIXED_PITCH is set for a variable-pitch font).
+constexpr BYTE TMPF_FIXED_PITCH = 0x01;
+constexpr BYTE TMPF_VECTOR = 0x02;
+constexpr BYTE TMPF_TRUETYPE = 0x04;
 
 // Text alignment (SetTextAlign).
 constexpr UINT TA_LEFT = 0;

@@ -44,7 +44,6 @@ struct FontFace::Source {
     bool cellHeight = false;  // outline size: `pixels` is the cell height, not the em height
     int pixels = 0;
     std::string name;
-    BYTE family = FF_SWISS;
     bool symbol = false;
     bool bold = false;
     bool italic = false;
@@ -59,12 +58,7 @@ constexpr int kDefaultCellHeight = 16;     // lfHeight 0
 constexpr int kMaxPixels = 1024;           // larger requests are drawn at this size
 constexpr FT_Fixed kItalicShear = 0x366A;  // the slant of simulated italics (about 12 degrees)
 
-// tmPitchAndFamily bits (the pitch bit is set for variable pitch) and the family of
-// picture fonts.
-constexpr BYTE kPitchVariable = 0x01;
-constexpr BYTE kVector = 0x02;
-constexpr BYTE kTrueType = 0x04;
-constexpr BYTE kDecorative = 0x50;
+constexpr BYTE kPitchVariable = TMPF_FIXED_PITCH;  // the bit means variable pitch
 
 std::shared_ptr<FtLibrary> library() {
     static std::shared_ptr<FtLibrary> lib = [] {
@@ -93,7 +87,6 @@ struct Family {
     const char* outline;      // file in the platform font folder; null: a DejaVu stand-in
     const char* outlineBold;  // null: emboldened
     const char* strikes;      // hand-drawn bitmap sizes, or null
-    BYTE family;
     bool symbol;
     bool monoStandIn;  // DejaVu stand-in: the monospaced one
     bool boldDesign;   // the strikes are bold already
@@ -102,14 +95,14 @@ struct Family {
 // Tahoma is the scalable successor of MS Sans Serif, drawn to the same proportions, so it
 // stands in for the sizes sserife.fon has no strike for.
 const Family kFamilies[] = {
-    {"MS Sans Serif", "tahoma.ttf", "tahomabd.ttf", "sserife.fon", FF_SWISS, false, false, false},
-    {"Tahoma", "tahoma.ttf", "tahomabd.ttf", nullptr, FF_SWISS, false, false, false},
-    {"Courier", nullptr, nullptr, "coure.fon", FF_MODERN, false, true, false},
-    {"System", nullptr, nullptr, "system.ttf", FF_SWISS, false, false, true},
-    {"Marlett", "marlett.ttf", nullptr, nullptr, kDecorative, true, false, false},
-    {"Webdings", "webdings.ttf", nullptr, nullptr, kDecorative, true, false, false},
-    {"Wingdings", "wingding.ttf", nullptr, nullptr, kDecorative, true, false, false},
-    {"Symbol", "symbol.ttf", nullptr, nullptr, FF_ROMAN, true, false, false},
+    {"MS Sans Serif", "tahoma.ttf", "tahomabd.ttf", "sserife.fon", false, false, false},
+    {"Tahoma", "tahoma.ttf", "tahomabd.ttf", nullptr, false, false, false},
+    {"Courier", nullptr, nullptr, "coure.fon", false, true, false},
+    {"System", nullptr, nullptr, "vgasys.fon", false, false, true},
+    {"Marlett", "marlett.ttf", nullptr, nullptr, true, false, false},
+    {"Webdings", "webdings.ttf", nullptr, nullptr, true, false, false},
+    {"Wingdings", "wingding.ttf", nullptr, nullptr, true, false, false},
+    {"Symbol", "symbol.ttf", nullptr, nullptr, true, false, false},
 };
 
 // Names the platform substitutes for one of the families above.
@@ -211,23 +204,22 @@ const std::vector<Strike>& strikesOf(FT_Library lib, const std::string& path) {
     return it->second;
 }
 
-// The strike for a requested size: the platform never draws a hand-drawn font larger than
-// asked when a smaller strike is near, so take the largest strike not above the request,
-// else the next larger one; requests more than two pixels from every strike get none.
+// The strike for a requested size: the largest strike not above the request, else the
+// smallest one, so a hand-drawn font is never drawn larger than asked while a smaller strike
+// exists. From about twice the largest strike on, the platform draws that strike scaled by
+// whole pixels; we draw the scalable stand-in there instead (none is returned).
 std::optional<Strike> pickStrike(const std::vector<Strike>& strikes, bool byEm, int pixels) {
     const Strike* below = nullptr;
-    const Strike* above = nullptr;
+    const Strike* smallest = nullptr;
+    int largest = 0;
     for (const Strike& s : strikes) {
-        int v = byEm ? s.em : s.cell;
-        if (std::abs(v - pixels) > 2) continue;
-        int bv = below ? (byEm ? below->em : below->cell) : 0;
-        int av = above ? (byEm ? above->em : above->cell) : 0;
-        if (v <= pixels && (!below || v > bv)) below = &s;
-        if (v > pixels && (!above || v < av)) above = &s;
+        const int v = byEm ? s.em : s.cell;
+        largest = std::max(largest, v);
+        if (v <= pixels && (!below || v > (byEm ? below->em : below->cell))) below = &s;
+        if (!smallest || v < (byEm ? smallest->em : smallest->cell)) smallest = &s;
     }
-    if (below) return *below;
-    if (above) return *above;
-    return std::nullopt;
+    if (!smallest || 2 * largest <= pixels + 2) return std::nullopt;
+    return below ? *below : *smallest;
 }
 
 // Whether a bold file's bitmap strike at `ppem` draws the same glyphs as the regular file's
@@ -294,7 +286,6 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
             src.strike = s->sizeIndex;
             src.fon = s->sizeIndex < 0;
             src.name = fam->name;
-            src.family = fam->family;
             if (fam->boldDesign) src.bold = false;  // nothing to simulate
             return src;
         }
@@ -304,13 +295,11 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
         files.regular = platformFont(fam->outline);
         if (fam->outlineBold) files.bold = platformFont(fam->outlineBold);
         src.name = fam->name;
-        src.family = fam->family;
         src.symbol = fam->symbol;
     } else {
         bool mono = fam ? fam->monoStandIn : (lf.lfPitchAndFamily & 3) == FIXED_PITCH;
         files = dejaVu(mono);
         src.name = fam ? fam->name : (mono ? "DejaVu Sans Mono" : "DejaVu Sans");
-        src.family = mono ? FF_MODERN : FF_SWISS;
     }
     // Prefer a bold face designed as such; simulate what is missing.
     src.path = files.regular;
@@ -332,11 +321,25 @@ FontFace::Source lastResort(const FontFace::Source& wanted) {
     src.fon = false;
     src.symbol = false;
     src.name = "DejaVu Sans";
-    src.family = FF_SWISS;
     return src;
 }
 
 long roundScaled(long units, double scale) { return std::lround(static_cast<double>(units) * scale); }
+
+// The family bits of tmPitchAndFamily, read from the face's PANOSE classification: fixed
+// proportions are modern, script and decorative kinds are themselves, serifed faces roman
+// and sans-serif ones swiss. Faces that leave it unclassified (picture fonts) have none.
+BYTE familyOf(FT_Face f) {
+    auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+    if (!os2) return FF_DONTCARE;
+    const FT_Byte kind = os2->panose[0], serif = os2->panose[1], proportion = os2->panose[3];
+    if (proportion == 9) return FF_MODERN;
+    if (kind == 3) return FF_SCRIPT;
+    if (kind == 4) return FF_DECORATIVE;
+    if (serif >= 2 && serif <= 10) return FF_ROMAN;
+    if (serif >= 11 && serif <= 13) return FF_SWISS;
+    return FF_DONTCARE;
+}
 
 std::map<std::string, std::shared_ptr<FontFace>>& faceCache() {
     static std::map<std::string, std::shared_ptr<FontFace>> cache;
@@ -423,15 +426,15 @@ bool FontFace::open(const Source& src) {
         if (f->num_charmaps > 0) FT_Set_Charmap(f, f->charmaps[0]);
         map_ = Map::Bytes;
     } else if (src.symbol) {
-        if (FT_Select_Charmap(f, FT_ENCODING_MS_SYMBOL) == 0)
-            map_ = Map::Symbol;
-        else
-            map_ = Map::Bytes;
-        if (map_ == Map::Bytes) FT_Select_Charmap(f, FT_ENCODING_UNICODE);
+        // A symbol face without a symbol map is still read at U+F000 + byte, where its
+        // Unicode map has nothing: every character is the default glyph.
+        map_ = FT_Select_Charmap(f, FT_ENCODING_MS_SYMBOL) == 0 ? Map::Symbol : Map::PrivateArea;
+        if (map_ == Map::PrivateArea) FT_Select_Charmap(f, FT_ENCODING_UNICODE);
     } else {
         FT_Select_Charmap(f, FT_ENCODING_UNICODE);
     }
     emboldenSim_ = src.bold || regularStrike;
+    regularStrike_ = regularStrike;
     italicSim_ = src.italic;
     name_ = src.name;
     for (auto& g : glyphs_) g.reset();
@@ -474,7 +477,7 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmLastChar = 0xFF;
         tm.tmDefaultChar = 0x80;
         tm.tmBreakChar = 0x20;
-        tm.tmPitchAndFamily = static_cast<BYTE>(src.family | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
+        tm.tmPitchAndFamily = static_cast<BYTE>(familyOf(f) | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = ANSI_CHARSET;
     } else {
         double ppem = static_cast<double>(f->size->metrics.y_ppem);
@@ -486,20 +489,24 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmAscent = roundScaled(winAsc, scale);
         tm.tmDescent = roundScaled(winDesc, scale);
         tm.tmHeight = tm.tmAscent + tm.tmDescent;
-        tm.tmInternalLeading = std::max<LONG>(0, tm.tmHeight - static_cast<LONG>(ppem));
+        // A face whose ascent and descent add up to less than its em has negative leading.
+        tm.tmInternalLeading = tm.tmHeight - static_cast<LONG>(ppem);
         if (hhea) {
             long gap = hhea->Line_Gap - ((winAsc + winDesc) - (hhea->Ascender - hhea->Descender));
             tm.tmExternalLeading = std::max<LONG>(0, roundScaled(gap, scale));
-            tm.tmMaxCharWidth = roundScaled(hhea->advance_Width_Max, scale);
         }
+        // The widest character is taken as the width of the face's bounding box.
+        tm.tmMaxCharWidth = roundScaled(f->bbox.xMax - f->bbox.xMin, scale);
         tm.tmAveCharWidth = os2 && os2->xAvgCharWidth > 0 ? roundScaled(os2->xAvgCharWidth, scale) : advance('x');
         tm.tmWeight = os2 ? os2->usWeightClass : FW_NORMAL;
+        // The break character is the face's first character (symbol faces number theirs
+        // from U+F000), and the default character the one before it.
         tm.tmFirstChar = 0x1E;
         tm.tmLastChar = 0xFF;
-        tm.tmDefaultChar = 0x1F;
-        tm.tmBreakChar = 0x20;
+        tm.tmBreakChar = static_cast<BYTE>(os2 && os2->usFirstCharIndex != 0xFFFF ? os2->usFirstCharIndex & 0xFF : 0x20);
+        tm.tmDefaultChar = static_cast<BYTE>(tm.tmBreakChar - 1);
         tm.tmPitchAndFamily =
-            static_cast<BYTE>(src.family | kVector | kTrueType | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
+            static_cast<BYTE>(familyOf(f) | TMPF_VECTOR | TMPF_TRUETYPE | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = src.symbol ? SYMBOL_CHARSET : ANSI_CHARSET;
 
         // Underline and strike-out where the font's tables put them: each position is the
@@ -532,8 +539,9 @@ void FontFace::computeMetrics(const Source& src) {
     lines_.strikeoutTop =
         std::clamp<int>(lines_.strikeoutTop, 0, std::max<int>(0, tm.tmHeight - lines_.strikeoutThickness));
 
-    if (emboldenSim_) {
-        // Drawing each glyph twice one pixel apart makes every character a pixel wider.
+    if (emboldenSim_ && !regularStrike_) {
+        // Simulated bold makes every character a pixel wider. A bold file whose strike only
+        // copies the regular bitmaps keeps the bold file's metrics.
         tm.tmWeight = FW_BOLD;
         tm.tmAveCharWidth += 1;
         tm.tmMaxCharWidth += 1;
@@ -550,6 +558,8 @@ unsigned FontFace::glyphIndex(unsigned char ch) const {
             FT_UInt gi = FT_Get_Char_Index(face_, 0xF000u | ch);
             return gi ? gi : FT_Get_Char_Index(face_, ch);
         }
+        case Map::PrivateArea:
+            return FT_Get_Char_Index(face_, 0xF000u | ch);
         case Map::Unicode:
             break;
     }
@@ -612,11 +622,23 @@ void embolden(Glyph& g) {
 Glyph FontFace::render(unsigned char ch) {
     Glyph g;
     FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO | (outlinesOnly_ ? FT_LOAD_NO_BITMAP : 0);
-    if (FT_Load_Glyph(face_, glyphIndex(ch), flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
+    const unsigned index = glyphIndex(ch);
+    if (FT_Load_Glyph(face_, index, flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
     FT_GlyphSlot slot = face_->glyph;
     g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    // A symbol face read where it has no characters advances by its default glyph but
+    // draws nothing (simulated bold still makes it a pixel wider).
+    if (index == 0 && map_ == Map::PrivateArea) {
+        g.advance += emboldenSim_ ? 1 : 0;
+        return g;
+    }
     const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
     if (outline) {
+        if (emboldenSim_) {
+            const FT_Pos strength = FT_MulFix(face_->units_per_EM, face_->size->metrics.y_scale) / 24;
+            FT_Outline_EmboldenXY(&slot->outline, strength, strength);
+            g.advance += 1;
+        }
         if (italicSim_) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
@@ -639,7 +661,7 @@ Glyph FontFace::render(unsigned char ch) {
     // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
     // sizes) are slanted row by row.
     if (italicSim_ && !outline) shearRows(g);
-    if (emboldenSim_) embolden(g);
+    if (emboldenSim_ && !outline) embolden(g);
     return g;
 }
 

@@ -75,10 +75,11 @@ private:
     std::string name_;
     TEXTMETRICA tm_{};
     LineMetrics lines_;
-    enum class Map { Bytes, Unicode, Symbol } map_ = Map::Unicode;
+    enum class Map { Bytes, Unicode, Symbol, PrivateArea } map_ = Map::Unicode;
     bool bitmap_ = false;       // drawn from a bitmap strike
     bool outlinesOnly_ = false;  // embedded bitmaps left out
-    bool emboldenSim_ = false;  // bold by drawing each glyph twice, one pixel apart
+    bool emboldenSim_ = false;  // bold simulated: outlines grown, bitmaps drawn twice a pixel apart
+    bool regularStrike_ = false;  // a bold file's copy of the regular bitmaps, emboldened
     bool italicSim_ = false;    // slanted by shearing
     std::array<std::unique_ptr<Glyph>, 256> glyphs_;
 };

@@ -219,11 +219,13 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         return total;
     }
 
-    // Vertical placement applies to a single line only, as on the platform.
+    // Vertical placement applies to a single line only, as on the platform. A centred line
+    // goes half its height above the middle of the rectangle, each half rounded toward zero,
+    // so an odd line in an even rectangle sits a row lower than an even split would put it.
     int top = rc.top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER)
-            top = rc.top + (rc.bottom - rc.top - total) / 2;
+            top = rc.top + (rc.bottom - rc.top) / 2 - total / 2;
         else if (format & DT_BOTTOM)
             top = rc.bottom - total;
     }
@@ -243,7 +245,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format) {
         const int w = widths[i];
         int x = rc.left;
         if (format & DT_CENTER)
-            x = rc.left + (rc.right - rc.left - w) / 2;
+            x = (rc.left + rc.right - w) / 2;  // one halving of both edges less the width
         else if (format & DT_RIGHT)
             x = rc.right - w;
         // Each line is drawn as text output at its own reference point.
