@@ -172,30 +172,6 @@ void drawEscapement(HDC dc) {
     }
 }
 
-// Webdings arrows bold and regular, bold ones centred in button cells, and Marlett glyphs.
-void drawSymbols(HDC dc) {
-    SetBkMode(dc, TRANSPARENT);
-    auto symbolFont = [](const char* face, int height, int weight) {
-        return makeFont(face, height, weight, NONANTIALIASED_QUALITY, false, false, 0, SYMBOL_CHARSET);
-    };
-    {
-        UseFont bold(dc, symbolFont("Webdings", -13, FW_BOLD));
-        textOut(dc, 2, 1, "3456");
-        for (int i = 0; i < 4; ++i) {
-            const char c = static_cast<char>('3' + i);
-            cell(dc, {2 + i * 18, 14, 17 + i * 18, 30}, &c, 1, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        }
-    }
-    UseFont web(dc, symbolFont("Webdings", -13, FW_NORMAL));
-    textOut(dc, 62, 1, "56");
-    SetTextColor(dc, RGB(0, 0, 160));
-    for (int height : {-11, -16}) {
-        UseFont marlett(dc, symbolFont("Marlett", height, FW_NORMAL));
-        textOut(dc, 2, height == -11 ? 33 : 46, "r012a");
-        if (height == -11) textOut(dc, 62, 33, "56");
-    }
-}
-
 }  // namespace
 
 // The reference places a run turned by 270 degrees one pixel back along its baseline when
@@ -215,7 +191,6 @@ TEST(TextOracle, Escapement) {
         }
     EXPECT_EQ(differing, 0);
 }
-TEST(TextOracle, Symbols) { expectMatchesOracle("text/symbols", drawSymbols); }
 TEST(TextOracle, SansTextOut) { expectMatchesOracle("text/sans_textout", drawSansTextOut); }
 // The reference draws Tahoma bold at 16 pixels regular: the bold font file carries a copy
 // of the regular bitmaps at that size. We embolden those bitmaps, so that line is left out
