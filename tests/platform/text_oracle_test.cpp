@@ -157,8 +157,40 @@ void drawExtTextOut(HDC dc) {
     ExtTextOutA(dc, 50, 50, 0, nullptr, "No rect", 7, nullptr);
 }
 
+// Text turned up and down in the outline face (regular and bold) and in the raster face,
+// which stays upright; a red dot marks each reference point.
+void drawEscapement(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 128));
+    struct Run { int x, y, angle; const char* face; int weight; const char* s; };
+    for (const Run& r : {Run{2, 61, 900, "Tahoma", FW_NORMAL, "Upward gy"}, Run{20, 61, 900, "Tahoma", FW_BOLD, "Bold up"},
+                         Run{38, 45, 900, "MS Sans Serif", FW_NORMAL, "Sans up"},
+                         Run{94, 2, 2700, "Tahoma", FW_NORMAL, "Downward"}}) {
+        UseFont f(dc, makeFont(r.face, -11, r.weight, DEFAULT_QUALITY, false, false, r.angle));
+        textOut(dc, r.x, r.y, r.s);
+        SetPixel(dc, r.x, r.y, RGB(255, 0, 0));
+    }
+}
+
 }  // namespace
 
+// The reference places a run turned by 270 degrees one pixel back along its baseline when
+// its reference point lies in the upper half of the canvas (recorded: points at y 1 to 32
+// are moved, 33 to 40 are not), which no real platform does, as placement cannot depend on
+// where on the surface text is drawn. That run is compared with the reference moved back.
+TEST(TextOracle, Escapement) {
+    const RECT downward{80, 0, 96, 64};
+    const std::vector<COLORREF> ours = expectMatchesOracle("text/escapement", drawEscapement, {}, downward);
+    const std::vector<COLORREF> reference = ulmaro::test::loadOracle("text/escapement", 96, 64);
+    ASSERT_EQ(ours.size(), reference.size());
+    int differing = 0;
+    for (int y = 0; y + 1 < 64; ++y)
+        for (int x = downward.left; x < downward.right; ++x) {
+            const COLORREF want = reference[y * 96 + x], got = ours[(y + 1) * 96 + x];
+            if (want != RGB(255, 0, 0) && got != RGB(255, 0, 0)) differing += want != got;
+        }
+    EXPECT_EQ(differing, 0);
+}
 TEST(TextOracle, SansTextOut) { expectMatchesOracle("text/sans_textout", drawSansTextOut); }
 // The reference draws Tahoma bold at 16 pixels regular: the bold font file carries a copy
 // of the regular bitmaps at that size. We embolden those bitmaps, so that line is left out
@@ -240,7 +272,24 @@ void drawEllipses(HDC dc) {
     SetPixel(dc, p.right, 63, RGB(0, 0, 255));
 }
 
+// "Hl" centred both ways in cells whose free space is odd or negative, at even and odd edges.
+void drawCentring(HDC dc) {
+    UseFont f(dc, makeFont("MS Sans Serif", -11, FW_NORMAL));
+    SetBkMode(dc, TRANSPARENT);
+    auto cellAt = [&](RECT r) {
+        frameRect(dc, {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, RGB(0, 160, 0));
+        DrawTextA(dc, "Hl", 2, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    };
+    for (int i = 0; i < 9; ++i) {
+        cellAt({1 + i * 10, 2, 10 + i * 10, 12 + i});
+        cellAt({1 + i * 10, 25, 10 + i * 10, 35 + i});
+    }
+    const int lefts[7] = {1, 12, 24, 37, 51, 66, 82};
+    for (int i = 0; i < 7; ++i) cellAt({lefts[i], 48, lefts[i] + 8 + i, 61});
+}
+
 }  // namespace
 
+TEST(DrawTextOracle, CentringRoundsAsThePlatform) { expectMatchesOracle("text/drawtext_centring", drawCentring); }
 TEST(DrawTextOracle, TabsEditControlAndMeasuredWraps) { expectMatchesOracle("text/drawtext_tabs_edit", drawTabsAndEdit); }
 TEST(DrawTextOracle, Ellipses) { expectMatchesOracle("text/drawtext_ellipsis", drawEllipses); }

@@ -15,6 +15,7 @@
 #include FT_WINFONTS_H
 
 #include <algorithm>
+#include <climits>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -49,6 +50,7 @@ struct FontFace::Source {
     bool italic = false;
     std::string regularPath;  // a bold file: the regular file of its family
     bool turned = false;      // drawn at an angle
+    int turns = 0;            // quarter turns counter-clockwise
 };
 
 namespace {
@@ -57,6 +59,8 @@ constexpr const char* kPlatformFonts = "/usr/share/wine/fonts/";
 constexpr int kDefaultCellHeight = 16;     // lfHeight 0
 constexpr int kMaxPixels = 1024;           // larger requests are drawn at this size
 constexpr FT_Fixed kItalicShear = 0x366A;  // the slant of simulated italics (about 12 degrees)
+// Quarter turns counter-clockwise in y-up coordinates.
+const FT_Matrix kTurn[4] = {{0x10000, 0, 0, 0x10000}, {0, -0x10000, 0x10000, 0}, {-0x10000, 0, 0, -0x10000}, {0, 0x10000, -0x10000, 0}};
 
 constexpr BYTE kPitchVariable = TMPF_FIXED_PITCH;  // the bit means variable pitch
 
@@ -271,6 +275,7 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     src.bold = lf.lfWeight >= 600;
     src.italic = lf.lfItalic != 0;
     src.turned = lf.lfEscapement % 3600 != 0;
+    src.turns = quarterTurns(lf.lfEscapement);
     bool byEm = lf.lfHeight < 0;
     int pixels =
         lf.lfHeight == 0 ? kDefaultCellHeight : static_cast<int>(std::min<long>(std::labs(lf.lfHeight), kMaxPixels));
@@ -361,7 +366,7 @@ std::shared_ptr<FontFace> FontFace::forLogFont(const LOGFONTA& lf) {
     if (!lib) return nullptr;
     std::string key = lower(trimmedFaceName(lf)) + '|' + std::to_string(lf.lfHeight) + '|' +
                       std::to_string(lf.lfWeight >= 600) + std::to_string(lf.lfItalic != 0) +
-                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH) + std::to_string(lf.lfEscapement % 3600 != 0);
+                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH) + std::to_string(lf.lfEscapement % 3600 != 0) + std::to_string(quarterTurns(lf.lfEscapement));
     auto& cache = faceCache();
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
@@ -398,6 +403,7 @@ bool FontFace::open(const Source& src) {
     // Turned text comes from the outlines: the bitmaps some outline files carry for small
     // sizes are drawn upright only.
     outlinesOnly_ = src.turned && !bitmap_;
+    turns_ = bitmap_ ? 0 : src.turns;
     bool regularStrike = false;
     if (src.strike >= 0) {
         if (FT_Select_Size(f, src.strike) != 0) return false;
@@ -601,6 +607,41 @@ void shearRows(Glyph& g) {
     g.width = w;
 }
 
+// Turns a mask rasterised `turns` quarter turns counter-clockwise back upright: each pixel
+// square goes back through the inverse turn, and the mask's corner is found anew.
+void turnBack(Glyph& g, int turns) {
+    // Pixel (x, y) of the turned mask is the square with corner (left + x, -(top + y)) in
+    // y-up coordinates; turning its centre back gives the upright square.
+    auto upright = [turns](double cx, double cy) {
+        switch (turns) {
+            case 1: return std::pair{cy, -cx};
+            case 2: return std::pair{-cx, -cy};
+            default: return std::pair{-cy, cx};
+        }
+    };
+    if (g.width == 0 || g.height == 0) return;
+    int minX = INT_MAX, maxY = INT_MIN;
+    for (int corner = 0; corner < 4; ++corner) {
+        const auto [ux, uy] = upright(g.left + (corner & 1 ? g.width - 0.5 : 0.5), -(g.top + (corner & 2 ? g.height - 0.5 : 0.5)));
+        minX = std::min(minX, static_cast<int>(std::floor(ux)));
+        maxY = std::max(maxY, static_cast<int>(std::floor(uy)));
+    }
+    Glyph out;
+    out.advance = g.advance;
+    out.left = minX;
+    out.top = -(maxY + 1);
+    out.width = turns == 2 ? g.width : g.height;
+    out.height = turns == 2 ? g.height : g.width;
+    out.ink.assign(g.ink.size(), 0);
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x) {
+            const auto [ux, uy] = upright(g.left + x + 0.5, -(g.top + y + 0.5));
+            const int u = static_cast<int>(std::floor(ux)) - minX, v = maxY - static_cast<int>(std::floor(uy));
+            out.ink[static_cast<std::size_t>(v) * out.width + u] = g.ink[static_cast<std::size_t>(y) * g.width + x];
+        }
+    g = std::move(out);
+}
+
 // The platform's simulated bold: the glyph drawn twice, the second time one pixel right.
 void embolden(Glyph& g) {
     g.advance += 1;
@@ -623,9 +664,14 @@ Glyph FontFace::render(unsigned char ch) {
     Glyph g;
     FT_Int32 flags = bitmap_ ? FT_LOAD_DEFAULT : FT_LOAD_TARGET_MONO | (outlinesOnly_ ? FT_LOAD_NO_BITMAP : 0);
     const unsigned index = glyphIndex(ch);
+    // Turned text is drawn with two-level outlines but advances as the outline does when
+    // hinted for smooth drawing, which is often a pixel narrower or wider.
+    std::optional<int> turnedAdvance;
+    if (outlinesOnly_ && FT_Load_Glyph(face_, index, FT_LOAD_NO_BITMAP) == 0)
+        turnedAdvance = static_cast<int>((face_->glyph->advance.x + 32) >> 6);
     if (FT_Load_Glyph(face_, index, flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
     FT_GlyphSlot slot = face_->glyph;
-    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    g.advance = turnedAdvance.value_or(static_cast<int>((slot->advance.x + 32) >> 6));
     // A symbol face read where it has no characters advances by its default glyph but
     // draws nothing (simulated bold still makes it a pixel wider).
     if (index == 0 && map_ == Map::PrivateArea) {
@@ -643,6 +689,9 @@ Glyph FontFace::render(unsigned char ch) {
             FT_Matrix shear{0x10000, kItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
         }
+        // Turned text is rasterised turned, which sets a few pixels differently from
+        // turning the upright glyph; the mask is turned back to text space below.
+        if (turns_ != 0) FT_Outline_Transform(&slot->outline, &kTurn[turns_]);
         if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
     }
     const FT_Bitmap& b = slot->bitmap;
@@ -662,6 +711,7 @@ Glyph FontFace::render(unsigned char ch) {
     // sizes) are slanted row by row.
     if (italicSim_ && !outline) shearRows(g);
     if (emboldenSim_ && !outline) embolden(g);
+    if (outline && turns_ != 0) turnBack(g, turns_);
     return g;
 }
 

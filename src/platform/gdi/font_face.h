@@ -81,8 +81,13 @@ private:
     bool emboldenSim_ = false;  // bold simulated: outlines grown, bitmaps drawn twice a pixel apart
     bool regularStrike_ = false;  // a bold file's copy of the regular bitmaps, emboldened
     bool italicSim_ = false;    // slanted by shearing
+    int turns_ = 0;             // outlines rasterised this many quarter turns counter-clockwise
     std::array<std::unique_ptr<Glyph>, 256> glyphs_;
 };
+
+// Quarter turns counter-clockwise for an escapement in tenths of a degree (rounded to the
+// nearest quarter).
+int quarterTurns(LONG escapement);
 
 // Windows-1252 byte to Unicode code point (bytes without a character map to themselves).
 unsigned ansiToUnicode(unsigned char ch);

@@ -13,10 +13,6 @@ namespace ulmaro::platform::detail {
 Font* fontOf(Dc& dc);
 FontFace* faceOf(Dc& dc);
 
-// Quarter turns counter-clockwise for an escapement in tenths of a degree (rounded to the
-// nearest quarter).
-int quarterTurns(LONG escapement);
-
 // Paints in text space: x runs along the baseline, y across it downwards, and (0, 0) is
 // the device point `origin`. A font with escapement turns the whole space about that point,
 // so callers lay text out as if it were horizontal.
