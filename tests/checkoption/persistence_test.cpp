@@ -65,21 +65,3 @@ TEST(CheckOptionPersistence, SavedValuesComeBack) {
     EXPECT_EQ(option->BackColor(), 255u);
     EXPECT_TRUE(option->Font()->Bold());
 }
-
-TEST(CheckOptionPersistence, LoadingAssignsThroughTheProperties) {
-    // A saved Value goes through the Value property, which raises Changed while loading.
-    Harness h;
-    std::ofstream(tempPath("checkoption_load.json")) << R"({"Form": {"Width": 200, "Height": 60}, "Controls": [
-        {"Class": "ZynCheckBox", "Name": "Check1", "Left": 4, "Top": 4, "Width": 100, "Height": 10,
-         "Properties": {"Value": 1}}]})";
-    std::vector<std::string> events;
-    std::unique_ptr<Form> form = loadForm(tempPath("checkoption_load.json"), true,
-                                          [&](Control&, const EventInfo& e, std::vector<Variant>& args) {
-                                              events.push_back(e.name + (args.empty() ? "" : " " + args[0].toString()));
-                                          });
-    EXPECT_EQ(events, (std::vector<std::string>{"MouseMove 0", "Changed 1", "MouseMove 0"}));
-    auto* check = dynamic_cast<ZynCheckBox*>(form->find("Check1"));
-    ASSERT_TRUE(check);
-    EXPECT_EQ(check->Value(), 1);
-    EXPECT_EQ(check->Caption(), "Check1");
-}

@@ -30,16 +30,10 @@ using LabelControl = LabelTest;
 
 TRANSCRIPTS("label");
 
-TEST_F(LabelControl, NewLabelTakesAmbientDefaultsAndRaisesChange) {
-    form->setBackColor(0x00C0FFEE);
-    form->setForeColor(0x00123456);
-    form->font()->SetName("Tahoma");
+// A new label's font is its own copy of the form's (the defaults it takes are in
+// scripts/ambient_defaults).
+TEST_F(LabelControl, NewLabelHasItsOwnFont) {
     auto& l = static_cast<ZynLabel&>(form->place("ZynLabel", "Caption1", 0, 0, 100, 20));
-    EXPECT_EQ(events, std::vector<std::string>{"Caption1.Change"});
-    EXPECT_EQ(l.Caption() + " " + l.Text(), "Caption1 Caption1");
-    EXPECT_EQ(l.BackColor(), 0x00C0FFEEu);
-    EXPECT_EQ(l.ForeColor(), 0x00123456u);
-    EXPECT_EQ(l.Font()->Name(), "Tahoma");
     EXPECT_NE(l.Font(), form->font());
 }
 
@@ -106,24 +100,6 @@ TEST_F(LabelControl, OnlyBackStyleAndForeColorReportChanges) {
     f.changed.clear();
     l.setBackStyle(0);
     EXPECT_EQ(f.changed, std::vector<std::string>{"BackStyle"});
-}
-
-TEST_F(LabelControl, ReadsSavedPropertiesAndDefaultsTheRest) {
-    form->setBackColor(0x00ABCDEF);
-    PropertyBag bag;
-    bag.WriteProperty("Caption", Variant("<i>saved</i>"));
-    bag.WriteProperty("BorderStyle", Variant(std::int32_t{1}));
-    auto& l = static_cast<ZynLabel&>(form->place("ZynLabel", "Saved", 0, 0, 100, 20, nullptr, &bag));
-    EXPECT_EQ(events, std::vector<std::string>{"Saved.Change"});
-    EXPECT_EQ(l.Text(), "saved");
-    EXPECT_EQ(l.BorderStyle(), 1);
-    EXPECT_EQ(l.BackColor(), 0x00ABCDEFu);
-    EXPECT_EQ(l.ForeColor(), 0x80000012u);
-    EXPECT_FALSE(l.AutoSize());
-
-    PropertyBag empty;
-    auto& d = static_cast<ZynLabel&>(form->place("ZynLabel", "Defaulted", 0, 0, 100, 20, nullptr, &empty));
-    EXPECT_EQ(d.Caption(), "Defaulted");
 }
 
 TEST_F(LabelControl, WritesItsPropertiesInOrderAndRoundTrips) {

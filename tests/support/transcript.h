@@ -1,8 +1,9 @@
 // Input scripts and their transcripts: tests/<group>/scripts/NAME.script is played line by
 // line on a new 640 x 480 form, as `ulmaro render --script` plays it (on NAME.json with its
-// "Load" lines first, when that file exists), and the transcript (each line of the script
-// after "> ", then what it printed; a line the runner refuses shows its message after "! ",
-// and the script goes on) must equal NAME.expected. On a difference the test names the file
+// "Load" lines first, when that file exists), and the transcript (what loading printed, then
+// each line of the script after "> " and what it printed; a line the runner refuses, or a
+// form file that does not load, shows its message after "! ", and the script goes on) must
+// equal NAME.expected. On a difference the test names the file
 // and line and shows both. ULMARO_UPDATE_SNAPSHOTS=1 rewrites the expected transcripts
 // instead: read every one before committing it.
 #pragma once
@@ -25,14 +26,26 @@ inline std::vector<std::string> scriptNames(const std::string& group, const char
     return names;
 }
 
-// Plays a script on `h`, loading `form` first when it exists; returns the transcript.
+// Plays a script on `h`, loading `form` first when it exists; returns the transcript. A form
+// file that does not load shows its message after "! ", named without its folder, and the
+// script plays on the new form instead.
 inline std::string playScript(Harness& h, const std::filesystem::path& script, const std::filesystem::path& form) {
+    std::string transcript;
     if (std::filesystem::exists(form)) {
-        h.form = loadForm(form.string(), true, h.runner->eventHandler());
-        std::ostringstream err;
-        EXPECT_EQ(h.runner->runFormLoad(form.string(), err), 0) << err.str();
+        try {
+            h.form = loadForm(form.string(), true, h.runner->eventHandler());
+            std::ostringstream err;
+            EXPECT_EQ(h.runner->runFormLoad(form.string(), err), 0) << err.str();
+        } catch (const FormFileError& e) {
+            std::string message = e.what();
+            const std::string folder = form.parent_path().string() + "/";
+            for (std::size_t at; (at = message.find(folder)) != std::string::npos;) message.erase(at, folder.size());
+            transcript = h.out.str() + "! " + message + "\n";
+            h.out.str("");
+        }
     }
-    std::string transcript = h.out.str(), line;
+    transcript += h.out.str();
+    std::string line;
     std::ifstream in(script);
     EXPECT_TRUE(in) << "cannot read " << script.string();
     while (std::getline(in, line)) {

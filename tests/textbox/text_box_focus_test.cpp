@@ -1,6 +1,6 @@
 // ZynTextBox and the focus: the control hands it to its shown box, a locked box passes it
-// on, a multi-line box takes the form's tab stops while it has it, and the focus colours
-// come and go without losing the user's colours.
+// on, and the focus colours come and go without losing the user's colours (a multi-line
+// box taking the form's tab stops while it has it is in scripts/multiline_tab_stops).
 #include <ulmaro/platform/win32.h>
 
 #include "framework/colors.h"
@@ -47,22 +47,6 @@ TEST_F(Focus, ALockedBoxPassesTheFocusOn) {
     // With every box locked the focus goes round once and stops at the button.
     f.run("set Text1.Locked True\nset Text3.Locked True\nfocus Text1\n");
     EXPECT_EQ(focused(), control("Command1"));
-}
-
-TEST_F(Focus, AMultilineBoxTakesTheFormsTabStopsWhileFocused) {
-    f.run("set Text3.Multiline True\nset Command1.TabStop False\nfocus Text3\n");
-    for (const char* name : {"Text1", "Text2", "Text3", "Command1"})
-        EXPECT_EQ(f.run(std::string("get ") + name + ".TabStop\n"), std::string(name) + ".TabStop = False\n");
-    // A label has no tab stop: it refuses quietly.
-    EXPECT_NE(f.run("get Label1.TabStop\n").find("error 438"), std::string::npos);
-    f.run("set Text3.Text \"\"\nkeydown 9\n");
-    EXPECT_EQ(f.text("Text3"), "\t");
-    EXPECT_EQ(focused(), control("Text3"));
-    // Leaving gives every control a tab stop, also the one that had none.
-    f.run("focus Text1\n");
-    EXPECT_EQ(f.run("get Command1.TabStop\n"), "Command1.TabStop = True\n");
-    f.run("keydown 9\n");
-    EXPECT_EQ(focused(), control("Text2"));
 }
 
 TEST_F(Focus, FocusColoursRestoreTheUsersColours) {

@@ -1,6 +1,6 @@
 // What a text box saves: its keys in their order with their defaults, values that come back
-// after a save and load (the stored legend type winning over the one Legend derives), and
-// the TabSize that overflows its tab-stop table.
+// after a save and load (the stored legend type winning over the one Legend derives; values
+// out of range are in scripts/out_of_range).
 #include <nlohmann/json.hpp>
 
 #include "framework/form_file.h"
@@ -48,16 +48,4 @@ TEST(TextBoxPersistence, ValuesComeBackAfterSaveAndLoad) {
     EXPECT_EQ(t.LegendWidth(), 44);
     EXPECT_EQ(t.Text(), "x");
     EXPECT_EQ(formToText(*loaded, "form.json"), saved);
-}
-
-// Out-of-range values raise their error and keep the old value (TabSize keeps what it was
-// given, as the host does).
-TEST(TextBoxPersistence, OutOfRangeValues) {
-    TextBoxForm f;
-    f.run("new ZynTextBox Text1 10 10 200 80\n");
-    EXPECT_EQ(f.run("set Text1.TabSize 33\nget Text1.TabSize\n"), "error 6: Overflow\nText1.TabSize = 33\n");
-    EXPECT_EQ(f.run("set Text1.TabSize 32\n"), "");
-    EXPECT_EQ(f.run("set Text1.Roundness 256\nget Text1.Roundness\n"), "error 6: Overflow\nText1.Roundness = 5\n");
-    EXPECT_EQ(f.run("set Text1.MaxLength 7\nset Text1.MaxLength -1\nget Text1.MaxLength\n"),
-              "error 380: Invalid property value\nText1.MaxLength = 7\n");
 }
