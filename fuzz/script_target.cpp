@@ -37,7 +37,8 @@ int Script(const std::uint8_t* data, std::size_t size) {
             const std::string word = firstWord(line);
             if (word == "render" || word == "save") continue;
             if (word == "tick") {
-                long long ms = std::atoll(line.c_str() + line.find("tick") + 4);
+                // The command word may be in any letter case: skip it by position, not by spelling.
+                long long ms = std::atoll(line.c_str() + line.find_first_not_of(" \t") + 4);
                 if (ms > clockBudget) continue;
                 clockBudget -= std::max(ms, 0LL);
             }
