@@ -19,9 +19,8 @@ bool handShown() { return platform::GetCursor() == platform::LoadCursorA(nullptr
 TRANSCRIPTS("listbox");
 
 // The scroll bar's state beyond what it draws (the pictures in pictures/ show where the
-// list scrolls to and the arrows pressed): the repeat timer stops on release and pauses off
-// the arrow, and a thumb drag lasts from the press to the release.
-TEST(ListScrollBar, TimerAndDragStateFollowThePointer) {
+// list scrolls to and the arrows pressed).
+TEST(ListScrollBar, TheRepeatStopsOnReleaseAndPausesOffTheArrow) {
     ListForm f(20);
     f.h.run("down 1 150 120\ntick 703\n");
     EXPECT_TRUE(f.list->downPressed());
@@ -32,6 +31,10 @@ TEST(ListScrollBar, TimerAndDragStateFollowThePointer) {
     EXPECT_FALSE(f.list->upPressed());
     EXPECT_FALSE(f.list->timer1().Enabled());
     f.h.run("up 1 50 60\n");
+}
+
+TEST(ListScrollBar, AThumbDragLastsFromThePressToTheRelease) {
+    ListForm f(20);
     EXPECT_EQ(f.list->thumbRect().top, 36);
     EXPECT_EQ(f.list->thumbRect().bottom, 57);  // 66 * 6 / 20 pixels long, plus one
     f.h.run("down 1 150 50\nmove 150 83\n");
