@@ -23,18 +23,20 @@ TEST(TextMetricsOracle, EveryFaceAtTheControlSizes) {
         std::getline(row, want);
         HFONT font = CreateFontA(std::stoi(height), 0, 0, 0, style == "B" ? FW_BOLD : FW_NORMAL, style == "I", 0, 0,
                                  face == "Marlett" || face == "Webdings" || face == "Wingdings" || face == "Symbol"
-                                     ? SYMBOL_CHARSET : ANSI_CHARSET,
+                                     ? SYMBOL_CHARSET
+                                     : ANSI_CHARSET,
                                  0, 0, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
         HGDIOBJ old = SelectObject(canvas.dc, font);
         TEXTMETRICA tm{};
         GetTextMetricsA(canvas.dc, &tm);
         const bool handDrawn = !(tm.tmPitchAndFamily & TMPF_TRUETYPE);
         std::ostringstream got;
-        for (long v : std::initializer_list<long>{tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading, tm.tmExternalLeading,
-                       tm.tmAveCharWidth, tm.tmMaxCharWidth, tm.tmWeight, tm.tmOverhang, tm.tmDigitizedAspectX,
-                       tm.tmDigitizedAspectY, long{tm.tmFirstChar}, long{tm.tmLastChar}, long{tm.tmDefaultChar},
-                       long{tm.tmBreakChar}, handDrawn ? 0L : long{tm.tmItalic}, long{tm.tmUnderlined},
-                       long{tm.tmStruckOut}, long{tm.tmPitchAndFamily}})
+        for (long v : std::initializer_list<long>{
+                 tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading, tm.tmExternalLeading, tm.tmAveCharWidth,
+                 tm.tmMaxCharWidth, tm.tmWeight, tm.tmOverhang, tm.tmDigitizedAspectX, tm.tmDigitizedAspectY,
+                 long{tm.tmFirstChar}, long{tm.tmLastChar}, long{tm.tmDefaultChar}, long{tm.tmBreakChar},
+                 handDrawn ? 0L : long{tm.tmItalic}, long{tm.tmUnderlined}, long{tm.tmStruckOut},
+                 long{tm.tmPitchAndFamily}})
             got << v << ' ';
         got << long{tm.tmCharSet} << '|';
         for (char c : std::string(" 1Wamig.")) {

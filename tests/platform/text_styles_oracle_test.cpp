@@ -37,5 +37,6 @@ TEST(TextStylesOracle, BoldAndItalicAtTheControlSizes) {
     expectMatchesOracle("text/sans_bold", styledLines("MS Sans Serif", FW_BOLD, false, DEFAULT_QUALITY));
     expectMatchesOracle("text/tahoma_italic", styledLines("Tahoma", FW_NORMAL, true, NONANTIALIASED_QUALITY));
     expectMatchesOracle("text/tahoma_bold_italic", styledLines("Tahoma", FW_BOLD, true, NONANTIALIASED_QUALITY));
-    expectMatchesOracle("text/tahoma_bold", styledLines("Tahoma", FW_BOLD, false, DEFAULT_QUALITY), {}, RECT{1, 16, 96, 64});
+    expectMatchesOracle("text/tahoma_bold", styledLines("Tahoma", FW_BOLD, false, DEFAULT_QUALITY), {},
+                        RECT{1, 16, 96, 64});
 }
