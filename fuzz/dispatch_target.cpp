@@ -9,6 +9,7 @@
 #include "framework/runtime_error.h"
 #include "framework/std_font.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -69,6 +70,18 @@ int Dispatch(const std::uint8_t* data, std::size_t size) {
             }
         }
         form->compose();
+        // A value can leave a control in a state it cannot draw: the scroll bar's Size setter
+        // stores 1 when Size is 0 or less, even with a Max far below 1, and the thumb's length
+        // then overflows 16 bits. The setter raises error 6 after storing, as it does when the
+        // form is loaded again, so such a form reloads only to the loader's error naming it.
+        std::vector<std::string> cannotDraw;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            try {
+                controls[i]->Paint();
+            } catch (const RuntimeError&) {
+                cannotDraw.push_back("control C" + std::to_string(i) + ": ");
+            }
+        }
         // A control may settle on load where its class says so (an auto-sized list box
         // without the items it does not save): after one reload the form holds only what
         // its file says, so from there on saving and loading change nothing.
@@ -79,9 +92,14 @@ int Dispatch(const std::uint8_t* data, std::size_t size) {
             saved = formToText(*again, "fuzz.json");
             again = loadFormFromText(saved, "fuzz.json");
         } catch (const FormFileError& e) {
-            Fault(std::string("a saved form does not reload: ") + e.what() + "\n" + saved);
+            const std::string message = e.what();
+            bool named = message.find("(error ") != std::string::npos;
+            named = named && std::any_of(cannotDraw.begin(), cannotDraw.end(), [&](const std::string& name) {
+                        return message.find(name) != std::string::npos;
+                    });
+            if (!named) Fault(std::string("a saved form does not reload: ") + message + "\n" + saved);
         }
-        if (formToText(*again, "fuzz.json") != saved) Fault("a saved form reloads differently:\n" + saved);
+        if (again && formToText(*again, "fuzz.json") != saved) Fault("a saved form reloads differently:\n" + saved);
     }
     baseline.check();
     return 0;

@@ -339,7 +339,9 @@ void ScriptRunner::property(const Line& l) {
             if (!sameName(ref[1], e)) continue;
             if (cmd == "get") {
                 need(t.size() == 2, "usage: get NAME.PROPERTY");
-                out_ << c.name() << "." << e << " = " << formatValue(c.getProperty(e)) << "\n";
+                // Read before printing: a read that raises prints only its error line.
+                const std::string shown = formatValue(c.getProperty(e));
+                out_ << c.name() << "." << e << " = " << shown << "\n";
             } else {
                 need(t.size() == 3, "usage: set NAME.PROPERTY VALUE");
                 c.setProperty(e, value(t[2]));
@@ -369,7 +371,8 @@ void ScriptRunner::property(const Line& l) {
         return;
     }
     if (cmd == "get") {
-        out_ << c.name() << "." << m->name << " = " << formatValue(c.getProperty(m->name, index)) << "\n";
+        const std::string shown = formatValue(c.getProperty(m->name, index));
+        out_ << c.name() << "." << m->name << " = " << shown << "\n";
         return;
     }
     need(m->let != nullptr, m->name + " is read-only");

@@ -3,6 +3,7 @@
 #include "value_text.h"
 
 #include "framework/dispatch.h"
+#include "framework/json_scalar.h"
 
 #include <nlohmann/json.hpp>
 
@@ -64,18 +65,6 @@ using ojson = nlohmann::ordered_json;
 
 // A constant as JSON: numbers, Booleans and strings as themselves, an empty picture or
 // font as null.
-ojson valueJson(const Variant& v) {
-    switch (v.type()) {
-        case VarType::Boolean: return v.toBool();
-        case VarType::Integer:
-        case VarType::Long: return v.toInt32();
-        case VarType::Single:
-        case VarType::Double: return v.toDouble();
-        case VarType::String: return v.toString();
-        default: return nullptr;
-    }
-}
-
 ojson paramsJson(const std::vector<ParamInfo>& params) {
     ojson list = ojson::array();
     for (const ParamInfo& p : params) {
@@ -84,7 +73,7 @@ ojson paramsJson(const std::vector<ParamInfo>& params) {
         j["type"] = varTypeName(p.type);
         j["byRef"] = p.byRef;
         j["optional"] = p.optional;
-        if (p.optional && !p.defaultValue.isEmpty()) j["default"] = valueJson(p.defaultValue);
+        if (p.optional && !p.defaultValue.isEmpty()) j["default"] = ScalarToJson<ojson>(p.defaultValue);
         list.push_back(std::move(j));
     }
     return list;
@@ -108,7 +97,7 @@ ojson memberJson(const MemberInfo& m) {
     }
     // An ambient default names what the container supplies ("DisplayName", "Font").
     if (m.ambientDefault != AmbientValue::None) j["ambientDefault"] = std::string(ambientName(m.ambientDefault)).substr(12);
-    else if (!m.defaultValue.isEmpty() || m.persisted()) j["default"] = valueJson(m.defaultValue);
+    else if (!m.defaultValue.isEmpty() || m.persisted()) j["default"] = ScalarToJson<ojson>(m.defaultValue);
     return j;
 }
 

@@ -2,12 +2,14 @@
 
 #include "ansi_text.h"
 #include "json_key_lines.h"
+#include "json_scalar.h"
 #include "std_picture.h"
 
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <fstream>
 #include <sstream>
 
@@ -43,24 +45,14 @@ std::string relativePath(const std::string& picture, const std::string& formPath
 
 json valueToJson(const Variant& v, const std::string& formPath) {
     switch (v.type()) {
-        case VarType::Boolean: return v.toBool();
-        case VarType::Integer:
-        case VarType::Long: return v.toInt32();
-        case VarType::Single:
-        case VarType::Double: return v.toDouble();
-        // Controls keep ANSI strings; the file is UTF-8.
-        case VarType::String: return Utf8FromAnsi(v.toString());
         case VarType::Font: return fontToJson(*v.toFont());
         case VarType::Picture: {
             json j;
             j["Picture"] = relativePath(v.toPicture()->Path(), formPath);
             return j;
         }
-        case VarType::Empty:
-        case VarType::Nothing:
-        case VarType::Object: return nullptr;
+        default: return ScalarToJson<json>(v);
     }
-    return nullptr;
 }
 
 struct LoadContext {
@@ -195,7 +187,8 @@ std::string expectedFor(const MemberInfo& m, const json& v) {
         case VarType::Integer:
         case VarType::Long: return v.is_number_integer() ? "" : "a whole number (" + type + ")";
         case VarType::Single:
-        case VarType::Double: return v.is_number() ? "" : "a number (" + type + ")";
+        case VarType::Double:
+            return v.is_number() || NonFiniteFromJson(v) ? "" : "a number (" + type + "), \"Infinity\", \"-Infinity\" or \"NaN\"";
         case VarType::String: return v.is_string() ? "" : "a string";
         case VarType::Font:
             return v.is_object() && !v.contains("Picture") ? "" : "a font object such as {\"Name\": \"Tahoma\", \"Size\": 8}";
@@ -275,7 +268,11 @@ void loadControl(Form& form, const json& item, Control* container, LoadContext& 
                     if (!expected.empty())
                         ctx.fail("property \"" + it.key() + "\" takes " + expected + ", not " + kindOf(it.value()), ctx.lineOf(keyAt));
                 }
-                bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), keyAt));
+                const bool number = m && (m->type == VarType::Single || m->type == VarType::Double);
+                if (std::optional<double> d = number ? NonFiniteFromJson(it.value()) : std::nullopt)
+                    bag.WriteProperty(it.key(), Variant(*d));
+                else
+                    bag.WriteProperty(it.key(), valueFromJson(it.value(), ctx, it.key(), keyAt));
             });
             // A check goes on with the next control: this one cannot be built without them.
             if (!allRead) return;

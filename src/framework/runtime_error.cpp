@@ -10,6 +10,7 @@ std::string runtimeErrorMessage(int number) {
         case 9: return "Subscript out of range";
         case 11: return "Division by zero";
         case 13: return "Type mismatch";
+        case 28: return "Out of stack space";
         case 91: return "Object variable or With block variable not set";
         case 380: return "Invalid property value";
         case 424: return "Object required";

@@ -124,6 +124,9 @@ void ZynProgressBar::setMin(double m) {
 }
 
 std::string ZynProgressBar::Caption() {
+    // Past 2^53, Min + 1 rounds back to Min, so the range set cannot lift Max above Min and
+    // it and this getter call each other until the stack gives out (error 28).
+    RecursionGuard guard(CaptionDepth_);
     if (Max_ <= Min_) setMax(Min_ + 1);
     return FormatProgressCaption(CaptionType_, CaptionMask_, Value_, Min_, Max_);
 }

@@ -119,6 +119,7 @@ private:
     platform::HBITMAP BarBitmap_ = nullptr;
     bool Ready_ = false;
     bool LayoutDirty_ = false;
+    int CaptionDepth_ = 0;  // how deep Caption is nested in itself
     int bufferBuilds_ = 0;
 };
 
