@@ -1,5 +1,5 @@
-// ZynOptionButton groups beyond their transcripts (scripts/option_*): the glyph a Value set
-// in code draws, handlers that keep reselecting, and the size a font gives.
+// ZynOptionButton groups beyond their transcripts (scripts/option_*) and pictures: handlers
+// that keep reselecting, and the size a font gives.
 #include "support/harness.h"
 
 #include "checkoption/zyn_option_button.h"
@@ -15,16 +15,9 @@ struct Groups : ::testing::Test {
         h.run("new ZynOptionButton A1 10 10 120 17\nnew ZynOptionButton A2 10 30 120 17\n"
               "new ZynOptionButton A3 10 50 120 17\nset A2.Value 1\ntick 1\n");
     }
-    ZynOptionButton& option(const char* name) { return h.control<ZynOptionButton>(name); }
 };
 
 }  // namespace
-
-TEST_F(Groups, ValueSetInCodeDrawsTheCheckedGlyphDisabledOrNot) {
-    h.run("set A1.Value 1\nset A3.Enabled False\nset A3.Value 1\n");
-    EXPECT_EQ(option("A1").GlyphIndex(), 4);
-    EXPECT_EQ(option("A3").GlyphIndex(), 7);
-}
 
 TEST_F(Groups, HandlersThatReselectEndInAnErrorNotACrash) {
     h.run("on A1.Changed Value=1\non A2.Changed Value=1\n");

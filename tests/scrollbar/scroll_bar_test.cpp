@@ -1,6 +1,6 @@
-// ZynScrollBar: thumb geometry and dragging state, persistence; its value rules, arrow and
-// track steps with auto-repeat on the form's clock and thumb dragging are the transcripts
-// in scripts/, its pictures the states in pictures/.
+// ZynScrollBar: dragging state and persistence; its value rules, arrow and track steps with
+// auto-repeat on the form's clock and thumb dragging are the transcripts in scripts/, its
+// thumb against Size, Max and Value the pictures in pictures/.
 #include "support/transcript.h"
 
 #include "scrollbar/zyn_scroll_bar.h"
@@ -15,22 +15,9 @@ namespace {
 struct ScrollBarFixture : ::testing::Test {
     Harness h{60, 220};
     ZynScrollBar* bar = &h.place<ZynScrollBar>("new ZynScrollBar SB 10 10 17 200");
-    std::string value() { return h.run("get SB.Value\n"); }
 };
 
 }  // namespace
-
-TEST_F(ScrollBarFixture, ThumbShowsSizeAgainstMaxAndValue) {
-    RECT t = bar->thumbRect();
-    EXPECT_EQ((std::vector<LONG>{t.left, t.top, t.right, t.bottom}), (std::vector<LONG>{0, 83, 16, 101}));
-    h.run("set SB.Size 100\n");
-    t = bar->thumbRect();
-    EXPECT_EQ(t.top, 16);
-    EXPECT_EQ(t.bottom - t.top, 200 - 34 + 1);
-    // The thumb outline is drawn in BackColor on the composed form.
-    h.run("set SB.Size 10\n");
-    EXPECT_EQ(h.pixel(10, 10 + 83), RGB(49, 106, 197));
-}
 
 TEST_F(ScrollBarFixture, DraggingTheThumbFollowsThePointer) {
     h.run("move 18 100\ndown 1 18 100\n");

@@ -3,17 +3,16 @@
 // "Load" lines first, when that file exists), and the transcript (what loading printed, then
 // each line of the script after "> " and what it printed; a line the runner refuses, or a
 // form file that does not load, shows its message after "! ", and the script goes on) must
-// equal NAME.expected. On a difference the test names the file
-// and line and shows both. ULMARO_UPDATE_SNAPSHOTS=1 rewrites the expected transcripts
-// instead: read every one before committing it.
+// equal NAME.expected. On a difference the test names the file and line and shows both.
+// ULMARO_UPDATE_SNAPSHOTS=1 rewrites the expected transcripts instead: read every one
+// before committing it.
 #pragma once
-
-#include "snapshot.h"
-
-#include "framework/form_file.h"
 
 #include <algorithm>
 #include <fstream>
+
+#include "framework/form_file.h"
+#include "snapshot.h"
 
 namespace ulmaro::test {
 
@@ -100,19 +99,22 @@ inline void expectTranscript(const std::string& group, const std::string& name) 
 // exists); the picture of the form, or of the control named `crop` and `margin` pixels of
 // form around it, must equal the reference tests/snapshots/<group>/STATE.png. A line the
 // runner refuses fails the test.
-inline void expectPictureOfScript(const std::string& group, const std::string& state, const std::string& crop, int margin) {
+inline void expectPictureOfScript(const std::string& group, const std::string& state, const std::string& crop,
+                                  int margin) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(ULMARO_SOURCE_DIR) / "tests" / group / "pictures";
     Harness h(640, 480);
     const std::string transcript =
-        playScript(h, dir / (state + ".script"), fs::exists(dir / (state + ".json")) ? dir / (state + ".json") : dir / "form.json");
+        playScript(h, dir / (state + ".script"),
+                   fs::exists(dir / (state + ".json")) ? dir / (state + ".json") : dir / "form.json");
     EXPECT_EQ(transcript.find("\n! "), std::string::npos) << transcript;
     if (crop.empty()) return expectSnapshot(group, state, formPicture(h));
     std::vector<platform::COLORREF> px = h.form->compose();
     const platform::RECT r = h.form->boundsOf(*h.form->find(crop));
-    expectSnapshot(group, state,
-                   cropPicture(platform::PixelView{px.data(), h.form->width(), h.form->height(), false}, r.left - margin,
-                               r.top - margin, r.right - r.left + 2 * margin, r.bottom - r.top + 2 * margin));
+    expectSnapshot(
+        group, state,
+        cropPicture(platform::PixelView{px.data(), h.form->width(), h.form->height(), false}, r.left - margin,
+                    r.top - margin, r.right - r.left + 2 * margin, r.bottom - r.top + 2 * margin));
 }
 
 }  // namespace ulmaro::test
@@ -122,11 +124,11 @@ struct Transcript : ::testing::TestWithParam<std::string> {};
 // Draws every state of a test folder: PICTURES(group, crop, margin) once in one of its files.
 struct Picture : ::testing::TestWithParam<std::string> {};
 
-#define TRANSCRIPTS(group)                                                                                 \
+#define TRANSCRIPTS(group)                                                                                  \
     TEST_P(Transcript, MatchesItsExpectedTranscript) { ulmaro::test::expectTranscript(group, GetParam()); } \
-    INSTANTIATE_TEST_SUITE_P(Scripts, Transcript, ::testing::ValuesIn(ulmaro::test::scriptNames(group)),       \
+    INSTANTIATE_TEST_SUITE_P(Scripts, Transcript, ::testing::ValuesIn(ulmaro::test::scriptNames(group)),    \
                              [](const ::testing::TestParamInfo<std::string>& i) { return i.param; })
-#define PICTURES(group, crop, margin)                                                                                     \
-    TEST_P(Picture, MatchesItsReference) { ulmaro::test::expectPictureOfScript(group, GetParam(), crop, margin); }          \
+#define PICTURES(group, crop, margin)                                                                              \
+    TEST_P(Picture, MatchesItsReference) { ulmaro::test::expectPictureOfScript(group, GetParam(), crop, margin); } \
     INSTANTIATE_TEST_SUITE_P(States, Picture, ::testing::ValuesIn(ulmaro::test::scriptNames(group, "pictures")),   \
                              [](const ::testing::TestParamInfo<std::string>& i) { return i.param; })

@@ -15,12 +15,13 @@
 #include FT_WINFONTS_H
 
 #include <algorithm>
-#include <climits>
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace ulmaro::platform::detail {
 
@@ -60,7 +61,8 @@ constexpr int kDefaultCellHeight = 16;     // lfHeight 0
 constexpr int kMaxPixels = 1024;           // larger requests are drawn at this size
 constexpr FT_Fixed kItalicShear = 0x4000;  // simulated italics lean a quarter pixel per row, as hand-drawn ones do
 // Quarter turns counter-clockwise in y-up coordinates.
-const FT_Matrix kTurn[4] = {{0x10000, 0, 0, 0x10000}, {0, -0x10000, 0x10000, 0}, {-0x10000, 0, 0, -0x10000}, {0, 0x10000, -0x10000, 0}};
+const FT_Matrix kTurn[4] = {
+    {0x10000, 0, 0, 0x10000}, {0, -0x10000, 0x10000, 0}, {-0x10000, 0, 0, -0x10000}, {0, 0x10000, -0x10000, 0}};
 
 constexpr BYTE kPitchVariable = TMPF_FIXED_PITCH;  // the bit means variable pitch
 
@@ -366,7 +368,8 @@ std::shared_ptr<FontFace> FontFace::forLogFont(const LOGFONTA& lf) {
     if (!lib) return nullptr;
     std::string key = lower(trimmedFaceName(lf)) + '|' + std::to_string(lf.lfHeight) + '|' +
                       std::to_string(lf.lfWeight >= 600) + std::to_string(lf.lfItalic != 0) +
-                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH) + std::to_string(lf.lfEscapement % 3600 != 0) + std::to_string(quarterTurns(lf.lfEscapement));
+                      std::to_string((lf.lfPitchAndFamily & 3) == FIXED_PITCH) +
+                      std::to_string(lf.lfEscapement % 3600 != 0) + std::to_string(quarterTurns(lf.lfEscapement));
     auto& cache = faceCache();
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
@@ -509,7 +512,8 @@ void FontFace::computeMetrics(const Source& src) {
         // from U+F000), and the default character the one before it.
         tm.tmFirstChar = 0x1E;
         tm.tmLastChar = 0xFF;
-        tm.tmBreakChar = static_cast<BYTE>(os2 && os2->usFirstCharIndex != 0xFFFF ? os2->usFirstCharIndex & 0xFF : 0x20);
+        tm.tmBreakChar =
+            static_cast<BYTE>(os2 && os2->usFirstCharIndex != 0xFFFF ? os2->usFirstCharIndex & 0xFF : 0x20);
         tm.tmDefaultChar = static_cast<BYTE>(tm.tmBreakChar - 1);
         tm.tmPitchAndFamily =
             static_cast<BYTE>(familyOf(f) | TMPF_VECTOR | TMPF_TRUETYPE | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
@@ -614,15 +618,19 @@ void turnBack(Glyph& g, int turns) {
     // y-up coordinates; turning its centre back gives the upright square.
     auto upright = [turns](double cx, double cy) {
         switch (turns) {
-            case 1: return std::pair{cy, -cx};
-            case 2: return std::pair{-cx, -cy};
-            default: return std::pair{-cy, cx};
+            case 1:
+                return std::pair{cy, -cx};
+            case 2:
+                return std::pair{-cx, -cy};
+            default:
+                return std::pair{-cy, cx};
         }
     };
     if (g.width == 0 || g.height == 0) return;
     int minX = INT_MAX, maxY = INT_MIN;
     for (int corner = 0; corner < 4; ++corner) {
-        const auto [ux, uy] = upright(g.left + (corner & 1 ? g.width - 0.5 : 0.5), -(g.top + (corner & 2 ? g.height - 0.5 : 0.5)));
+        const auto [ux, uy] =
+            upright(g.left + (corner & 1 ? g.width - 0.5 : 0.5), -(g.top + (corner & 2 ? g.height - 0.5 : 0.5)));
         minX = std::min(minX, static_cast<int>(std::floor(ux)));
         maxY = std::max(maxY, static_cast<int>(std::floor(uy)));
     }

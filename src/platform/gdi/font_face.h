@@ -76,12 +76,12 @@ private:
     TEXTMETRICA tm_{};
     LineMetrics lines_;
     enum class Map { Bytes, Unicode, Symbol, PrivateArea } map_ = Map::Unicode;
-    bool bitmap_ = false;       // drawn from a bitmap strike
-    bool outlinesOnly_ = false;  // embedded bitmaps left out
-    bool emboldenSim_ = false;  // bold simulated: outlines grown, bitmaps drawn twice a pixel apart
+    bool bitmap_ = false;         // drawn from a bitmap strike
+    bool outlinesOnly_ = false;   // embedded bitmaps left out
+    bool emboldenSim_ = false;    // bold simulated: outlines grown, bitmaps drawn twice a pixel apart
     bool regularStrike_ = false;  // a bold file's copy of the regular bitmaps, emboldened
-    bool italicSim_ = false;    // slanted by shearing
-    int turns_ = 0;             // outlines rasterised this many quarter turns counter-clockwise
+    bool italicSim_ = false;      // slanted by shearing
+    int turns_ = 0;               // outlines rasterised this many quarter turns counter-clockwise
     std::array<std::unique_ptr<Glyph>, 256> glyphs_;
 };
 
