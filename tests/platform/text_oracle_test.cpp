@@ -172,6 +172,46 @@ void drawEscapement(HDC dc) {
     }
 }
 
+
+// Webdings arrows, bold and regular, on a line and centred in button cells, then Marlett
+// glyphs. Bold arrows show where emboldened corners poke out of the character cell and
+// where a corner's dropout pixel lands.
+void drawSymbols(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    auto symbolFont = [](const char* face, int height, int weight) {
+        return makeFont(face, height, weight, NONANTIALIASED_QUALITY, false, false, 0, SYMBOL_CHARSET);
+    };
+    {
+        UseFont bold(dc, symbolFont("Webdings", -13, FW_BOLD));
+        textOut(dc, 2, 1, "3456");
+        {
+            UseFont regular(dc, symbolFont("Webdings", -13, FW_NORMAL));
+            textOut(dc, 62, 1, "56");
+        }
+        for (int i = 0; i < 4; ++i) {
+            const char c = static_cast<char>('3' + i);
+            cell(dc, {2 + i * 18, 14, 17 + i * 18, 30}, &c, 1, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+    }
+    SetTextColor(dc, RGB(0, 0, 160));
+    {
+        UseFont small(dc, symbolFont("Marlett", -11, FW_NORMAL));
+        textOut(dc, 2, 33, "r012a");
+        textOut(dc, 62, 33, "56");
+    }
+    UseFont large(dc, symbolFont("Marlett", -16, FW_NORMAL));
+    textOut(dc, 2, 46, "r012a");
+}
+
+// Bold Webdings arrows at 11, 16, 20 and 24 pixels.
+void drawBoldSymbols(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    const int sizes[4] = {11, 16, 20, 24}, tops[4] = {0, 10, 24, 40};
+    for (int i = 0; i < 4; ++i) {
+        UseFont f(dc, makeFont("Webdings", -sizes[i], FW_BOLD, NONANTIALIASED_QUALITY, false, false, 0, SYMBOL_CHARSET));
+        textOut(dc, 2, tops[i], "3456");
+    }
+}
 }  // namespace
 
 // The reference places a run turned by 270 degrees one pixel back along its baseline when
@@ -211,6 +251,10 @@ TEST(TextOracle, Decorations) { expectMatchesOracle("text/decorations", drawDeco
 TEST(TextOracle, DrawTextLayout) { expectMatchesOracle("text/drawtext_layout", drawTextLayout); }
 TEST(TextOracle, DrawTextWrap) { expectMatchesOracle("text/drawtext_wrap", drawTextWrap); }
 TEST(TextOracle, ExtTextOut) { expectMatchesOracle("text/exttextout", drawExtTextOut); }
+TEST(TextOracle, Symbols) {
+    expectMatchesOracle("text/symbols", drawSymbols);
+    expectMatchesOracle("text/bold_symbols", drawBoldSymbols);
+}
 
 namespace {
 

@@ -558,6 +558,8 @@ void FontFace::computeMetrics(const Source& src) {
         if (bitmap_) tm.tmOverhang = 1;
     }
     tm_ = tm;
+    // Glyphs measured above were drawn before the cell they are clipped to was known.
+    for (auto& g : glyphs_) g.reset();
 }
 
 unsigned FontFace::glyphIndex(unsigned char ch) const {
@@ -650,6 +652,56 @@ void turnBack(Glyph& g, int turns) {
     g = std::move(out);
 }
 
+void copyBitmap(const FT_Bitmap& b, Glyph& g) {
+    g.width = static_cast<int>(b.width);
+    g.height = static_cast<int>(b.rows);
+    g.ink.assign(static_cast<std::size_t>(g.width) * g.height, 0);
+    for (int y = 0; y < g.height; ++y) {
+        const unsigned char* row = b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch;
+        for (int x = 0; x < g.width; ++x) {
+            bool on = b.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] & (0x80 >> (x & 7))) != 0 : row[x] >= 128;
+            g.ink[static_cast<std::size_t>(y) * g.width + x] = on ? 1 : 0;
+        }
+    }
+}
+
+// Rasterises an outline, two-level, into the whole pixels its control box touches.
+// FreeType's own glyph bitmap rounds that box to pixel centres, and the rasteriser then
+// pulls a dropout pixel (the thin tip of a corner) back inside it; the platform's box is
+// whole pixels, so such a pixel lands where the dropout rule puts it, a row or column out.
+bool rasterise(FT_Library lib, FT_Outline& outline, Glyph& g) {
+    FT_BBox box;
+    FT_Outline_Get_CBox(&outline, &box);
+    const FT_Pos left = box.xMin >> 6, bottom = box.yMin >> 6, right = (box.xMax + 63) >> 6,
+                 top = (box.yMax + 63) >> 6;
+    g.left = static_cast<int>(left);
+    g.top = static_cast<int>(-top);
+    if (right <= left || top <= bottom) return true;
+    FT_Bitmap b{};
+    b.width = static_cast<unsigned>(right - left);
+    b.rows = static_cast<unsigned>(top - bottom);
+    b.pitch = static_cast<int>((b.width + 7) / 8);
+    b.pixel_mode = FT_PIXEL_MODE_MONO;
+    b.num_grays = 2;
+    std::vector<unsigned char> bits(static_cast<std::size_t>(b.pitch) * b.rows, 0);
+    b.buffer = bits.data();
+    FT_Outline_Translate(&outline, -left * 64, -bottom * 64);
+    if (FT_Outline_Get_Bitmap(lib, &outline, &b) != 0) return false;
+    copyBitmap(b, g);
+    return true;
+}
+
+// Drops the rows of a glyph above `ascent` or at and below `descent` from the baseline.
+void clipToCell(Glyph& g, int ascent, int descent) {
+    const int first = std::clamp(-ascent - g.top, 0, g.height);
+    const int last = std::clamp(descent - g.top, first, g.height);
+    if (first == 0 && last == g.height) return;
+    g.ink.erase(g.ink.begin() + static_cast<std::ptrdiff_t>(last) * g.width, g.ink.end());
+    g.ink.erase(g.ink.begin(), g.ink.begin() + static_cast<std::ptrdiff_t>(first) * g.width);
+    g.top += first;
+    g.height = last - first;
+}
+
 // The platform's simulated bold: the glyph drawn twice, the second time one pixel right.
 void embolden(Glyph& g) {
     g.advance += 1;
@@ -700,26 +752,20 @@ Glyph FontFace::render(unsigned char ch) {
         // Turned text is rasterised turned, which sets a few pixels differently from
         // turning the upright glyph; the mask is turned back to text space below.
         if (turns_ != 0) FT_Outline_Transform(&slot->outline, &kTurn[turns_]);
-        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return g;
-    }
-    const FT_Bitmap& b = slot->bitmap;
-    g.left = slot->bitmap_left;
-    g.top = -slot->bitmap_top;
-    g.width = static_cast<int>(b.width);
-    g.height = static_cast<int>(b.rows);
-    g.ink.assign(static_cast<std::size_t>(g.width) * g.height, 0);
-    for (int y = 0; y < g.height; ++y) {
-        const unsigned char* row = b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch;
-        for (int x = 0; x < g.width; ++x) {
-            bool on = b.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] & (0x80 >> (x & 7))) != 0 : row[x] >= 128;
-            g.ink[static_cast<std::size_t>(y) * g.width + x] = on ? 1 : 0;
-        }
+        if (!rasterise(lib_->lib, slot->outline, g)) return g;
+    } else {
+        copyBitmap(slot->bitmap, g);
+        g.left = slot->bitmap_left;
+        g.top = -slot->bitmap_top;
     }
     // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
     // sizes) are slanted row by row.
     if (italicSim_ && !outline) shearRows(g);
     if (emboldenSim_ && !outline) embolden(g);
     if (outline && turns_ != 0) turnBack(g, turns_);
+    // An outline glyph is drawn only inside its character cell: whatever reaches above the
+    // ascent or below the descent (the corner tips of emboldened arrows, say) is cut off.
+    if (outline) clipToCell(g, tm_.tmAscent, tm_.tmDescent);
     return g;
 }
 
