@@ -15,8 +15,8 @@ constexpr BYTE kVariablePitch = 0x01;  // TMPF_FIXED_PITCH: set for variable pit
 }  // namespace
 
 // The 8-point MS Sans Serif strike in full; then which strike or outline size each request
-// gets: hand-drawn strikes by cell height, never a larger strike than asked, and outlines
-// (far above every strike too) at the character height asked.
+// gets: hand-drawn strikes by cell height, never a larger strike than asked, well above the
+// largest strike that strike scaled by whole pixels, and outlines at the character height asked.
 TEST(FontMetrics, StrikesAndOutlineSizes) {
     TextCanvas c(4, 4);
     c.useFont("MS Sans Serif", -11);
@@ -33,7 +33,9 @@ TEST(FontMetrics, StrikesAndOutlineSizes) {
         bool outline;
     } cases[] = {{"MS Sans Serif", 13, 13, -1, false}, {"MS Sans Serif", -13, 16, -1, false},
                  {"MS Sans Serif", -16, 20, -1, false}, {"MS Sans Serif", -12, 13, -1, false},
-                 {"MS Sans Serif", -32, -1, 32, true},  {"Tahoma", -11, 13, 11, true},
+                 {"MS Sans Serif", -31, 20, -1, false}, {"MS Sans Serif", -32, 40, 32, false},
+                 {"MS Sans Serif", 35, 20, -1, false},  {"MS Sans Serif", 55, 60, -1, false},
+                 {"MS Sans Serif", 0, 13, -1, false},   {"Tahoma", -11, 13, 11, true},
                  {"Arial", -8, -1, 8, true},           {"Arial", -40, -1, 40, true},
                  {"Tahoma", 24, 24, -1, true}};
     for (const Case& k : cases) {
@@ -48,7 +50,7 @@ TEST(FontMetrics, StrikesAndOutlineSizes) {
         EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
         EXPECT_EQ((tm.tmPitchAndFamily & kTrueTypeBit) != 0, k.outline) << k.face << " " << k.height;
         if (k.height == -32) {
-            EXPECT_EQ(c.face(), "MS Sans Serif");  // outlines of the strike's own face
+            EXPECT_EQ(c.face(), "MS Sans Serif");
         }
     }
     c.useFont("Tahoma", 0);  // a default size, not an empty font

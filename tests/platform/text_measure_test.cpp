@@ -1,7 +1,7 @@
 // Measuring agrees with drawing: in every face we ship, at the sizes the controls use
-// (8.25, 9.75 and 12 points), regular, bold and italic, a string drawn whole has the same
-// pixels as its head drawn alone and its tail drawn where GetTextExtentPoint32A says the
-// head ends.
+// (8.25, 9.75 and 12 points) and at 30 points (hand-drawn faces scaled), regular, bold and
+// italic, a string drawn whole has the same pixels as its head drawn alone and its tail
+// drawn where GetTextExtentPoint32A says the head ends.
 #include "text_support.h"
 
 #include <string>
@@ -21,18 +21,18 @@ TEST(TextMeasure, ExtentIsWhereTheNextGlyphStarts) {
                           {"Marlett", SYMBOL_CHARSET, "r0123456ab"},        {"Webdings", SYMBOL_CHARSET, "3456=~ab"},
                           {"Wingdings", SYMBOL_CHARSET, "JKL\xE0\xE8"},     {"Symbol", SYMBOL_CHARSET, "abgDpS"}};
     for (const Face& f : faces)
-        for (int height : {-11, -13, -16})
+        for (int height : {-11, -13, -16, -40})
             for (int style = 0; style < 3; ++style) {
                 auto font = [&] {
                     return CreateFontA(height, 0, 0, 0, style == 1 ? FW_BOLD : FW_NORMAL, style == 2, FALSE, FALSE, f.charset,
                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, f.name);
                 };
-                TextCanvas whole(240, 32), parts(240, 32);
+                TextCanvas whole(480, 64), parts(480, 64);
                 whole.useFont(font());
                 parts.useFont(font());
                 whole.textOut(3, 4, f.text);
                 for (std::size_t k = 1; k < f.text.size(); k += 3) {
-                    const RECT all{0, 0, 240, 32};
+                    const RECT all{0, 0, 480, 64};
                     FillRect(parts.dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
                     const std::string head = f.text.substr(0, k), tail = f.text.substr(k);
                     parts.textOut(3, 4, head);

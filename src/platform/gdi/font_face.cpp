@@ -3,7 +3,7 @@
 // Face names map to the platform's own fonts as Debian's fonts-wine ships them; any other
 // name falls back to DejaVu Sans (DejaVu Sans Mono for fixed pitch), found through
 // fontconfig. Families that were drawn by hand at a few sizes (MS Sans Serif, Courier,
-// System) use those bitmap strikes near their sizes and a scalable stand-in elsewhere.
+// System) use those bitmap strikes, scaled by whole pixels well above their largest size.
 // Glyphs are rendered without anti-aliasing, so text is the same on every machine.
 #include "font_face.h"
 
@@ -52,6 +52,7 @@ struct FontFace::Source {
     std::string regularPath;  // a bold file: the regular file of its family
     bool turned = false;      // drawn at an angle
     int turns = 0;            // quarter turns counter-clockwise
+    int scale = 1;            // a strike drawn this many times its size
 };
 
 namespace {
@@ -210,22 +211,33 @@ const std::vector<Strike>& strikesOf(FT_Library lib, const std::string& path) {
     return it->second;
 }
 
-// The strike for a requested size: the largest strike not above the request, else the
-// smallest one, so a hand-drawn font is never drawn larger than asked while a smaller strike
-// exists. From about twice the largest strike on, the platform draws that strike scaled by
-// whole pixels; we draw the scalable stand-in there instead (none is returned).
-std::optional<Strike> pickStrike(const std::vector<Strike>& strikes, bool byEm, int pixels) {
+// The strike for a requested size and the whole factor it is drawn at. Up to about twice its
+// largest strike, a hand-drawn font is drawn at the largest strike not above the request
+// (else at its smallest), so it is never drawn larger than asked while a smaller strike
+// exists. Past that, the largest strike is drawn scaled by whole pixels: by the request's
+// cell height with a quarter of the strike's height to spare, divided by that height. An em
+// height counts with the largest strike's internal leading added. (Recorded for strikes of
+// 11, 13, 16 and 20 pixels: scaling starts one pixel later than that rule for the factor 2.)
+struct StrikeChoice {
+    Strike strike;
+    int scale = 1;
+};
+
+std::optional<StrikeChoice> pickStrike(const std::vector<Strike>& strikes, bool byEm, int pixels) {
     const Strike* below = nullptr;
     const Strike* smallest = nullptr;
-    int largest = 0;
+    const Strike* largest = nullptr;
     for (const Strike& s : strikes) {
         const int v = byEm ? s.em : s.cell;
-        largest = std::max(largest, v);
         if (v <= pixels && (!below || v > (byEm ? below->em : below->cell))) below = &s;
         if (!smallest || v < (byEm ? smallest->em : smallest->cell)) smallest = &s;
+        if (!largest || s.cell > largest->cell) largest = &s;
     }
-    if (!smallest || 2 * largest <= pixels + 2) return std::nullopt;
-    return below ? *below : *smallest;
+    if (!smallest) return std::nullopt;
+    const int cell = byEm ? pixels + (largest->cell - largest->em) : pixels;
+    const int spare = largest->cell / 4;
+    if (largest->cell > 0 && cell > 2 * largest->cell - spare) return StrikeChoice{*largest, (cell + spare) / largest->cell};
+    return StrikeChoice{below ? *below : *smallest, 1};
 }
 
 // Whether a bold file's bitmap strike at `ppem` draws the same glyphs as the regular file's
@@ -287,11 +299,13 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     const Family* fam = findFamily(trimmedFaceName(lf));
     if (fam && fam->strikes) {
         std::string path = platformFont(fam->strikes);
-        if (auto s = pickStrike(strikesOf(lib, path), byEm, pixels)) {
+        // Asked for no particular height, a hand-drawn face is drawn at its smallest strike.
+        if (auto choice = pickStrike(strikesOf(lib, path), byEm, lf.lfHeight == 0 ? 0 : pixels)) {
             src.path = path;
-            src.faceIndex = s->faceIndex;
-            src.strike = s->sizeIndex;
-            src.fon = s->sizeIndex < 0;
+            src.faceIndex = choice->strike.faceIndex;
+            src.strike = choice->strike.sizeIndex;
+            src.fon = choice->strike.sizeIndex < 0;
+            src.scale = choice->scale;
             src.name = fam->name;
             if (fam->boldDesign) src.bold = false;  // nothing to simulate
             return src;
@@ -403,6 +417,7 @@ bool FontFace::open(const Source& src) {
     if (FT_New_Face(lib_->lib, src.path.c_str(), src.faceIndex, &f) != 0) return false;
     face_ = f;
     bitmap_ = src.fon || src.strike >= 0;
+    scale_ = bitmap_ ? src.scale : 1;
     // Turned and simulated italic text comes from the outlines: the bitmaps some outline
     // files carry for small sizes are drawn upright and unslanted only.
     outlinesOnly_ = (src.turned || src.italic) && !bitmap_;
@@ -488,6 +503,11 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmBreakChar = 0x20;
         tm.tmPitchAndFamily = static_cast<BYTE>(familyOf(f) | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = ANSI_CHARSET;
+    }
+    if (bitmap_) {
+        for (LONG* v : {&tm.tmHeight, &tm.tmAscent, &tm.tmDescent, &tm.tmInternalLeading, &tm.tmExternalLeading,
+                        &tm.tmAveCharWidth, &tm.tmMaxCharWidth})
+            *v *= scale_;
     } else {
         double ppem = static_cast<double>(f->size->metrics.y_ppem);
         double scale = ppem / f->units_per_EM;
@@ -552,9 +572,11 @@ void FontFace::computeMetrics(const Source& src) {
     if (emboldenSim_ && !regularStrike_) {
         // Simulated bold makes every character a pixel wider. A bold file whose strike only
         // copies the regular bitmaps keeps the bold file's metrics.
+        // A scaled strike reports the widths of the emboldened strike, scaled (each drawn
+        // character is still one pixel wider than the scaled one).
         tm.tmWeight = FW_BOLD;
-        tm.tmAveCharWidth += 1;
-        tm.tmMaxCharWidth += 1;
+        tm.tmAveCharWidth += scale_;
+        tm.tmMaxCharWidth += scale_;
         if (bitmap_) tm.tmOverhang = 1;
     }
     tm_ = tm;
@@ -691,6 +713,20 @@ bool rasterise(FT_Library lib, FT_Outline& outline, Glyph& g) {
     return true;
 }
 
+// A strike glyph drawn `n` times its size: every pixel becomes an n x n block.
+void enlarge(Glyph& g, int n) {
+    std::vector<std::uint8_t> ink(g.ink.size() * n * n);
+    const int w = g.width * n;
+    for (int y = 0; y < g.height * n; ++y)
+        for (int x = 0; x < w; ++x) ink[static_cast<std::size_t>(y) * w + x] = g.ink[static_cast<std::size_t>(y / n) * g.width + x / n];
+    g.ink = std::move(ink);
+    g.left *= n;
+    g.top *= n;
+    g.width = w;
+    g.height *= n;
+    g.advance *= n;
+}
+
 // Drops the rows of a glyph above `ascent` or at and below `descent` from the baseline.
 void clipToCell(Glyph& g, int ascent, int descent) {
     const int first = std::clamp(-ascent - g.top, 0, g.height);
@@ -757,6 +793,7 @@ Glyph FontFace::render(unsigned char ch) {
         copyBitmap(slot->bitmap, g);
         g.left = slot->bitmap_left;
         g.top = -slot->bitmap_top;
+        if (scale_ > 1) enlarge(g, scale_);
     }
     // Hand-drawn glyphs (strikes, and the bitmaps some outline fonts carry for small
     // sizes) are slanted row by row.

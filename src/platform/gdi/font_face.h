@@ -77,6 +77,7 @@ private:
     LineMetrics lines_;
     enum class Map { Bytes, Unicode, Symbol, PrivateArea } map_ = Map::Unicode;
     bool bitmap_ = false;         // drawn from a bitmap strike
+    int scale_ = 1;               // the strike drawn this many times its size
     bool outlinesOnly_ = false;   // embedded bitmaps left out
     bool emboldenSim_ = false;    // bold simulated: outlines grown, bitmaps drawn twice a pixel apart
     bool regularStrike_ = false;  // a bold file's copy of the regular bitmaps, emboldened
