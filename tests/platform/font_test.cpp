@@ -62,6 +62,20 @@ TEST(FontMetrics, StrikesAndOutlineSizes) {
     SelectObject(c.dc, old);
 }
 
+// A scaled strike draws each pixel of the strike as a block: the 12-point strike at 24
+// points inks exactly twice the box, measured from the same point.
+TEST(FontMetrics, ScaledStrikeDrawsBlocks) {
+    TextCanvas strike(64, 64), scaled(64, 64);
+    strike.useFont("MS Sans Serif", -16);
+    scaled.useFont("MS Sans Serif", -32);
+    strike.textOut(0, 0, "Hg");
+    scaled.textOut(0, 0, "Hg");
+    const RECT a = strike.inkBox(), b = scaled.inkBox();
+    EXPECT_TRUE(sameRect(b, RECT{2 * a.left, 2 * a.top, 2 * a.right, 2 * a.bottom})) << show(a) << " " << show(b);
+    EXPECT_EQ(scaled.count(RGB(0, 0, 0)), 4 * strike.count(RGB(0, 0, 0)));
+    EXPECT_EQ(scaled.extent("Hg"), 2 * strike.extent("Hg"));
+}
+
 TEST(FontMetrics, StyleIsReported) {
     TextCanvas c(4, 4);
     c.useFont("Tahoma", -11, FW_BOLD, 0, true, true, true);

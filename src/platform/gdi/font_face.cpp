@@ -100,7 +100,7 @@ struct Family {
 };
 
 // Tahoma is the scalable successor of MS Sans Serif, drawn to the same proportions, so it
-// stands in for the sizes sserife.fon has no strike for.
+// stands in where sserife.fon cannot be read.
 const Family kFamilies[] = {
     {"MS Sans Serif", "tahoma.ttf", "tahomabd.ttf", "sserife.fon", false, false, false},
     {"Tahoma", "tahoma.ttf", "tahomabd.ttf", nullptr, false, false, false},
