@@ -49,7 +49,6 @@ struct FontFace::Source {
     bool symbol = false;
     bool bold = false;
     bool italic = false;
-    std::string regularPath;  // a bold file: the regular file of its family
     bool turned = false;      // drawn at an angle
     int turns = 0;            // quarter turns counter-clockwise
     int scale = 1;            // a strike drawn this many times its size
@@ -240,42 +239,6 @@ std::optional<StrikeChoice> pickStrike(const std::vector<Strike>& strikes, bool 
     return StrikeChoice{below ? *below : *smallest, 1};
 }
 
-// Whether a bold file's bitmap strike at `ppem` draws the same glyphs as the regular file's
-// strike at that size. Some bold files carry copies of the regular bitmaps at a few sizes,
-// where text would otherwise come out regular.
-bool strikeCopiesRegular(FT_Library lib, FT_Face bold, const std::string& regularPath, int ppem) {
-    static std::map<std::string, bool> known;
-    const std::string key = regularPath + '|' + std::to_string(ppem);
-    if (auto it = known.find(key); it != known.end()) return it->second;
-    bool copy = false;
-    FT_Face regular = nullptr;
-    if (FT_HAS_FIXED_SIZES(bold) && FT_New_Face(lib, regularPath.c_str(), 0, &regular) == 0) {
-        copy = FT_Set_Pixel_Sizes(regular, 0, static_cast<FT_UInt>(ppem)) == 0;
-        // A few letters with straight stems, compared bit for bit.
-        for (const char* c = "HOdeimn"; copy && *c; ++c) {
-            FT_Bitmap* bits[2] = {nullptr, nullptr};
-            FT_Face faces[2] = {bold, regular};
-            for (int i = 0; i < 2 && copy; ++i) {
-                const FT_UInt gi = FT_Get_Char_Index(faces[i], static_cast<FT_ULong>(*c));
-                copy = gi != 0 && FT_Load_Glyph(faces[i], gi, FT_LOAD_DEFAULT) == 0 &&
-                       faces[i]->glyph->format == FT_GLYPH_FORMAT_BITMAP;
-                // Each face keeps its glyph in its own slot.
-                if (copy) bits[i] = &faces[i]->glyph->bitmap;
-            }
-            if (!copy) break;
-            const FT_Bitmap &a = *bits[0], &b = *bits[1];
-            copy = a.width == b.width && a.rows == b.rows && a.pixel_mode == b.pixel_mode;
-            const std::size_t rowBytes = a.pixel_mode == FT_PIXEL_MODE_MONO ? (a.width + 7) / 8 : a.width;
-            for (unsigned y = 0; copy && y < a.rows; ++y)
-                copy = std::memcmp(a.buffer + static_cast<std::ptrdiff_t>(y) * a.pitch,
-                                   b.buffer + static_cast<std::ptrdiff_t>(y) * b.pitch, rowBytes) == 0;
-        }
-        FT_Done_Face(regular);
-    }
-    known.emplace(key, copy);
-    return copy;
-}
-
 std::string trimmedFaceName(const LOGFONTA& lf) {
     std::string name(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
     while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -326,7 +289,6 @@ FontFace::Source chooseSource(FT_Library lib, const LOGFONTA& lf) {
     src.path = files.regular;
     if (src.bold && !files.bold.empty()) {
         src.path = files.bold;
-        src.regularPath = files.regular;
         src.bold = false;
     }
     return src;
@@ -422,7 +384,6 @@ bool FontFace::open(const Source& src) {
     // files carry for small sizes are drawn upright and unslanted only.
     outlinesOnly_ = (src.turned || src.italic) && !bitmap_;
     turns_ = bitmap_ ? 0 : src.turns;
-    bool regularStrike = false;
     if (src.strike >= 0) {
         if (FT_Select_Size(f, src.strike) != 0) return false;
     } else if (!src.fon) {
@@ -436,12 +397,9 @@ bool FontFace::open(const Source& src) {
                 em = static_cast<int>(
                     std::lround(static_cast<double>(src.pixels) * f->units_per_EM / static_cast<double>(cell)));
         }
+        // A bold file's bitmaps are drawn as they are, even where they only repeat the
+        // regular file's (tahomabd.ttf at 13 and 16 pixels): the platform draws them so.
         if (FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(std::clamp(em, 1, kMaxPixels))) != 0) return false;
-        // Where the bold file only repeats the regular bitmaps (its outlines are no bolder
-        // there when drawn without anti-aliasing), bold is simulated on those bitmaps, as
-        // for a face that has no bold at all.
-        regularStrike = !src.regularPath.empty() && !outlinesOnly_ &&
-                        strikeCopiesRegular(lib_->lib, f, src.regularPath, static_cast<int>(f->size->metrics.y_ppem));
     }
     // Character maps: .fon strikes are indexed by the byte itself; symbol fonts keep their
     // characters in the private area at U+F000 + byte; text fonts by Unicode.
@@ -457,8 +415,7 @@ bool FontFace::open(const Source& src) {
     } else {
         FT_Select_Charmap(f, FT_ENCODING_UNICODE);
     }
-    emboldenSim_ = src.bold || regularStrike;
-    regularStrike_ = regularStrike;
+    emboldenSim_ = src.bold;
     italicSim_ = src.italic;
     name_ = src.name;
     for (auto& g : glyphs_) g.reset();
@@ -569,11 +526,10 @@ void FontFace::computeMetrics(const Source& src) {
     lines_.strikeoutTop =
         std::clamp<int>(lines_.strikeoutTop, 0, std::max<int>(0, tm.tmHeight - lines_.strikeoutThickness));
 
-    if (emboldenSim_ && !regularStrike_) {
-        // Simulated bold makes every character a pixel wider. A bold file whose strike only
-        // copies the regular bitmaps keeps the bold file's metrics.
-        // A scaled strike reports the widths of the emboldened strike, scaled (each drawn
-        // character is still one pixel wider than the scaled one).
+    if (emboldenSim_) {
+        // Simulated bold makes every character a pixel wider. A scaled strike reports the
+        // widths of the emboldened strike, scaled (each drawn character is still one pixel
+        // wider than the scaled one).
         tm.tmWeight = FW_BOLD;
         tm.tmAveCharWidth += scale_;
         tm.tmMaxCharWidth += scale_;

@@ -80,7 +80,6 @@ private:
     int scale_ = 1;               // the strike drawn this many times its size
     bool outlinesOnly_ = false;   // embedded bitmaps left out
     bool emboldenSim_ = false;    // bold simulated: outlines grown, bitmaps drawn twice a pixel apart
-    bool regularStrike_ = false;  // a bold file's copy of the regular bitmaps, emboldened
     bool italicSim_ = false;      // slanted by shearing
     int turns_ = 0;               // outlines rasterised this many quarter turns counter-clockwise
     std::array<std::unique_ptr<Glyph>, 256> glyphs_;
