@@ -3,6 +3,8 @@
 // their band edges once; within a band the two interval lists merge like sorted runs.
 #include "region_data.h"
 
+#include "band_writer.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -11,77 +13,6 @@
 namespace ulmaro::platform::detail {
 
 namespace {
-
-RECT extentsOf(const std::vector<RECT>& rects) {
-    if (rects.empty()) return RECT{0, 0, 0, 0};
-    // Bands are in order: the first and last rectangles give the top and bottom.
-    RECT e{rects.front().left, rects.front().top, rects.front().right, rects.back().bottom};
-    for (const RECT& r : rects) {
-        e.left = std::min(e.left, r.left);
-        e.right = std::max(e.right, r.right);
-    }
-    return e;
-}
-
-// Appends bands to a rectangle list, merging a band into the one above when the two touch
-// and have the same intervals, so that every region has one canonical form (needed by
-// EqualRgn). A band is written interval by interval between begin() and end().
-class BandWriter {
-public:
-    explicit BandWriter(std::vector<RECT>& out) : out_(out) {}
-    void begin(int top, int bottom) {
-        top_ = top;
-        bottom_ = bottom;
-        start_ = out_.size();
-    }
-    // Intervals come in order; one that touches the previous one extends it.
-    void add(int x0, int x1) {
-        if (x0 >= x1) return;
-        if (out_.size() > start_ && out_.back().right >= x0) {
-            out_.back().right = std::max<LONG>(out_.back().right, x1);
-            return;
-        }
-        out_.push_back(RECT{x0, top_, x1, bottom_});
-    }
-    void end() {
-        const std::size_t n = out_.size() - start_;
-        if (n == 0) return;
-        // The band above: the rectangles just before this band, if they end where it starts.
-        if (prevStart_ < start_ && start_ - prevStart_ == n && out_[start_ - 1].bottom == top_) {
-            bool same = true;
-            for (std::size_t i = 0; i < n && same; ++i)
-                same = out_[prevStart_ + i].left == out_[start_ + i].left && out_[prevStart_ + i].right == out_[start_ + i].right;
-            if (same) {
-                for (std::size_t i = prevStart_; i < start_; ++i) out_[i].bottom = bottom_;
-                out_.resize(start_);
-                return;
-            }
-        }
-        prevStart_ = start_;
-    }
-
-    // Appends the bands [first, last) of a region as they are; only the first may join the
-    // band before it, the others already keep the form.
-    void copyBands(const RECT* first, const RECT* last) {
-        if (first == last) return;
-        const RECT* p = first;
-        begin(first->top, first->bottom);
-        for (; p != last && p->top == first->top; ++p) add(p->left, p->right);
-        end();
-        if (p == last) return;
-        const std::size_t at = out_.size();
-        out_.insert(out_.end(), p, last);
-        std::size_t s = out_.size() - 1;
-        while (s > at && out_[s - 1].top == out_.back().top) --s;
-        prevStart_ = s;
-    }
-
-private:
-    std::vector<RECT>& out_;
-    std::size_t start_ = 0;
-    std::size_t prevStart_ = static_cast<std::size_t>(-1);
-    int top_ = 0, bottom_ = 0;
-};
 
 bool keep(bool inA, bool inB, int mode) {
     switch (mode) {
@@ -202,7 +133,7 @@ RegionData regionFromRect(int left, int top, int right, int bottom) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     if (left < right && top < bottom) r.rects.push_back(RECT{left, top, right, bottom});
-    r.extents = extentsOf(r.rects);
+    r.extents = bandExtents(r.rects);
     return r;
 }
 
@@ -220,7 +151,7 @@ RegionData regionFromSpans(std::vector<Span> spans) {
         for (; i < spans.size() && spans[i].y == y; ++i) writer.add(spans[i].x0, spans[i].x1);
         writer.end();
     }
-    out.extents = extentsOf(out.rects);
+    out.extents = bandExtents(out.rects);
     return out;
 }
 
@@ -266,7 +197,7 @@ void regionCombineInto(const RegionData& a, const RegionData& b, int mode, Regio
     if (mode == RGN_OR && !a.empty() && !b.empty())
         out.extents = RECT{std::min(a.extents.left, b.extents.left), out.rects.front().top, std::max(a.extents.right, b.extents.right), out.rects.back().bottom};
     else
-        out.extents = extentsOf(out.rects);
+        out.extents = bandExtents(out.rects);
 }
 
 void regionOffset(RegionData& r, int dx, int dy) {
@@ -276,7 +207,7 @@ void regionOffset(RegionData& r, int dx, int dy) {
         q.top += dy;
         q.bottom += dy;
     }
-    r.extents = extentsOf(r.rects);
+    r.extents = bandExtents(r.rects);
 }
 
 RegionData regionIntersectRect(const RegionData& r, const RECT& rect) {

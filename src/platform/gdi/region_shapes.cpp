@@ -2,6 +2,7 @@
 // the drawn figures.
 #include "region_shapes.h"
 
+#include "band_writer.h"
 #include "ellipse_outline.h"
 #include "objects.h"
 #include "polygon_scan.h"
@@ -55,9 +56,21 @@ std::optional<RegionData> roundRectRgn(int left, int top, int right, int bottom,
 std::optional<RegionData> regionFromPolygons(const POINT* pts, const int* counts, int polygons, int fillMode) {
     if (!fewEnoughRows(pts, counts, polygons)) return std::nullopt;
     constexpr LONG kMin = std::numeric_limits<LONG>::min(), kMax = std::numeric_limits<LONG>::max();
-    std::vector<Span> spans;
-    scanPolygons(pts, counts, polygons, fillMode, RECT{kMin, kMin, kMax, kMax}, spans);
-    return regionFromSpans(std::move(spans));
+    // The rows come in order, so they go straight into bands.
+    RegionData out;
+    BandWriter bands(out.rects);
+    std::optional<int> row;
+    scanPolygonRows(pts, counts, polygons, fillMode, RECT{kMin, kMin, kMax, kMax}, [&](int y, int x0, int x1) {
+        if (row != y) {
+            if (row) bands.end();
+            bands.begin(y, y + 1);
+            row = y;
+        }
+        bands.add(x0, x1);
+    });
+    if (row) bands.end();
+    out.extents = bandExtents(out.rects);
+    return out;
 }
 
 }  // namespace ulmaro::platform::detail
