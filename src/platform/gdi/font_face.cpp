@@ -724,12 +724,6 @@ Glyph FontFace::render(unsigned char ch) {
     if (FT_Load_Glyph(face_, index, flags) != 0 && FT_Load_Glyph(face_, 0, flags) != 0) return g;
     FT_GlyphSlot slot = face_->glyph;
     g.advance = turnedAdvance.value_or(static_cast<int>((slot->advance.x + 32) >> 6));
-    // A symbol face read where it has no characters advances by its default glyph but
-    // draws nothing (simulated bold still makes it a pixel wider).
-    if (index == 0 && map_ == Map::PrivateArea) {
-        g.advance += emboldenSim_ ? 1 : 0;
-        return g;
-    }
     const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
     if (outline) {
         if (emboldenSim_) {
