@@ -121,7 +121,25 @@ RegionData roundRectRegion(const RECT& box, int cornerWidth, int cornerHeight) {
         else
             *end++ = RECT{left, top, right, bottom};
     };
-    for (int d = 0; d < k; ++d) band(box.top + d, box.top + d + 1, indent[static_cast<std::size_t>(d)]);
+    // The upper corner rows, one row at a time. The band being grown is kept in locals and
+    // stored once it is complete: reading back a rectangle just stored stalls the processor.
+    {
+        RECT cur{0, 0, 0, 0};
+        bool open = false;
+        for (int d = 0; d < k; ++d) {
+            const LONG cut = indent[static_cast<std::size_t>(d)], left = box.left + cut, right = box.right - cut;
+            const LONG top = box.top + d;
+            if (left >= right) continue;
+            if (open && cur.left == left && cur.bottom == top) {
+                cur.bottom = top + 1;
+                continue;
+            }
+            if (open) *end++ = cur;
+            cur = RECT{left, top, right, top + 1};
+            open = true;
+        }
+        if (open) *end++ = cur;
+    }
     RECT* const upper = end;
     band(box.top + k, box.bottom - k, k < rows ? indent[static_cast<std::size_t>(k)] : 0);
     if (end == first) return out;
