@@ -11,9 +11,10 @@ namespace ulmaro::platform::detail {
 namespace {
 
 // Calls visit(x, y) for each pixel of the lower-right quadrant of a width x height ellipse
-// in its own 0-based box, from the rightmost pixel of the middle row to the bottom row.
-// Rows come in order, none left out; the y bound only guards the walk's invariant.
-template <class Visit>
+// in its own 0-based box, from the rightmost pixel of the middle row to the bottom row; or,
+// with kRowEntries, only for the first pixel met in each row, its outermost. Rows come in
+// order, none left out; the y bound only guards the walk's invariant.
+template <bool kRowEntries, class Visit>
 void walkQuadrant(int width, int height, Visit visit) {
     const std::int64_t a = width - 1, b = height - 1, b1 = b & 1;
     const std::int64_t stepX = 8 * b * b, stepY = 8 * a * a;
@@ -21,21 +22,27 @@ void walkQuadrant(int width, int height, Visit visit) {
     std::int64_t dy = 4 * (b1 + 1) * a * a;  // error increment of a y step
     std::int64_t err = dx + dy + b1 * a * a;
     std::int64_t x = a, y = height / 2, lastY = y;
-    do {
-        visit(x, y);
-        lastY = y;
+    visit(x, y);
+    for (;;) {
         const std::int64_t e2 = 2 * err;
+        bool down = false;
         if (e2 <= dy) {
             ++y;
             dy += stepY;
             err += dy;
+            down = true;
         }
         if (e2 >= dx || 2 * err > dy) {
             --x;
             dx += stepX;
             err += dx;
         }
-    } while (x >= width / 2 && y < height);
+        if (x < width / 2 || y >= height) break;
+        if (!kRowEntries || down) {
+            visit(x, y);
+            lastY = y;
+        }
+    }
     // Very flat ellipses reach the middle column before the bottom row: the tip runs on
     // down that column.
     for (y = lastY + 1; y < height; ++y) visit(x + 1, y);
@@ -44,7 +51,7 @@ void walkQuadrant(int width, int height, Visit visit) {
 // The lower-right quadrant as points.
 std::vector<POINT> quadrant(int width, int height) {
     std::vector<POINT> pts;
-    walkQuadrant(width, height, [&](std::int64_t x, std::int64_t y) { pts.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)}); });
+    walkQuadrant<false>(width, height, [&](std::int64_t x, std::int64_t y) { pts.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)}); });
     return pts;
 }
 
@@ -52,18 +59,12 @@ std::vector<POINT> quadrant(int width, int height) {
 LONG mirror(LONG lo, LONG hi, LONG v) { return static_cast<LONG>(std::int64_t{lo} + hi - 1 - v); }
 
 // How far the corners of a cornerWidth x cornerHeight ellipse cut into each row from the
-// top, down to the middle: (cornerHeight + 1) / 2 rows.
+// top, down to the middle: (cornerHeight + 1) / 2 rows, each cut to its outermost pixel.
 std::vector<LONG> cornerIndents(int cornerWidth, int cornerHeight) {
-    const std::size_t rows = static_cast<std::size_t>(cornerHeight + 1) / 2;
-    // The walk enters each row at its outermost pixel, and rows come in order: the last
-    // slot takes every step that stays in its row.
-    std::vector<LONG> indent(rows + 1);
-    std::int64_t row = -1;
-    walkQuadrant(cornerWidth, cornerHeight, [&](std::int64_t x, std::int64_t y) {
-        indent[y != row ? static_cast<std::size_t>(cornerHeight - 1 - y) : rows] = static_cast<LONG>(cornerWidth - 1 - x);
-        row = y;
+    std::vector<LONG> indent(static_cast<std::size_t>(cornerHeight + 1) / 2);
+    walkQuadrant<true>(cornerWidth, cornerHeight, [&](std::int64_t x, std::int64_t y) {
+        indent[static_cast<std::size_t>(cornerHeight - 1 - y)] = static_cast<LONG>(cornerWidth - 1 - x);
     });
-    indent.pop_back();
     return indent;
 }
 
