@@ -451,7 +451,7 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmInternalLeading = std::max<LONG>(0, tm.tmHeight - static_cast<LONG>(m.y_ppem));
         tm.tmAveCharWidth = f->available_sizes[src.strike].width;
         for (int c = 0x20; c < 0x100; ++c)
-            tm.tmMaxCharWidth = std::max<LONG>(tm.tmMaxCharWidth, advance(static_cast<unsigned char>(c)));
+            tm.tmMaxCharWidth = std::max<LONG>(tm.tmMaxCharWidth, advance(static_cast<unsigned char>(c)) / scale_);
         auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
         tm.tmWeight = os2 ? os2->usWeightClass : FW_NORMAL;
         tm.tmFirstChar = 0x20;
@@ -460,11 +460,6 @@ void FontFace::computeMetrics(const Source& src) {
         tm.tmBreakChar = 0x20;
         tm.tmPitchAndFamily = static_cast<BYTE>(familyOf(f) | (FT_IS_FIXED_WIDTH(f) ? 0 : kPitchVariable));
         tm.tmCharSet = ANSI_CHARSET;
-    }
-    if (bitmap_) {
-        for (LONG* v : {&tm.tmHeight, &tm.tmAscent, &tm.tmDescent, &tm.tmInternalLeading, &tm.tmExternalLeading,
-                        &tm.tmAveCharWidth, &tm.tmMaxCharWidth})
-            *v *= scale_;
     } else {
         double ppem = static_cast<double>(f->size->metrics.y_ppem);
         double scale = ppem / f->units_per_EM;
@@ -514,6 +509,11 @@ void FontFace::computeMetrics(const Source& src) {
             lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 3);
         }
     }
+    // A strike drawn n times its size has n times its heights and widths.
+    if (bitmap_)
+        for (LONG* v : {&tm.tmHeight, &tm.tmAscent, &tm.tmDescent, &tm.tmInternalLeading, &tm.tmExternalLeading,
+                        &tm.tmAveCharWidth, &tm.tmMaxCharWidth})
+            *v *= scale_;
     if (bitmap_) {
         // Hand-drawn fonts carry no line positions: the underline takes the first row below
         // the baseline, the strike-out line sits half the ascent above it.
