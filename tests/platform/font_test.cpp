@@ -74,6 +74,19 @@ TEST(FontMetrics, ScaledStrikeDrawsBlocks) {
     EXPECT_TRUE(sameRect(b, RECT{2 * a.left, 2 * a.top, 2 * a.right, 2 * a.bottom})) << show(a) << " " << show(b);
     EXPECT_EQ(scaled.count(RGB(0, 0, 0)), 4 * strike.count(RGB(0, 0, 0)));
     EXPECT_EQ(scaled.extent("Hg"), 2 * strike.extent("Hg"));
+    // Its underline and strike-out lines are as thick as the factor, raised by half of it
+    // (rows as the platform draws them at 2, 3 and 4 times the 12-point strike).
+    const std::pair<int, std::vector<int>> lines[] = {
+        {-32, {15, 16, 31, 32}}, {-52, {23, 24, 25, 47, 48, 49}}, {-72, {30, 31, 32, 33, 62, 63, 64, 65}}};
+    for (const auto& [height, rows] : lines) {
+        TextCanvas c(64, 100);
+        c.useFont("MS Sans Serif", height, FW_NORMAL, 0, false, true, true);
+        c.textOut(0, 0, " ");
+        std::vector<int> inked;
+        for (int y = 0; y < 100; ++y)
+            if (c.at(0, y) != kPaper) inked.push_back(y);
+        EXPECT_EQ(inked, rows) << height;
+    }
 }
 
 TEST(FontMetrics, StyleIsReported) {
