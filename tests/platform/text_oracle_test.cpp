@@ -212,6 +212,17 @@ void drawBoldSymbols(HDC dc) {
         textOut(dc, 2, tops[i], "3456");
     }
 }
+
+// Accented capitals and descenders in Tahoma, which reach the top and bottom of the cell
+// that outline glyphs are clipped to.
+void drawAccents(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    const int heights[4] = {-11, -13, -16, -24}, tops[4] = {0, 13, 28, 40};
+    for (int i = 0; i < 4; ++i) {
+        UseFont f(dc, makeFont("Tahoma", heights[i], i == 3 ? FW_BOLD : FW_NORMAL, NONANTIALIASED_QUALITY));
+        textOut(dc, 1, tops[i], "\xC9\xC5\xC4gjy|");
+    }
+}
 }  // namespace
 
 // The reference places a run turned by 270 degrees one pixel back along its baseline when
@@ -237,9 +248,10 @@ TEST(TextOracle, Decorations) { expectMatchesOracle("text/decorations", drawDeco
 TEST(TextOracle, DrawTextLayout) { expectMatchesOracle("text/drawtext_layout", drawTextLayout); }
 TEST(TextOracle, DrawTextWrap) { expectMatchesOracle("text/drawtext_wrap", drawTextWrap); }
 TEST(TextOracle, ExtTextOut) { expectMatchesOracle("text/exttextout", drawExtTextOut); }
-TEST(TextOracle, Symbols) {
+TEST(TextOracle, SymbolsAndTheCellEdges) {
     expectMatchesOracle("text/symbols", drawSymbols);
     expectMatchesOracle("text/bold_symbols", drawBoldSymbols);
+    expectMatchesOracle("text/accents", drawAccents);
 }
 
 namespace {
