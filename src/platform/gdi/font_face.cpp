@@ -509,19 +509,18 @@ void FontFace::computeMetrics(const Source& src) {
             lines_.strikeoutTop = static_cast<int>(tm.tmAscent - tm.tmAscent / 3);
         }
     }
-    // A strike drawn n times its size has n times its heights and widths.
-    if (bitmap_)
-        for (LONG* v : {&tm.tmHeight, &tm.tmAscent, &tm.tmDescent, &tm.tmInternalLeading, &tm.tmExternalLeading,
-                        &tm.tmAveCharWidth, &tm.tmMaxCharWidth})
-            *v *= scale_;
     if (bitmap_) {
         // Hand-drawn fonts carry no line positions: the underline takes the first row below
         // the baseline, the strike-out line sits half the ascent above it. A scaled strike
         // scales the strike's lines, each moved up by half the factor.
-        const int ascent = static_cast<int>(tm.tmAscent / scale_), height = static_cast<int>(tm.tmHeight / scale_);
+        const int ascent = static_cast<int>(tm.tmAscent), height = static_cast<int>(tm.tmHeight);
         lines_.underlineThickness = lines_.strikeoutThickness = (1 + (height >= 26)) * scale_;
         lines_.underlineTop = ascent * scale_ - scale_ / 2;
         lines_.strikeoutTop = (ascent - ascent / 2) * scale_ - scale_ / 2;
+        // A strike drawn n times its size has n times its heights and widths.
+        for (LONG* v : {&tm.tmHeight, &tm.tmAscent, &tm.tmDescent, &tm.tmInternalLeading, &tm.tmExternalLeading,
+                        &tm.tmAveCharWidth, &tm.tmMaxCharWidth})
+            *v *= scale_;
     }
     lines_.underlineTop =
         std::clamp<int>(lines_.underlineTop, 0, std::max<int>(0, tm.tmHeight - lines_.underlineThickness));

@@ -77,6 +77,22 @@ int TextPainter::glyphs(int x, int y, std::string_view s, COLORREF color, const 
     return x;
 }
 
+namespace {
+
+// Whether a run turned 270 degrees that starts in surface row `startRow` sits one row higher
+// (back along its baseline): it does near the top of the surface, in a row at or above the
+// first power of two that is at least five thirds of the ascent. The platform places such
+// runs so, by the row where the run starts whatever the alignment (measured for ascents of
+// 3 to 48 pixels in several faces); other turns show nothing alike.
+bool raisedWhenTurnedDown(long long startRow, long long ascent) {
+    const long long reach = (5 * ascent + 2) / 3;
+    long long limit = 1;
+    while (limit < reach) limit <<= 1;
+    return startRow <= limit;
+}
+
+}  // namespace
+
 int runWidth(FontFace& face, std::string_view s, const int* dx) {
     if (!dx) return face.width(s);
     long long w = 0;
@@ -110,17 +126,8 @@ BOOL drawTextRun(Dc& dc, int x, int y, const TextRun& run) {
     const int y0 = (align & TA_BASELINE) == TA_BASELINE ? -static_cast<int>(tm.tmAscent) : (align & TA_BOTTOM) ? -h : 0;
     const POINT ref = updateCp ? POINT{clampCoord(dc.pos.x), clampCoord(dc.pos.y)} : POINT{clampCoord(x), clampCoord(y)};
     TextPainter p{std::move(target), face, face->raster() ? 0 : quarterTurns(lf.lfEscapement), ref};
-    // A run turned 270 degrees sits one row higher (back along its baseline) when it starts
-    // near the top of the surface: in a row at or above the first power of two that is at
-    // least five thirds of the ascent. The platform places such runs so, by the surface row
-    // where the run starts whatever the alignment (measured for ascents of 3 to 48 pixels in
-    // several faces); other turns show nothing alike.
-    if (p.turns == 3) {
-        const long long reach = (5LL * tm.tmAscent + 2) / 3;
-        long long limit = 1;
-        while (limit < reach) limit <<= 1;
-        if (static_cast<long long>(ref.y) + x0 <= limit) p.origin.y = clampCoord(ref.y - 1);
-    }
+    if (p.turns == 3 && raisedWhenTurnedDown(static_cast<long long>(ref.y) + x0, tm.tmAscent))
+        p.origin.y = clampCoord(ref.y - 1);
 
     if (dc.bkMode == OPAQUE) p.fill(x0, y0, x0 + w, y0 + h, dc.bkColor);
     p.glyphs(x0, y0, run.text, dc.textColor, run.dx);
